@@ -1,0 +1,98 @@
+#include "app/main_window.h"
+
+#include "app/numtext.h"
+#include "app/program.h"
+#include "draws/draw_file.h"
+#include "history/history_window.h"
+#include "history/output_file.h"
+
+#include <vector>
+
+namespace zoki {
+
+namespace {
+
+// The controls a reveal switches off, in the order they are switched.
+std::vector<Control*> enableTable(Form1& f) {
+    return {&f.Command1, &f.Command2, &f.vSet,     &f.vClear,      &f.Label7,
+            &f.vSetting, &f.vNumber,  &f.VScroll1, &f.vCheckNumber};
+}
+
+void keepResult(Program& p) {
+    if (!saveInfo(p))
+        return;
+    try {
+        p.s.drawTable = readDrawTableWithSpare(p);
+    } catch (const FileError&) {
+        // data.dat vanished since start-up: the table keeps what it held.
+    }
+    reloadOutHistoryTrimmed(p);
+    p.message("当たりますように(笑)", "【的中祈願】");
+}
+
+void discardResult(Program& p) {
+    Form1& f = p.form1;
+    for (const auto& image : f.Image1)
+        image->setVisible(false);
+    f.Frame5.setVisible(false);
+    f.Image3.setEnabled(true);
+    f.Image3.setVisible(true);
+    f.Image3.setPicture(kIdlePicture);
+    vMClear_Click(p);
+}
+
+} // namespace
+
+void itemEnable(Program& p, int checkEnable) {
+    Form1& f = p.form1;
+    if (checkEnable == 0) {
+        for (Control* c : enableTable(f))
+            c->setEnabled(false);
+        return;
+    }
+    if (p.message("今回の出力結果を履歴に残しますか？", "【質問】", Buttons::YesNo) == Answer::Yes)
+        keepResult(p);
+    else
+        discardResult(p);
+    for (Control* c : enableTable(f))
+        c->setEnabled(true);
+    p.s.anyNumberSet = false;
+}
+
+void dataClear(Program& p) {
+    for (int k = 0; k < 6; ++k) {
+        Label& l = p.form1.revealLabel(k);
+        l.setCaption("");
+        l.setBackColor(kWhite);
+    }
+}
+
+void vMClear_Click(Program& p) {
+    Form1& f = p.form1;
+    for (int i = 0; i < 30; ++i) {
+        f.Label8(i).setCaption("");
+        f.Image2(i).setPicture(0);
+    }
+    for (int i = 0; i < 6; ++i)
+        f.Image1(i).setPicture(0);
+    dataClear(p);
+}
+
+void Command2_Click(Program& p) { dataAdd_Click(p); }
+
+void Image6_Click(Program& p) { Command2_Click(p); }
+
+void addAdd_Click(Program& p) { p.form4().show(); }
+
+void VScroll1_Change(Program& p) {
+    Form1& f = p.form1;
+    const int v = f.VScroll1.value();
+    if (v < 1 || v > 5)
+        return;
+    f.Label7.setCaption(decimalText(v));
+    f.Image4.setPicture(countPicture(v));
+}
+
+int setCount(Program& p) { return wholePart16(p.form1.Label7.caption()); }
+
+} // namespace zoki

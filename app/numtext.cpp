@@ -1,0 +1,101 @@
+#include "app/numtext.h"
+
+#include "app/errors.h"
+#include "app/int16.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace zoki {
+
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Returns false unless the whole text is one decimal number with optional
+// blanks around it.
+bool parse(std::string_view text, double& out) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n && text[i] == ' ')
+        ++i;
+    const std::size_t start = i;
+    if (i < n && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    std::size_t digits = 0;
+    while (i < n && isDigit(text[i])) {
+        ++i;
+        ++digits;
+    }
+    if (i < n && text[i] == '.') {
+        ++i;
+        while (i < n && isDigit(text[i])) {
+            ++i;
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return false;
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < n && (text[j] == '+' || text[j] == '-'))
+            ++j;
+        std::size_t expDigits = 0;
+        while (j < n && isDigit(text[j])) {
+            ++j;
+            ++expDigits;
+        }
+        if (expDigits == 0)
+            return false;
+        i = j;
+    }
+    const std::size_t end = i;
+    while (i < n && text[i] == ' ')
+        ++i;
+    if (i != n)
+        return false;
+    const std::string number(text.substr(start, end - start));
+    char* stop = nullptr;
+    out = std::strtod(number.c_str(), &stop);
+    return stop == number.c_str() + number.size() && std::isfinite(out);
+}
+
+} // namespace
+
+double numericValue(std::string_view text) {
+    double v = 0;
+    if (!parse(text, v))
+        throw TypeMismatchError(std::string(text));
+    return v;
+}
+
+bool isNumber(std::string_view text) {
+    double v = 0;
+    return parse(text, v);
+}
+
+double wholePart(std::string_view text) { return std::floor(numericValue(text)); }
+
+int wholePart16(std::string_view text) {
+    const double w = wholePart(text);
+    if (w < -32768.0 || w > 32767.0)
+        throw OverflowError();
+    return Int16(static_cast<int>(w));
+}
+
+double roundHalfEven(double v) { return std::nearbyint(v); }
+
+std::string trimSpaces(std::string_view text) {
+    std::size_t b = 0;
+    std::size_t e = text.size();
+    while (b < e && text[b] == ' ')
+        ++b;
+    while (e > b && text[e - 1] == ' ')
+        --e;
+    return std::string(text.substr(b, e - b));
+}
+
+std::string decimalText(long long v) { return std::to_string(v); }
+
+} // namespace zoki

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace zoki {
+
+// Numeric value of a text as the program reads numbers everywhere: optional
+// blanks, an optional sign, decimal digits with an optional fraction and
+// exponent, optional blanks. Anything else raises TypeMismatchError.
+double numericValue(std::string_view text);
+
+// True when numericValue would succeed.
+bool isNumber(std::string_view text);
+
+// Whole part (rounded down, as Int does) of the numeric value of a text.
+double wholePart(std::string_view text);
+
+// Whole part as a 16-bit integer (overflow error outside its range).
+int wholePart16(std::string_view text);
+
+// Nearest integer, a half going to the even neighbour.
+double roundHalfEven(double v);
+
+// Leading and trailing spaces removed (spaces only, not tabs).
+std::string trimSpaces(std::string_view text);
+
+// Plain decimal text of an integer ("7", "-3").
+std::string decimalText(long long v);
+
+} // namespace zoki

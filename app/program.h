@@ -1,0 +1,86 @@
+#pragma once
+
+#include "app/services.h"
+#include "app/state.h"
+#include "ui/forms/forms.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace zoki {
+
+// The running program: the shared state, the windows and the services they
+// use. Handlers are free functions that take it.
+class Program {
+public:
+    Program(std::filesystem::path folder, Dialogs& dialogs, Random& random, Platform& platform);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    SharedState s;
+    Form1 form1;
+
+    // Secondary windows are created on first use; a window the user closes is
+    // discarded and the next use builds it afresh from its design.
+    Form2& form2();
+    Form3& form3();
+    Form4& form4();
+    Form5& form5();
+    bool hasForm(FormId id) const;
+    Form* existingForm(FormId id) const;
+    // The user closed the window with its close box.
+    void userClosed(FormId id);
+
+    // The adapter hears here about windows being built and discarded.
+    std::function<void(Form&)> onFormCreated;
+    std::function<void(Form&)> onFormDiscarded;
+
+    // Members of the main window.
+    std::array<std::string, 30> predictNumbers;
+    Int16 genRow;
+    Int16 rowBase;
+    Int16 revealRow;
+    Int16 cnt;
+    Int16 evenShare;
+    std::int32_t getNo = 0;
+    Int16 tempNumLock;
+    std::string lastSaveName; // the save dialog's remembered file name
+
+    std::filesystem::path folder;
+    std::filesystem::path drawPath() const { return folder / "data.dat"; }
+    std::filesystem::path outPath() const { return folder / "OutData.dat"; }
+
+    Dialogs& dialogs;
+    Random& random;
+    Platform& platform;
+
+    // Shorthands for the message boxes the program shows.
+    Answer message(const std::string& text, const std::string& title, Buttons buttons = Buttons::Ok,
+                   Icon icon = Icon::None);
+
+    // Runs a handler the way every event runs: a fault that escapes it is
+    // reported in a message box instead of ending the program.
+    void dispatch(const std::function<void()>& handler);
+
+private:
+    template <class F> F& ensure(std::unique_ptr<F>& slot);
+    std::unique_ptr<Form2> form2_;
+    std::unique_ptr<Form3> form3_;
+    std::unique_ptr<Form4> form4_;
+    std::unique_ptr<Form5> form5_;
+};
+
+// Connects a window's control events to their handlers (the composition
+// root, app/wiring.cpp).
+void wireForm1(Program& p);
+void wireForm2(Program& p, Form2& f);
+void wireForm3(Program& p, Form3& f);
+void wireForm4(Program& p, Form4& f);
+void wireForm5(Program& p, Form5& f);
+
+} // namespace zoki

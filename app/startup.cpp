@@ -1,0 +1,56 @@
+#include "app/startup.h"
+
+#include "app/main_window.h"
+#include "app/numtext.h"
+#include "app/program.h"
+#include "app/steps.h"
+#include "draws/draw_file.h"
+#include "draws/statistics.h"
+#include "history/output_file.h"
+
+#include <string>
+
+namespace zoki {
+
+void Form_Load(Program& p) {
+    Form1& f = p.form1;
+    dataClear(p);
+    p.s.matchSearchMode = false;
+    for (const auto& image : f.Image1)
+        image->setVisible(false);
+    f.Frame5.setVisible(false);
+    f.Image4.setPicture(countPicture(1));
+    f.Image3.setPicture(kIdlePicture);
+    f.Image5.setPicture(kStartPicture);
+    f.Image6.setPicture(kHistoryPicture);
+    for (const auto& label : f.Label8)
+        label->setCaption("");
+    p.s.anyNumberSet = false;
+    p.s.drawBarWidth = Int16(static_cast<long long>(roundHalfEven(p.form2().Label2(0).width())));
+    p.s.outBarWidth = Int16(static_cast<long long>(roundHalfEven(p.form2().Label5(0).width())));
+
+    loadOutHistoryAtStartup(p);
+
+    for (int i = 0; i < 43; ++i)
+        p.form2().Label1(i).setCaption(decimalText(i + 1));
+
+    runSkippingFailures({
+        [&] { loadDrawFileAtStartup(p); },
+        [&] {
+            f.setCaption("ゾキ ver" + decimalText(kVersionMajor) + "." + decimalText(kVersionMinor) +
+                         decimalText(kVersionRevision));
+        },
+        [&] { RefreshStatistics(p); },
+    });
+}
+
+void Form_Activate(Program& p) { p.form2().Timer1.setEnabled(true); }
+
+void Form_Unload(Program& p) { p.platform.quit(); }
+
+void ResetNumberCounts(Program& p) {
+    for (int n = 1; n <= 43; ++n)
+        p.s.numberCount[static_cast<std::size_t>(n)] = 0;
+}
+
+} // namespace zoki

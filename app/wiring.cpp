@@ -1,0 +1,82 @@
+// The composition root: every control event of every window reaches its
+// handler here, through Program::dispatch.
+#include "app/main_window.h"
+#include "app/program.h"
+#include "app/startup.h"
+#include "draws/registration.h"
+#include "history/history_window.h"
+#include "history/output_file.h"
+#include "matching/match_window.h"
+#include "predict/run.h"
+#include "predict/settings.h"
+#include "reports/reports.h"
+#include "reveal/reveal.h"
+
+namespace zoki {
+
+namespace {
+
+std::function<void()> on(Program& p, void (*handler)(Program&)) {
+    return [&p, handler] { p.dispatch([&p, handler] { handler(p); }); };
+}
+
+} // namespace
+
+void wireForm1(Program& p) {
+    Form1& f = p.form1;
+    f.onActivate = on(p, Form_Activate);
+
+    f.addAdd.onClick = on(p, addAdd_Click);
+    f.vCheckNumber.onClick = on(p, vCheckNumber_Click);
+    f.dataAdd.onClick = on(p, dataAdd_Click);
+    f.vResData.onClick = on(p, vResData_Click);
+    f.vResHistData.onClick = on(p, vResHistData_Click);
+    f.vResHitNoData.onClick = on(p, vResHitNoData_Click);
+
+    f.vData.onClick = on(p, vData_Click);
+    f.vSetHigh.onClick = on(p, vSetHigh_Click);
+    f.vSetMid.onClick = on(p, vSetMid_Click);
+    f.vSetLow.onClick = on(p, vSetLow_Click);
+    f.vNumber.onClick = on(p, vNumber_Click);
+    MenuItem* ranges[] = {&f.lvA, &f.lvB, &f.lvC, &f.lvD, &f.lvE};
+    for (int numX = 1; numX <= 5; ++numX)
+        ranges[numX - 1]->onClick = [&p, numX] { p.dispatch([&p, numX] { lvRange_Click(p, numX); }); };
+    f.vSHigh.onClick = on(p, vSHigh_Click);
+    f.vHigh.onClick = on(p, vHigh_Click);
+    f.vMidle.onClick = on(p, vMidle_Click);
+    f.vLow.onClick = on(p, vLow_Click);
+
+    f.vMClear.onClick = on(p, vMClear_Click);
+    f.outDataClear.onClick = on(p, outDataClear_Click);
+
+    f.Command1.onClick = on(p, Command1_Click);
+    f.Image5.onClick = on(p, Image5_Click);
+    f.Command2.onClick = on(p, Command2_Click);
+    f.Image6.onClick = on(p, Image6_Click);
+    f.VScroll1.onChange = on(p, VScroll1_Change);
+
+    f.Timer1.onTick = on(p, Timer1_Timer);
+    f.Timer2.onTick = on(p, Timer2_Timer);
+}
+
+void wireForm2(Program&, Form2& f) {
+    // Its timer's tick has no visible effect.
+    f.Timer1.onTick = [] {};
+}
+
+void wireForm3(Program& p, Form3& f) {
+    f.HScroll1.onChange = on(p, Form3_HScroll1_Change);
+    f.Command1.onClick = on(p, Form3_Command1_Click);
+    f.Image1.onDblClick = on(p, Form3_Image1_DblClick);
+}
+
+void wireForm4(Program& p, Form4& f) { f.Command1.onClick = on(p, Form4_Command1_Click); }
+
+void wireForm5(Program& p, Form5& f) {
+    f.VScroll1.onChange = on(p, Form5_VScroll1_Change);
+    f.VScroll2.onChange = on(p, Form5_VScroll2_Change);
+    for (const auto& image : f.Image1)
+        image->onDblClick = [] {};
+}
+
+} // namespace zoki

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace zoki {
+
+class Program;
+
+// Start-up load of data.dat: drops empty lines (rewriting the file when it
+// had any, or creating it when missing) and leaves drawTable without a spare.
+void loadDrawFileAtStartup(Program& p);
+
+// Re-reads data.dat into drawTable with one spare empty element and refreshes
+// the recent draws panel. A file that has vanished keeps the earlier table.
+void LoadDrawFile(Program& p);
+
+// Every line of data.dat, trimmed, in order, then one spare empty element.
+// Throws FileError when the file cannot be read.
+std::vector<std::string> readDrawTableWithSpare(Program& p);
+
+// Replaces data.dat with the given entries, each trimmed, one per line.
+// Atomic; throws FileError and leaves the old file on failure.
+void writeDrawFile(Program& p, const std::vector<std::string>& entries);
+
+} // namespace zoki

@@ -1,0 +1,11 @@
+#pragma once
+
+namespace zoki {
+
+class Program;
+
+void GetByData(Program& p);
+// Maps p.getNo to p.tempNumLock, drawing again while the number is excluded.
+void getNumberMethod(Program& p);
+
+} // namespace zoki

@@ -1,0 +1,80 @@
+#include "support/fakes.h"
+
+#include "app/startup.h"
+#include "app/textfile.h"
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace zoki::test {
+
+Answer ScriptedDialogs::messageBox(const std::string& text, const std::string& title, Buttons buttons, Icon icon) {
+    shown.push_back({text, title, buttons, icon});
+    if (duringMessage)
+        duringMessage(shown.back());
+    if (!answers.empty()) {
+        const Answer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+}
+
+std::optional<std::string> ScriptedDialogs::saveFileName(const std::string& filter, const std::string& lastName) {
+    saveRequests.push_back({filter, lastName});
+    if (saveAnswers.empty())
+        return std::nullopt;
+    auto a = saveAnswers.front();
+    saveAnswers.pop_front();
+    return a;
+}
+
+float ScriptedRandom::next() {
+    ++drawn;
+    if (values.empty())
+        return fallback;
+    const float v = values.front();
+    values.pop_front();
+    fallback = v;
+    return v;
+}
+
+TempFolder::TempFolder() {
+    std::random_device rd;
+    path_ = std::filesystem::temp_directory_path() / ("zoki-test-" + std::to_string(rd()) + std::to_string(rd()));
+    std::filesystem::create_directories(path_);
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ec;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(path_, ec);
+}
+
+void TempFolder::write(const std::string& name, const std::string& bytes) const {
+    std::ofstream out(path_ / name, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+std::string TempFolder::read(const std::string& name) const { return readBytes(path_ / name); }
+
+bool TempFolder::exists(const std::string& name) const { return std::filesystem::exists(path_ / name); }
+
+std::string crlf(const std::vector<std::string>& lines) { return joinLines(lines); }
+
+std::string drawFile(const std::vector<std::vector<int>>& draws) {
+    std::vector<std::string> lines;
+    for (const auto& d : draws)
+        for (int n : d)
+            lines.push_back(std::to_string(n));
+    return crlf(lines);
+}
+
+Program& Harness::start() {
+    program = std::make_unique<Program>(folder.path(), dialogs, random, platform);
+    Form_Load(*program);
+    return *program;
+}
+
+} // namespace zoki::test
