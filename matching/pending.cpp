@@ -2,15 +2,11 @@
 #include "app/errors.h"
 #include "draws/registration.h"
 #include "matching/match_window.h"
-#include "matching/prize.h"
 
 namespace zoki {
 namespace {
 [[noreturn]] void pending() { throw ProgramError("not built yet"); }
 } // namespace
-PrizeResult prizeRank(const std::array<std::string, 7>&, const std::array<std::string, 6>&) { pending(); }
-const char* rankText(int) { pending(); }
-const char* rankHeading(int) { pending(); }
 void vCheckNumber_Click(Program&) { pending(); }
 void showCheckPage(Program&) { pending(); }
 void checkHit(Program&) { pending(); }
