@@ -1,0 +1,85 @@
+#include "predict/run.h"
+
+#include "app/main_window.h"
+#include "app/numtext.h"
+#include "app/program.h"
+#include "app/random.h"
+#include "draws/statistics.h"
+#include "predict/weighted.h"
+#include "reveal/reveal.h"
+
+#include <cstddef>
+#include <utility>
+
+namespace zoki {
+
+namespace {
+
+std::string& element(Program& p, int index) { return p.predictNumbers.at(static_cast<std::size_t>(index)); }
+
+// True when the text at rowBase + pos repeats one of the earlier texts of its set.
+bool repeatsEarlier(Program& p, int pos) {
+    const std::string& text = element(p, p.rowBase + pos);
+    for (int m = 0; m < pos; ++m)
+        if (element(p, p.rowBase + m) == text)
+            return true;
+    return false;
+}
+
+} // namespace
+
+void Command1_Click(Program& p) {
+    Form1& f = p.form1;
+    p.revealRow = 1;
+    vMClear_Click(p);
+    f.Image3.setVisible(false);
+    for (const auto& image : f.Image1)
+        image->setVisible(true);
+    f.Frame5.setVisible(true);
+    for (const auto& label : f.Label8)
+        label->setCaption("");
+    if (f.vData.checked())
+        GetByData(p);
+    else
+        NormalGet(p);
+    sortMethodZ(p);
+    p.cnt = 0;
+    dataClear(p);
+    TimerStart(p);
+    itemEnable(p, 0);
+    RefreshStatistics(p);
+}
+
+void Image5_Click(Program& p) { Command1_Click(p); }
+
+void NormalGet(Program& p) {
+    const int n = setCount(p);
+    p.genRow = 1;
+    while (p.genRow <= n) {
+        p.random.reseedFromClock();
+        p.cnt = 0;
+        dataClear(p);
+        p.rowBase = (p.genRow - 1) * 6;
+        for (int pos = 0; pos < 6; ++pos) {
+            do {
+                element(p, p.rowBase + pos) = decimalText(oneTo(43, p.random.next()));
+            } while (repeatsEarlier(p, pos));
+        }
+        ++p.genRow;
+    }
+}
+
+void sortMethodZ(Program& p) {
+    const int n = setCount(p);
+    for (int r = 1; r <= n; ++r) {
+        p.rowBase = (r - 1) * 6;
+        for (int pass = 0; pass < 5; ++pass) {
+            for (int j = p.rowBase; j <= p.rowBase + 4; ++j) {
+                if (wholePart(element(p, j + 1)) < wholePart(element(p, j)))
+                    std::swap(element(p, j), element(p, j + 1));
+            }
+        }
+    }
+}
+
+} // namespace zoki

@@ -1,0 +1,126 @@
+#include "predict/weighted.h"
+
+#include "app/errors.h"
+#include "app/main_window.h"
+#include "app/numtext.h"
+#include "app/program.h"
+#include "app/random.h"
+#include "predict/settings.h"
+
+#include <cstddef>
+
+namespace zoki {
+
+namespace {
+
+std::string& element(Program& p, int index) { return p.predictNumbers.at(static_cast<std::size_t>(index)); }
+
+int evenShareFor(Strength s) {
+    switch (s) {
+    case Strength::Low:
+        return 4300;
+    case Strength::Mid:
+        return 430;
+    case Strength::High:
+        break;
+    }
+    return 43;
+}
+
+bool excluded(const PredictionSettings& s, int n) {
+    const int range = n <= 9 ? 0 : n <= 19 ? 1 : n <= 29 ? 2 : n <= 39 ? 3 : 4;
+    return s.excludeRange[range];
+}
+
+int allowedNumbers(const PredictionSettings& s) {
+    int allowed = 0;
+    for (int n = 1; n <= 43; ++n)
+        allowed += excluded(s, n) ? 0 : 1;
+    return allowed;
+}
+
+// The number owning ticket g, or 0 when g lies beyond the counted tickets
+// (only possible if the counts and their total disagree).
+int ticketOwner(const Program& p, std::int32_t g) {
+    const std::int32_t b = p.evenShare;
+    if (g <= b) {
+        const double s = b / 43.0;
+        for (int k = 1; k <= 43; ++k)
+            if ((k - 1) * s < g && g < k * s + 1)
+                return k;
+        return 0;
+    }
+    // 32-bit sums: any history the statistics can count stays in range.
+    std::int32_t below = b;
+    for (int k = 1; k <= 43; ++k) {
+        const std::int32_t upTo = below + p.s.numberCount[static_cast<std::size_t>(k)];
+        if (below < g && g <= upTo)
+            return k;
+        below = upTo;
+    }
+    return 0;
+}
+
+// The chosen number of Form3 goes into a set that lacks it, at a random
+// position six times in ten.
+void placeChosenNumber(Program& p) {
+    const std::string chosen = p.form3().Label1.caption();
+    const double wanted = wholePart(chosen);
+    for (int m = 0; m < 6; ++m)
+        if (wholePart(element(p, p.rowBase + m)) == wanted)
+            return;
+    const int q = oneTo(10, p.random.next());
+    if (q <= 6)
+        element(p, p.rowBase + q - 1) = chosen;
+}
+
+} // namespace
+
+void drawTicket(Program& p) { p.getNo = oneTo(p.s.weightTotal, p.random.next()); }
+
+void GetByData(Program& p) {
+    const int n = setCount(p);
+    p.genRow = 1;
+    while (p.genRow <= n) {
+        p.random.reseedFromClock();
+        p.cnt = 0;
+        dataClear(p);
+        p.rowBase = (p.genRow - 1) * 6;
+        const PredictionSettings settings = currentSettings(p);
+        // Six different numbers must remain, or the repeat loop would never end.
+        if (allowedNumbers(settings) < 6)
+            throw ProgramError("too few numbers left by the range exclusions");
+        p.evenShare = evenShareFor(settings.strength);
+        p.s.weightTotal = static_cast<std::int32_t>(p.s.drawNumberTotal) + p.evenShare;
+        for (int pos = 0; pos < 6; ++pos) {
+            bool repeat = false;
+            do {
+                drawTicket(p);
+                getNumberMethod(p);
+                std::string& slot = element(p, p.rowBase + pos);
+                slot = decimalText(p.tempNumLock);
+                repeat = false;
+                for (int m = 0; m < pos && !repeat; ++m)
+                    repeat = element(p, p.rowBase + m) == slot;
+            } while (repeat);
+        }
+        if (p.s.anyNumberSet)
+            placeChosenNumber(p);
+        ++p.genRow;
+    }
+}
+
+void getNumberMethod(Program& p) {
+    const PredictionSettings settings = currentSettings(p);
+    for (;;) {
+        const int k = ticketOwner(p, p.getNo);
+        // A ticket no number owns is drawn again like an excluded one.
+        if (k != 0 && !excluded(settings, k)) {
+            p.tempNumLock = k;
+            return;
+        }
+        drawTicket(p);
+    }
+}
+
+} // namespace zoki

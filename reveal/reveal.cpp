@@ -1,0 +1,86 @@
+#include "reveal/reveal.h"
+
+#include "app/main_window.h"
+#include "app/numtext.h"
+#include "app/program.h"
+#include "app/random.h"
+
+#include <cstddef>
+
+namespace zoki {
+
+namespace {
+
+int ballOf(const std::string& text) { return ballPicture(static_cast<int>(wholePart(text))); }
+
+// Fixes position k of the row starting at b on the reveal labels and balls.
+void fixPosition(Program& p, int b, int k) {
+    Form1& f = p.form1;
+    const std::string& text = p.predictNumbers.at(static_cast<std::size_t>(b + k));
+    Label& label = f.revealLabel(k);
+    label.setCaption(text);
+    f.Image1(k).setPicture(ballOf(text));
+    label.setBackColor(kWhite);
+}
+
+void setSpeed(Program& p, int interval, const MenuItem& chosen) {
+    Form1& f = p.form1;
+    f.Timer1.setInterval(interval);
+    for (MenuItem* item : {&f.vSHigh, &f.vHigh, &f.vMidle, &f.vLow})
+        item->setChecked(item == &chosen);
+}
+
+} // namespace
+
+void TimerStart(Program& p) {
+    p.form1.Timer1.setEnabled(true);
+    p.form1.Timer2.setEnabled(true);
+}
+
+void Timer1_Timer(Program& p) {
+    Form1& f = p.form1;
+    const int row = p.revealRow;
+    const int b = row >= 1 && row <= 5 ? (row - 1) * 6 : 0;
+    bool rowDone = false;
+    const int k = p.cnt;
+    if (k >= 0 && k <= 4) {
+        fixPosition(p, b, k);
+    } else if (k == 5) {
+        fixPosition(p, b, 5);
+        for (int i = 0; i < 6; ++i)
+            f.Image2(b + i).setPicture(ballOf(p.predictNumbers.at(static_cast<std::size_t>(b + i))));
+        for (int i = 0; i < 6; ++i)
+            f.Label8(b + i).setCaption(p.predictNumbers.at(static_cast<std::size_t>(b + i)));
+        rowDone = true;
+        ++p.revealRow;
+        if (setCount(p) + 1 == p.revealRow) {
+            f.Timer1.setEnabled(false);
+            f.Timer2.setEnabled(false);
+            itemEnable(p, 1);
+        }
+    }
+    if (rowDone)
+        p.cnt = 0;
+    else
+        ++p.cnt;
+}
+
+void Timer2_Timer(Program& p) {
+    const int k = p.cnt;
+    if (k < 0 || k > 5)
+        return;
+    Form1& f = p.form1;
+    // The flicker shows the balls of 1..34 only.
+    f.Image1(k).setPicture(scaledWhole(34, p.random.next()) + 101);
+    const int red = oneTo(255, p.random.next());
+    const int green = oneTo(255, p.random.next());
+    const int blue = oneTo(255, p.random.next());
+    f.revealLabel(k).setBackColor(Rgb{red, green, blue});
+}
+
+void vSHigh_Click(Program& p) { setSpeed(p, 10, p.form1.vSHigh); }
+void vHigh_Click(Program& p) { setSpeed(p, 200, p.form1.vHigh); }
+void vMidle_Click(Program& p) { setSpeed(p, 400, p.form1.vMidle); }
+void vLow_Click(Program& p) { setSpeed(p, 1000, p.form1.vLow); }
+
+} // namespace zoki
