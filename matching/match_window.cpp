@@ -1,0 +1,159 @@
+#include "matching/match_window.h"
+
+#include "app/int16.h"
+#include "app/numtext.h"
+#include "app/program.h"
+#include "app/steps.h"
+#include "draws/statistics.h"
+#include "matching/prize.h"
+
+#include <string>
+#include <vector>
+
+namespace zoki {
+
+namespace {
+
+constexpr const char* kWarningTitle = "【警告】";
+constexpr const char* kNoHistory = "履歴データが登録されていません。\r最低一回以上の出力結果を履歴として残して下さい。";
+constexpr const char* kNoDraws = "当選データが登録されていません。\r追加するか、データファイルを差し替えて下さい。";
+
+// Highest index of a table; -1 when it has no element at all.
+long long highestIndex(const std::vector<std::string>& table) { return static_cast<long long>(table.size()) - 1; }
+
+// An entry of a page. A page that does not exist (an incomplete last draw or
+// set, or a bar value beyond the table) shows empty instead of failing.
+std::string entryAt(const std::vector<std::string>& table, long long k) {
+    if (k < 0 || k >= static_cast<long long>(table.size()))
+        return {};
+    return table[static_cast<std::size_t>(k)];
+}
+
+// The ball for a number text; no picture for a text that is not a number
+// 1..43, so a damaged entry can neither stop the page nor borrow the picture
+// of another ball.
+int ballFor(const std::string& text, int (*picture)(int)) {
+    if (!isNumber(text))
+        return 0;
+    const double n = wholePart(text);
+    if (n < 1 || n > 43)
+        return 0;
+    return picture(static_cast<int>(n));
+}
+
+void computePageMax(Program& p, long long ud, long long uh) {
+    p.s.drawPageMax = Int16(static_cast<long long>(roundHalfEven(static_cast<double>(ud) / 7.0)));
+    p.s.setPageMax = Int16(static_cast<long long>(roundHalfEven(static_cast<double>(uh - 2) / 6.0)));
+}
+
+void scrollChanged(Program& p) {
+    blackData(p);
+    if (p.s.matchSearchMode) {
+        showCheckPage(p);
+        checkHit(p);
+    }
+}
+
+} // namespace
+
+void vCheckNumber_Click(Program& p) {
+    // The statistics stop quietly on damaged data and the caller goes on; the
+    // window then pages the draw table as it is held.
+    tryStep([&] { RefreshStatistics(p); });
+
+    const long long ud = highestIndex(p.s.drawTable);
+    if (p.s.outHistory.empty()) {
+        p.message(kNoHistory, kWarningTitle);
+        return;
+    }
+    const long long uh = highestIndex(p.s.outHistory);
+    if (ud < 4) {
+        p.message(kNoDraws, kWarningTitle);
+        return;
+    }
+    if (uh < 4) {
+        p.message(kNoHistory, kWarningTitle);
+        return;
+    }
+
+    Form5& f = p.form5();
+    runSkippingFailures({
+        [&] { blackData(p); },
+        [&] { computePageMax(p, ud, uh); },
+        [&] {
+            f.VScroll1.setMin(1);
+            f.VScroll2.setMin(1);
+            f.VScroll1.setMax(p.s.drawPageMax);
+            f.VScroll2.setMax(p.s.setPageMax);
+            // Each value change runs its bar's change handler, as a user's would.
+            f.VScroll1.setValue(p.s.drawPageMax);
+            f.VScroll2.setValue(p.s.setPageMax);
+        },
+        [&] { showCheckPage(p); },
+        [&] { checkHit(p); },
+        [&] { p.s.matchSearchMode = true; },
+        [&] { f.show(); },
+    });
+}
+
+void showCheckPage(Program& p) {
+    Form5& f = p.form5();
+    computePageMax(p, highestIndex(p.s.drawTable), highestIndex(p.s.outHistory));
+    f.VScroll1.setMin(1);
+    f.VScroll2.setMin(1);
+    f.VScroll1.setMax(p.s.drawPageMax);
+    f.VScroll2.setMax(p.s.setPageMax);
+
+    const Int16 drawPage = f.VScroll1.value();
+    const Int16 setPage = f.VScroll2.value();
+    f.Frame1.setCaption("第 " + decimalText(drawPage) + " 回 当選番号");
+    f.Frame2.setCaption("予想番号 第 " + decimalText(setPage) + " 回");
+
+    const Int16 drawBase = 7 * drawPage - 7;
+    for (int k = 0; k < 7; ++k)
+        f.Label2(k).setCaption(entryAt(p.s.drawTable, drawBase + k));
+    const Int16 setBase = 6 * setPage - 6;
+    for (int k = 0; k < 6; ++k)
+        f.Label3(k).setCaption(entryAt(p.s.outHistory, setBase + k));
+
+    for (int k = 0; k < 6; ++k)
+        f.Image1(k).setPicture(ballFor(f.Label2(k).caption(), ballPicture));
+    f.Image1(6).setPicture(ballFor(f.Label2(6).caption(), bonusBallPicture));
+    for (int k = 0; k < 6; ++k)
+        f.Image2(k).setPicture(ballFor(f.Label3(k).caption(), ballPicture));
+}
+
+void checkHit(Program& p) {
+    Form5& f = p.form5();
+    std::array<std::string, 7> draw;
+    for (int k = 0; k < 7; ++k)
+        draw[static_cast<std::size_t>(k)] = f.Label2(k).caption();
+    std::array<std::string, 6> set;
+    for (int k = 0; k < 6; ++k)
+        set[static_cast<std::size_t>(k)] = f.Label3(k).caption();
+
+    const PrizeResult r = prizeRank(draw, set);
+    // Only colours matches; returning cells to black is blackData's job.
+    for (const MatchedPair& pair : r.pairs) {
+        const Rgb colour = pair.bonus() ? kDarkRed : kRed;
+        f.Label1(pair.drawPosition).setBackColor(colour);
+        f.Label4(pair.setPosition).setBackColor(colour);
+    }
+    f.Label5.setCaption(rankText(r.rank));
+    f.Label6.setCaption(decimalText(r.mainHits));
+    f.Label7.setCaption(decimalText(r.bonusHits));
+}
+
+void blackData(Program& p) {
+    Form5& f = p.form5();
+    for (const auto& cell : f.Label1)
+        cell->setBackColor(kBlack);
+    for (const auto& cell : f.Label4)
+        cell->setBackColor(kBlack);
+}
+
+void Form5_VScroll1_Change(Program& p) { scrollChanged(p); }
+
+void Form5_VScroll2_Change(Program& p) { scrollChanged(p); }
+
+} // namespace zoki
