@@ -51,7 +51,8 @@ int oneTo(std::int32_t n, float r) {
     // Each step rounded to single precision, as the program's arithmetic is.
     const float scaled = static_cast<float>(n) * r;
     const float shifted = scaled + 1.0f;
-    return static_cast<int>(std::floor(shifted));
+    const int whole = static_cast<int>(std::floor(shifted));
+    return whole > n ? static_cast<int>(n) : whole;
 }
 
 int scaledWhole(std::int32_t n, float r) {

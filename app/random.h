@@ -34,9 +34,9 @@ private:
 };
 
 // Int(r × n + 1) as the program forms it: r times n in single precision,
-// plus 1, rounded down. For 0 <= r < 1 and 1 <= n < 2^24 the result is 1..n:
-// the largest single below 1 times n rounds to a value below n, so no
-// clamping is needed.
+// plus 1, rounded down; always 1..n for 0 <= r < 1. When n is a power of two
+// the largest r gives n - 2^-24·n exactly, and adding 1 rounds (half to even)
+// up to n + 1; that one value is held at n.
 int oneTo(std::int32_t n, float r);
 
 // Int(r × n): r times n in single precision, rounded down; 0..n - 1.
