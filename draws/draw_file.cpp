@@ -1,5 +1,6 @@
 #include "draws/draw_file.h"
 
+#include "app/errors.h"
 #include "app/numtext.h"
 #include "app/program.h"
 #include "app/steps.h"
@@ -33,8 +34,17 @@ void loadDrawFileAtStartup(Program& p) {
         p.s.drawTable[i] = p.s.drawFileLines[i];
     }
 
-    if (rewrite)
+    if (!rewrite)
+        return;
+    try {
         writeDrawFile(p, p.s.drawTable);
+    } catch (const FileError& e) {
+        // The old file stays as it was; the table in memory is the cleaned
+        // one, which holds the same values.
+        p.message("当選データファイル (data.dat) を書き換えられませんでした。\r" + std::string(e.what()) +
+                      "\rファイルは変更されていません。",
+                  "警告", Buttons::Ok, Icon::Critical);
+    }
 }
 
 std::vector<std::string> readDrawTableWithSpare(Program& p) {
@@ -49,21 +59,12 @@ void LoadDrawFile(Program& p) {
     Form2& f2 = p.form2();
     for (int i = 0; i < 43; ++i)
         f2.Label1(i).setCaption(decimalText(i + 1));
-    runSkippingFailures({
-        [&] {
-            // Read first, so a file that has vanished keeps the earlier table.
-            const std::vector<std::string> lines = readLines(p.drawPath());
-            p.s.drawTable.assign(1, std::string());
-            Int16 read = 0;
-            for (const std::string& line : lines) {
-                ++read;
-                p.s.drawTable.back() = trimSpaces(line);
-                p.s.drawTable.emplace_back();
-            }
-        },
-        [&] { p.s.drawLineCount = Int16(static_cast<long long>(p.s.drawTable.size()) - 1); },
-        [&] { ShowRecentDraws(p); },
-    });
+    // Read first, so that a file that has vanished keeps the earlier table
+    // and its line count.
+    const bool read = tryStep([&] { p.s.drawTable = readDrawTableWithSpare(p); });
+    if (read)
+        tryStep([&] { p.s.drawLineCount = Int16(static_cast<long long>(p.s.drawTable.size()) - 1); });
+    tryStep([&] { ShowRecentDraws(p); });
 }
 
 void writeDrawFile(Program& p, const std::vector<std::string>& entries) {

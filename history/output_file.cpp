@@ -5,6 +5,9 @@
 #include "app/program.h"
 #include "app/textfile.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -27,6 +30,11 @@ void tellWriteFailure(Program& p, const FileError& e) {
               "警告", Buttons::Ok, Icon::Critical);
 }
 
+void tellClearFailure(Program& p, const std::string& reason) {
+    p.message("出力履歴ファイル (OutData.dat) を消去できませんでした。\r" + reason, "警告", Buttons::Ok,
+              Icon::Critical);
+}
+
 } // namespace
 
 void loadOutHistoryAtStartup(Program& p) {
@@ -36,13 +44,16 @@ void loadOutHistoryAtStartup(Program& p) {
 }
 
 bool saveInfo(Program& p) {
+    // Only the run's own sets: a larger earlier run may have left more behind.
+    const int n = std::clamp(setCount(p), 0, 5);
+    const std::vector<std::string> entries(p.predictNumbers.begin(), p.predictNumbers.begin() + 6 * n);
     const std::vector<std::string> before = p.s.outHistory;
     try {
-        const int n = setCount(p);
-        std::vector<std::string> lines = readLines(p.outPath());
+        // A file removed by another program since start-up is an empty
+        // history: the run's sets are kept rather than lost.
+        std::vector<std::string> lines = readLinesIfExists(p.outPath()).value_or(std::vector<std::string>());
         p.s.outHistory = withSpare(lines);
-        for (int i = 0; i < 6 * n; ++i)
-            lines.push_back(p.predictNumbers.at(static_cast<std::size_t>(i)));
+        lines.insert(lines.end(), entries.begin(), entries.end());
         replaceFileAtomically(p.outPath(), joinLines(lines));
         return true;
     } catch (const FileError& e) {
@@ -71,11 +82,17 @@ void DummyFormLoad(Program& p) {
 }
 
 void outDataClear_Click(Program& p) {
-    ::unlink(p.outPath().c_str()); // a failure leaves the file as it was
+    // A file that is already gone is fine; any other failure to delete leaves
+    // the history in place, and the user must not believe it erased.
+    if (::unlink(p.outPath().c_str()) != 0 && errno != ENOENT) {
+        const int err = errno;
+        tellClearFailure(p, p.outPath().string() + ": cannot delete (" + std::strerror(err) + ")");
+        return;
+    }
     try {
         createEmptyIfMissing(p.outPath());
-    } catch (const FileError&) {
-        // Nothing to erase into; the command reports nothing.
+    } catch (const FileError& e) {
+        tellClearFailure(p, e.what());
     }
 }
 

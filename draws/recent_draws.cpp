@@ -1,0 +1,65 @@
+#include "draws/recent_draws.h"
+
+#include "app/numtext.h"
+#include "app/program.h"
+
+#include <cmath>
+#include <string>
+
+namespace zoki {
+
+namespace {
+
+// The ball number of a table value, or 0 when it is not a number 1..43 and
+// so has no picture.
+int ballNumber(const std::string& value) {
+    if (!isNumber(value))
+        return 0;
+    const double v = numericValue(value);
+    if (v < 1.0 || v > 43.0 || v != std::floor(v))
+        return 0;
+    return static_cast<int>(v);
+}
+
+} // namespace
+
+void ShowRecentDraws(Program& p) {
+    Form2& f = p.form2();
+    const std::vector<std::string>& records = p.s.drawRecords;
+    const std::vector<std::string>& table = p.s.drawTable;
+
+    // Complete draws come first in drawRecords; a partial last draw and the
+    // spare element form records without a draw number.
+    int draws = 0;
+    while (draws < static_cast<int>(records.size()) &&
+           records[static_cast<std::size_t>(draws)].find('_') != std::string::npos)
+        ++draws;
+
+    for (int r = 0; r < 5 && r < draws; ++r) {
+        const std::string& record = records[static_cast<std::size_t>(draws - 1 - r)];
+        f.Label4(r).setCaption("第" + record.substr(record.find('_') + 1) + "回");
+    }
+
+    // Rows hold whole draws: values of a partial last draw are left out, so
+    // that a row's numbers are those of the draw its caption names.
+    const int lines = p.s.drawLineCount;
+    const int end = lines - lines % 7;
+    for (int r = 0; r < 5; ++r) {
+        const int first = end - 7 * (r + 1);
+        if (first < 0)
+            return;
+        for (int j = 0; j < 7; ++j) {
+            const std::size_t index = static_cast<std::size_t>(first + j);
+            if (index >= table.size())
+                return;
+            const std::string& value = table[index];
+            f.Label3(7 * r + j).setCaption(value);
+            const int n = ballNumber(value);
+            if (n == 0)
+                return; // no picture for it: the rest of the panel stays as it was
+            f.Image1(7 * r + j).setPicture(j < 6 ? ballPicture(n) : bonusBallPicture(n));
+        }
+    }
+}
+
+} // namespace zoki
