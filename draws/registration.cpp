@@ -1,0 +1,144 @@
+#include "draws/registration.h"
+
+#include "app/errors.h"
+#include "app/int16.h"
+#include "app/numtext.h"
+#include "app/program.h"
+#include "app/steps.h"
+#include "app/textfile.h"
+#include "draws/draw_file.h"
+#include "draws/statistics.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace zoki {
+
+namespace {
+
+constexpr const char* kTitle = "警告";
+constexpr const char* kBlank = "入力された数値に空欄が発見されました。 ";
+constexpr const char* kNotDigits = "数値以外が入力された可能性があります。 ";
+constexpr const char* kOutOfRange = "数値が範囲内にありません。【1 - 43】 ";
+constexpr const char* kDuplicate = "入力された数値に重複が発見されました。 ";
+
+// Only ASCII digits: a full-width "５" is not one.
+bool startsWithDigit(const std::string& text) { return !text.empty() && text[0] >= '0' && text[0] <= '9'; }
+
+// A text that begins with a digit but is not one number as a whole ("1a",
+// "1 2") is refused here too, so the range check only meets numbers.
+bool looksNumeric(const std::string& text) { return startsWithDigit(text) && isNumber(text); }
+
+void highlight(Form4& f, int field) { f.Text1(field).setBackColor(kRed); }
+void restore(Form4& f, int field) { f.Text1(field).setBackColor(Form4::normalColor(field)); }
+
+} // namespace
+
+void Form4_Command1_Click(Program& p) {
+    Form4& f = p.form4();
+
+    // 1. The draw table as the file holds it now, lines unchanged, one spare.
+    try {
+        std::vector<std::string> table = readLines(p.drawPath());
+        table.emplace_back();
+        p.s.drawTable = std::move(table);
+    } catch (const FileError& e) {
+        p.message("当選データファイル (data.dat) を読み込めませんでした。\r" + std::string(e.what()) +
+                      "\r登録は行われていません。",
+                  kTitle, Buttons::Ok, Icon::Critical);
+        return;
+    }
+
+    std::array<Int16, 7> badField{};
+
+    for (int k = 0; k < 7; ++k) {
+        if (f.Text1(k).text().empty()) {
+            p.message(kBlank, kTitle);
+            return;
+        }
+    }
+
+    bool fault = false;
+    for (int k = 0; k < 7; ++k) {
+        if (!looksNumeric(f.Text1(k).text())) {
+            highlight(f, k);
+            fault = true;
+        }
+    }
+    if (fault) {
+        p.message(kNotDigits, kTitle);
+        for (int k = 0; k < 7; ++k)
+            if (f.Text1(k).backColor() == kRed)
+                restore(f, k);
+        return;
+    }
+
+    for (int k = 0; k < 7; ++k) {
+        const double v = numericValue(f.Text1(k).text());
+        if (!(v >= 1 && v < 44)) {
+            badField[static_cast<std::size_t>(k)] = 1;
+            fault = true;
+        }
+    }
+    if (fault) {
+        for (int k = 0; k < 7; ++k)
+            if (badField[static_cast<std::size_t>(k)] == 1)
+                highlight(f, k);
+        p.message(kOutOfRange, kTitle);
+        for (int k = 0; k < 7; ++k)
+            if (badField[static_cast<std::size_t>(k)] == 1)
+                restore(f, k);
+        return;
+    }
+
+    // Texts, not values: "7" and "07" are different entries.
+    int dupI = -1;
+    int dupJ = -1;
+    for (int i = 0; i < 7; ++i) {
+        for (int j = 0; j < 7; ++j) {
+            if (i != j && f.Text1(j).text() == f.Text1(i).text()) {
+                dupI = i;
+                dupJ = j;
+            }
+        }
+    }
+    if (dupI >= 0) {
+        highlight(f, dupJ);
+        highlight(f, dupI);
+        p.message(kDuplicate, kTitle);
+        restore(f, dupJ);
+        restore(f, dupI);
+        return;
+    }
+
+    // The new draw overwrites the spare entry; the table then ends with the
+    // bonus. Line numbers are 16-bit, so a file already at its limit refuses
+    // the draw here, before anything is written.
+    const Int16 u = Int16(static_cast<long long>(p.s.drawTable.size()) - 1);
+    std::vector<std::string> extended = p.s.drawTable;
+    extended.resize(static_cast<std::size_t>(static_cast<int>(u + 6)) + 1);
+    for (int k = 0; k < 7; ++k)
+        extended[static_cast<std::size_t>(u + k)] = decimalText(static_cast<long long>(wholePart(f.Text1(k).text())));
+
+    // The file is replaced atomically; on failure file, table and the
+    // user's texts stay as they were, so the draw can be registered again.
+    try {
+        writeDrawFile(p, extended);
+    } catch (const FileError& e) {
+        p.message("当選データファイル (data.dat) に保存できませんでした。\r" + std::string(e.what()) +
+                      "\r登録は行われていません。",
+                  kTitle, Buttons::Ok, Icon::Critical);
+        return;
+    }
+    p.s.drawTable = std::move(extended);
+
+    for (int k = 0; k < 7; ++k)
+        f.Text1(k).setText("");
+    // The draw is saved; statistics that stop on damaged data must not keep
+    // the form open as if the registration had failed.
+    tryStep([&] { RefreshStatistics(p); });
+    f.hide();
+}
+
+} // namespace zoki

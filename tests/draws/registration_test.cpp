@@ -1,0 +1,274 @@
+#include "app/textfile.h"
+#include "draws/registration.h"
+#include "support/fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace zoki {
+namespace {
+
+using test::crlf;
+using test::drawFile;
+using test::Harness;
+using Fields = std::array<std::string, 7>;
+
+const Fields kGood{"3", "11", "17", "25", "38", "42", "7"};
+const std::vector<int> kDraw1{1, 2, 3, 4, 5, 6, 7};
+const std::vector<int> kDraw2{10, 11, 12, 13, 14, 15, 16};
+
+const std::string kBlank = "入力された数値に空欄が発見されました。 ";
+const std::string kNotDigits = "数値以外が入力された可能性があります。 ";
+const std::string kOutOfRange = "数値が範囲内にありません。【1 - 43】 ";
+const std::string kDuplicate = "入力された数値に重複が発見されました。 ";
+
+Fields with(std::initializer_list<std::pair<int, const char*>> changes) {
+    Fields f = kGood;
+    for (const auto& [k, text] : changes)
+        f[static_cast<std::size_t>(k)] = text;
+    return f;
+}
+
+// Starts the program over data.dat and opens the form by its menu item.
+Form4& openForm(Harness& h, const std::string& drawBytes) {
+    h.folder.write("data.dat", drawBytes);
+    Program& p = h.start();
+    h.dialogs.shown.clear();
+    p.form1.addAdd.click();
+    return p.form4();
+}
+
+void enter(Form4& f, const Fields& fields) {
+    for (int k = 0; k < 7; ++k)
+        f.Text1(k).setText(fields[static_cast<std::size_t>(k)]);
+}
+
+std::vector<Rgb> colours(const Form4& f) {
+    std::vector<Rgb> out;
+    for (const auto& t : f.Text1)
+        out.push_back(t->backColor());
+    return out;
+}
+
+std::vector<std::string> texts(const Form4& f) {
+    std::vector<std::string> out;
+    for (const auto& t : f.Text1)
+        out.push_back(t->text());
+    return out;
+}
+
+Rgb firstColour(int k) { return k == 6 ? Form4::kBonusFirstColor : kWhite; }
+
+TEST(Registration, BadInputShowsOneMessageHighlightsTheFieldsAndWritesNothing) {
+    struct Case {
+        const char* name;
+        Fields fields;
+        std::string message;
+        std::vector<int> red; // fields highlighted while the message is open
+    };
+    const Case cases[] = {
+        {"blank field", with({{2, ""}}), kBlank, {}},
+        {"blank comes before a non-digit", with({{0, ""}, {1, "a"}}), kBlank, {}},
+        {"leading blank", with({{6, " 7"}}), kNotDigits, {6}},
+        {"sign", with({{0, "+7"}}), kNotDigits, {0}},
+        {"minus", with({{1, "-1"}}), kNotDigits, {1}},
+        {"letter", with({{3, "a"}}), kNotDigits, {3}},
+        {"digit then letter", with({{4, "1a"}}), kNotDigits, {4}},
+        {"two numbers", with({{4, "1 2"}}), kNotDigits, {4}},
+        {"full-width digit", with({{2, "５"}}), kNotDigits, {2}},
+        {"two non-digits", with({{1, " 7"}, {5, "x"}}), kNotDigits, {1, 5}},
+        {"non-digit comes before range", with({{0, "a"}, {1, "0"}}), kNotDigits, {0}},
+        {"zero", with({{6, "0"}}), kOutOfRange, {6}},
+        {"44", with({{1, "44"}}), kOutOfRange, {1}},
+        {"0.5", with({{5, "0.5"}}), kOutOfRange, {5}},
+        {"two out of range", with({{2, "0"}, {4, "100"}}), kOutOfRange, {2, 4}},
+        {"range comes before duplicate", with({{0, "0"}, {1, "0"}}), kOutOfRange, {0, 1}},
+        {"duplicate main numbers", with({{1, "20"}, {3, "20"}}), kDuplicate, {1, 3}},
+        {"bonus equal to a main number", with({{6, "42"}}), kDuplicate, {5, 6}},
+        {"7 and 7", with({{0, "7"}}), kDuplicate, {0, 6}},
+        {"the last pair is shown", with({{0, "5"}, {1, "5"}, {3, "9"}, {4, "9"}}), kDuplicate, {3, 4}},
+        {"three equal texts", with({{0, "5"}, {2, "5"}, {4, "5"}}), kDuplicate, {2, 4}},
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        const std::string before = drawFile({kDraw1, kDraw2});
+        Form4& f = openForm(h, before);
+        enter(f, c.fields);
+        std::vector<Rgb> during;
+        h.dialogs.duringMessage = [&](const test::ShownMessage&) { during = colours(f); };
+
+        f.Command1.click();
+
+        ASSERT_EQ(h.dialogs.shown.size(), 1U) << c.name;
+        EXPECT_EQ(h.dialogs.shown[0].text, c.message) << c.name;
+        EXPECT_EQ(h.dialogs.shown[0].title, "警告") << c.name;
+        EXPECT_EQ(h.dialogs.shown[0].buttons, Buttons::Ok) << c.name;
+        EXPECT_EQ(h.dialogs.shown[0].icon, Icon::None) << c.name;
+        std::vector<Rgb> expectDuring;
+        std::vector<Rgb> expectAfter;
+        for (int k = 0; k < 7; ++k) {
+            const bool red = std::find(c.red.begin(), c.red.end(), k) != c.red.end();
+            expectDuring.push_back(red ? kRed : firstColour(k));
+            expectAfter.push_back(red ? Form4::normalColor(k) : firstColour(k));
+        }
+        EXPECT_EQ(during, expectDuring) << c.name;
+        EXPECT_EQ(colours(f), expectAfter) << c.name;
+        EXPECT_EQ(texts(f), std::vector<std::string>(c.fields.begin(), c.fields.end())) << c.name;
+        EXPECT_TRUE(f.visible()) << c.name;
+        EXPECT_EQ(h.folder.read("data.dat"), before) << c.name;
+    }
+}
+
+TEST(Registration, DuplicatePairTurnsRedJThenIAndBackInTheSameOrder) {
+    Harness h;
+    Form4& f = openForm(h, drawFile({kDraw1}));
+    enter(f, with({{0, "7"}})); // pair i = 6, j = 0
+    std::vector<std::string> log;
+    f.listener = [&](Control* c, Prop prop) {
+        if (c == nullptr || prop != Prop::BackColor)
+            return;
+        const Rgb colour = static_cast<TextField*>(c)->backColor();
+        log.push_back(c->objectName() + (colour == kRed ? " red" : " normal"));
+    };
+    h.dialogs.duringMessage = [&](const test::ShownMessage&) { log.emplace_back("message"); };
+    f.Command1.click();
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"Text1_0 red", "Text1_6 red", "message", "Text1_0 normal", "Text1_6 normal"}));
+}
+
+TEST(Registration, AGoodDrawAddsSevenLinesEmptiesTheFieldsAndHidesTheForm) {
+    struct Case {
+        const char* name;
+        Fields fields;
+        std::vector<std::string> added;
+    };
+    const Case cases[] = {
+        {"plain numbers", kGood, {"3", "11", "17", "25", "38", "42", "7"}},
+        {"fractions are cut",
+         {"43.5", "1.5", "20", "30", "40", "41", "43.99"},
+         {"43", "1", "20", "30", "40", "41", "43"}},
+        {"7 and 07 differ as texts",
+         {"7", "07", "20", "30", "40", "41", "42"},
+         {"7", "7", "20", "30", "40", "41", "42"}},
+        {"trailing blank", {"7 ", "7", "20", "30", "40", "41", "1e1"}, {"7", "7", "20", "30", "40", "41", "10"}},
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        const std::string before = drawFile({kDraw1, kDraw2});
+        Form4& f = openForm(h, before);
+        enter(f, c.fields);
+        f.Command1.click();
+
+        EXPECT_TRUE(h.dialogs.shown.empty()) << c.name << ": " << h.dialogs.shown.front().text;
+        EXPECT_EQ(h.folder.read("data.dat"), before + crlf(c.added)) << c.name;
+        EXPECT_EQ(texts(f), std::vector<std::string>(7, "")) << c.name;
+        EXPECT_FALSE(f.visible()) << c.name;
+    }
+}
+
+TEST(Registration, TheNewDrawCountsAtOnce) {
+    Harness h;
+    // A kept set, so that the statistics run on to the reload of the table.
+    h.folder.write("OutData.dat", crlf({"1", "2", "3", "4", "5", "6"}));
+    Form4& f = openForm(h, drawFile({kDraw1}));
+    Program& p = h.p();
+    ASSERT_EQ(p.s.numberCount[17], 0);
+    enter(f, kGood);
+    f.Command1.click();
+
+    ASSERT_TRUE(h.dialogs.shown.empty());
+    EXPECT_EQ(p.s.numberCount[17], 1);
+    EXPECT_EQ(p.s.numberCount[3], 2);
+    EXPECT_EQ(p.s.numberCount[7], 2);
+    EXPECT_EQ(p.s.drawNumberTotal, 14);
+    // The statistics reload the table: the new draw, then the spare entry.
+    ASSERT_EQ(p.s.drawTable.size(), 15U);
+    EXPECT_EQ(p.s.drawTable[13], "7");
+    EXPECT_EQ(p.s.drawTable[14], "");
+}
+
+TEST(Registration, AppendsToTheFileAsItIsNowAndRewritesItTrimmed) {
+    Harness h;
+    Form4& f = openForm(h, drawFile({kDraw1}));
+    // Changed behind the program's back since start-up, with padded lines.
+    h.folder.write("data.dat", crlf({"1", " 2", "3 ", "4", "5", "6", "7"}));
+    enter(f, kGood);
+    f.Command1.click();
+    EXPECT_EQ(h.folder.read("data.dat"), drawFile({kDraw1, {3, 11, 17, 25, 38, 42, 7}}));
+}
+
+TEST(Registration, AnEmptyFileGetsExactlyTheSevenLines) {
+    Harness h;
+    Form4& f = openForm(h, "");
+    enter(f, kGood);
+    f.Command1.click();
+    EXPECT_EQ(h.folder.read("data.dat"), crlf({"3", "11", "17", "25", "38", "42", "7"}));
+}
+
+TEST(Registration, AFailedCheckStillReloadsTheTableLinesUnchanged) {
+    Harness h;
+    Form4& f = openForm(h, crlf({"1", " 2 ", "3", "4", "5", "6", "7"}));
+    enter(f, with({{2, ""}}));
+    f.Command1.click();
+    EXPECT_EQ(h.p().s.drawTable, (std::vector<std::string>{"1", " 2 ", "3", "4", "5", "6", "7", ""}));
+}
+
+TEST(Registration, AFailedWriteKeepsFileTableAndTexts) {
+    Harness h;
+    const std::string before = drawFile({kDraw1, kDraw2});
+    Form4& f = openForm(h, before);
+    enter(f, kGood);
+    WriteFaultInjection::failNextWrites(1);
+    f.Command1.click();
+    WriteFaultInjection::failNextWrites(0);
+
+    ASSERT_EQ(h.dialogs.shown.size(), 1U);
+    EXPECT_NE(h.dialogs.shown[0].text.find("data.dat"), std::string::npos) << h.dialogs.shown[0].text;
+    EXPECT_EQ(h.dialogs.shown[0].title, "警告");
+    EXPECT_EQ(h.folder.read("data.dat"), before);
+    EXPECT_EQ(texts(f), std::vector<std::string>(kGood.begin(), kGood.end()));
+    EXPECT_TRUE(f.visible());
+    std::vector<std::string> reloaded = readLines(h.folder / "data.dat");
+    reloaded.emplace_back();
+    EXPECT_EQ(h.p().s.drawTable, reloaded);
+    for (const auto& entry : std::filesystem::directory_iterator(h.folder.path()))
+        EXPECT_TRUE(entry.path().filename() == "data.dat" || entry.path().filename() == "OutData.dat")
+            << "left behind: " << entry.path();
+
+    // The texts are still there, so a second press registers the draw.
+    h.dialogs.shown.clear();
+    f.Command1.click();
+    EXPECT_TRUE(h.dialogs.shown.empty());
+    EXPECT_EQ(h.folder.read("data.dat"), before + crlf({"3", "11", "17", "25", "38", "42", "7"}));
+}
+
+TEST(Registration, AnUnreadableDrawFileIsReportedAndChangesNothing) {
+    for (const bool asFolder : {false, true}) {
+        Harness h;
+        Form4& f = openForm(h, drawFile({kDraw1}));
+        const std::vector<std::string> table = h.p().s.drawTable;
+        std::filesystem::remove(h.folder / "data.dat");
+        if (asFolder)
+            std::filesystem::create_directory(h.folder / "data.dat");
+        enter(f, kGood);
+        f.Command1.click();
+
+        ASSERT_EQ(h.dialogs.shown.size(), 1U) << asFolder;
+        EXPECT_NE(h.dialogs.shown[0].text.find("data.dat"), std::string::npos) << asFolder;
+        EXPECT_EQ(h.dialogs.shown[0].title, "警告") << asFolder;
+        EXPECT_EQ(texts(f), std::vector<std::string>(kGood.begin(), kGood.end())) << asFolder;
+        EXPECT_TRUE(f.visible()) << asFolder;
+        EXPECT_EQ(h.p().s.drawTable, table) << asFolder;
+        EXPECT_EQ(std::filesystem::is_directory(h.folder / "data.dat"), asFolder);
+        EXPECT_EQ(std::filesystem::exists(h.folder / "data.dat"), asFolder) << "no file was created";
+    }
+}
+
+} // namespace
+} // namespace zoki
