@@ -1,0 +1,217 @@
+// "過去の結果を出力する(&W)": every kept set ranked against every draw.
+#include "reports/hit_history.h"
+
+#include "app/int16.h"
+#include "app/numtext.h"
+#include "app/program.h"
+#include "app/steps.h"
+#include "matching/prize.h"
+#include "reports/report_file.h"
+#include "reports/reports.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace zoki {
+
+namespace {
+
+// Same warnings as the match search window.
+constexpr const char* kNoHistory = "履歴データが登録されていません。\r最低一回以上の出力結果を履歴として残して下さい。";
+constexpr const char* kNoDraws = "当選データが登録されていません。\r追加するか、データファイルを差し替えて下さい。";
+
+// A draw or set cut short by a damaged file reads as empty texts past its
+// end, like the spare element, instead of stopping the report.
+const std::string& entry(const std::vector<std::string>& table, long long index) {
+    static const std::string none;
+    if (index < 0 || static_cast<std::size_t>(index) >= table.size())
+        return none;
+    return table[static_cast<std::size_t>(index)];
+}
+
+} // namespace
+
+std::int64_t& HistData::counter(int rank) {
+    switch (rank) {
+    case 1:
+        return hitCount1;
+    case 2:
+        return hitCount2;
+    case 3:
+        return hitCount3;
+    case 4:
+        return hitCount4;
+    case 5:
+        return hitCount5;
+    default:
+        return missCount;
+    }
+}
+
+std::vector<std::string>& HistData::list(int rank) {
+    switch (rank) {
+    case 1:
+        return hitList1;
+    case 2:
+        return hitList2;
+    case 3:
+        return hitList3;
+    case 4:
+        return hitList4;
+    default:
+        return hitList5;
+    }
+}
+
+HistDraw histDraw(const std::vector<std::string>& drawTable, long long d) {
+    HistDraw draw;
+    draw.entryHead = "第" + twoDigits(d) + "回データ当選履歴";
+    for (std::size_t i = 0; i < 7; ++i) {
+        draw.texts[i] = entry(drawTable, 7 * d - 7 + static_cast<long long>(i));
+        if (i < 6)
+            draw.entryHead += twoDigits(draw.texts[i]) + "-";
+    }
+    draw.entryHead += "(" + twoDigits(draw.texts[6]) + ") <-> ";
+    return draw;
+}
+
+HistSet histSet(const std::vector<std::string>& outHistory, long long k) {
+    HistSet set;
+    set.entryTail = "第" + twoDigits(k) + "回データ履歴番号";
+    for (std::size_t j = 0; j < 6; ++j) {
+        set.texts[j] = entry(outHistory, 6 * k - 6 + static_cast<long long>(j));
+        if (j > 0)
+            set.entryTail += "-";
+        set.entryTail += twoDigits(set.texts[j]);
+    }
+    return set;
+}
+
+void hitRecord(HistData& h, const HistDraw& draw, const HistSet& set) {
+    const int rank = prizeRank(draw.texts, set.texts).rank;
+    ++h.counter(rank);
+    if (rank >= 1 && rank <= 5)
+        h.list(rank).push_back(draw.entryHead + set.entryTail);
+}
+
+void makeHistData(Program& p) {
+    HistData h;
+    const auto path = chooseReportPath(p);
+    if (!path)
+        return;
+    h.histPath = *path;
+
+    // Highest indexes; an empty table has none (-1).
+    const long long drawTop = static_cast<long long>(p.s.drawTable.size()) - 1;
+    if (p.s.outHistory.empty()) {
+        p.message(kNoHistory, "【警告】");
+        return;
+    }
+    const long long histTop = static_cast<long long>(p.s.outHistory.size()) - 1;
+    if (drawTop < 4) {
+        p.message(kNoDraws, "【警告】");
+        return;
+    }
+    if (histTop < 4) {
+        p.message(kNoHistory, "【警告】");
+        return;
+    }
+
+    const auto n = static_cast<long long>(roundHalfEven(static_cast<double>(drawTop) / 7.0));
+    const auto m = static_cast<long long>(roundHalfEven(static_cast<double>(histTop - 2) / 6.0));
+    // The match search window's page ranges are 16-bit; a history too long
+    // for them leaves them as they were, but the report still covers it all.
+    tryStep([&] { p.s.drawPageMax = Int16(n); });
+    tryStep([&] { p.s.setPageMax = Int16(m); });
+
+    std::vector<HistSet> sets;
+    sets.reserve(static_cast<std::size_t>(m));
+    for (long long k = 1; k <= m; ++k)
+        sets.push_back(histSet(p.s.outHistory, k));
+    for (long long d = 1; d <= n; ++d) {
+        const HistDraw draw = histDraw(p.s.drawTable, d);
+        for (const HistSet& set : sets)
+            hitRecord(h, draw, set);
+    }
+
+    printHistData(p, h);
+}
+
+bool printHistData(Program& p, const HistData& h) {
+    const std::int64_t total = h.total();
+    const std::string totalText = std::to_string(total);
+    const std::string banner(86, '#');
+
+    ReportText r;
+    std::size_t size = 4096;
+    for (int rank = 1; rank <= 5; ++rank)
+        for (const std::string& e : h.list(rank))
+            size += e.size() + 2;
+    r.reserve(size);
+
+    r.line(banner);
+    r.line("                            LOTO 6 HIT NUMBERS HISTORY DATA                           ");
+    r.line(banner);
+    r.line();
+    for (int rank = 1; rank <= 5; ++rank) {
+        const std::int64_t count = h.counter(rank);
+        r.line(rankHeading(rank), "  当選確立 … ", rateText(count, total), "%");
+        r.line("確率 : ", std::to_string(count), " / ", totalText);
+        if (count == 0)
+            r.line("該当なし");
+        for (const std::string& e : h.list(rank))
+            r.line(e);
+        r.line();
+    }
+    r.line(rankHeading(0), "  当選確立 … ", rateText(h.missCount, total), "%");
+    r.line("確率 : ", std::to_string(h.missCount), " / ", totalText);
+    r.line();
+    r.line(banner);
+
+    return saveReport(p, h.histPath, [&] { return r.bytes(); });
+}
+
+void vResHistData_Click(Program& p) { makeHistData(p); }
+
+std::string rateText(std::int64_t count, std::int64_t total) {
+    // Nothing was ranked: no share to speak of, rather than a division by zero.
+    if (total == 0)
+        return "0";
+    const double rate = static_cast<double>(count) / static_cast<double>(total) * 100.0;
+    return singleText(static_cast<float>(rate));
+}
+
+std::string singleText(float value) {
+    if (value == 0.0f)
+        return "0";
+    char buf[32];
+    // Seven significant digits: "d.dddddde±XX".
+    std::snprintf(buf, sizeof buf, "%.6e", static_cast<double>(value));
+    std::string text(buf);
+    std::string sign;
+    if (text[0] == '-') {
+        sign = "-";
+        text.erase(0, 1);
+    }
+    const std::size_t e = text.find('e');
+    const int exponent = std::atoi(text.c_str() + e + 1);
+    std::string digits = text.substr(0, 1) + text.substr(2, e - 2);
+    while (digits.size() > 1 && digits.back() == '0')
+        digits.pop_back();
+
+    std::string out;
+    if (exponent < 0) {
+        out = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+    } else {
+        const auto whole = static_cast<std::size_t>(exponent) + 1;
+        if (digits.size() <= whole) {
+            out = digits + std::string(whole - digits.size(), '0');
+        } else {
+            out = digits.substr(0, whole) + "." + digits.substr(whole);
+        }
+    }
+    return sign + out;
+}
+
+} // namespace zoki

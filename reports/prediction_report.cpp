@@ -1,0 +1,76 @@
+// "結果出力(&O)": the sets on the main window's board as a text report. Reports
+// of this kind accumulate in one file, oldest first.
+#include "app/program.h"
+#include "app/textfile.h"
+#include "reports/report_file.h"
+#include "reports/reports.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace zoki {
+
+namespace {
+
+const std::string kBanner(38, '#');
+constexpr const char* kTitle = "         LOTO 6 EXPECTED DATA         ";
+
+// An earlier prediction report: the banner exactly, then the title line.
+bool isPredictionReport(const std::vector<std::string>& lines) {
+    return lines.size() >= 2 && lines[0] == kBanner && lines[1].find("LOTO 6 EXPECTED DATA") != std::string::npos;
+}
+
+std::string predictionBlock(const std::array<std::string, 30>& cells) {
+    ReportText r;
+    r.line(kBanner);
+    r.line(kTitle);
+    r.line(kBanner);
+    r.line();
+    for (int row = 0; row < 5; ++row) {
+        std::string text = "    推測" + std::to_string(row + 1) + " : ";
+        for (int c = 0; c < 6; ++c) {
+            if (c > 0)
+                text += "  ";
+            text += cells[static_cast<std::size_t>(row * 6 + c)];
+        }
+        r.line(text);
+    }
+    r.line();
+    r.line(kBanner);
+    r.line();
+    r.line();
+    return r.bytes();
+}
+
+} // namespace
+
+void vResData_Click(Program& p) {
+    Form1& f = p.form1;
+    bool anyNumber = false;
+    for (int i = 0; i < 30; ++i)
+        anyNumber = anyNumber || !f.Label8(i).caption().empty();
+    if (!anyNumber) {
+        p.message("先にデータ予想を実行して下さい。", "【警告】");
+        return;
+    }
+
+    const auto path = chooseReportPath(p);
+    if (!path)
+        return;
+
+    std::array<std::string, 30> cells;
+    for (int i = 0; i < 30; ++i)
+        cells[static_cast<std::size_t>(i)] = twoDigits(f.Label8(i).caption());
+
+    saveReport(p, *path, [&] {
+        std::string bytes;
+        // Earlier blocks are kept byte for byte; only their line ends become CR LF.
+        if (const auto old = readLinesIfExists(*path); old && isPredictionReport(*old))
+            bytes = joinLines(*old);
+        bytes += predictionBlock(cells);
+        return bytes;
+    });
+}
+
+} // namespace zoki

@@ -1,0 +1,54 @@
+#include "reports/report_file.h"
+
+#include "app/errors.h"
+#include "app/program.h"
+#include "app/services.h"
+#include "app/textfile.h"
+#include "reports/encoding.h"
+
+namespace zoki {
+
+std::string withTextExtension(const std::string& name) {
+    if (name.find(".txt") != std::string::npos)
+        return name;
+    return name + ".txt";
+}
+
+std::optional<std::filesystem::path> chooseReportPath(Program& p) {
+    const std::optional<std::string> chosen = p.dialogs.saveFileName(kTextFileFilter, p.lastSaveName);
+    if (!chosen)
+        return std::nullopt;
+    p.lastSaveName = *chosen;
+    return std::filesystem::path(withTextExtension(*chosen));
+}
+
+std::string twoDigits(std::string_view text) {
+    std::size_t characters = 0;
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) // UTF-8 continuation bytes don't start a character
+            ++characters;
+    if (characters == 1)
+        return "0" + std::string(text);
+    return std::string(text);
+}
+
+std::string twoDigits(long long number) { return twoDigits(std::to_string(number)); }
+
+std::string ReportText::bytes() const { return toShiftJis(text_); }
+
+bool saveReport(Program& p, const std::filesystem::path& path, const std::function<std::string()>& makeBytes) {
+    const char* const unchanged = "\rファイルには何も書き込まれていません。";
+    try {
+        replaceFileAtomically(path, makeBytes());
+        return true;
+    } catch (const EncodingError& e) {
+        p.message("レポートに Shift_JIS で書けない文字があります。\r" + std::string(e.what()) + unchanged, "警告",
+                  Buttons::Ok, Icon::Critical);
+    } catch (const FileError& e) {
+        p.message("レポートを保存できませんでした。\r" + std::string(e.what()) + unchanged, "警告", Buttons::Ok,
+                  Icon::Critical);
+    }
+    return false;
+}
+
+} // namespace zoki

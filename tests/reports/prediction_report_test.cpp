@@ -1,0 +1,173 @@
+#include "app/textfile.h"
+#include "reports/cp932_words.h"
+#include "support/fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace zoki {
+namespace {
+
+using test::crlf;
+using test::Harness;
+namespace sj = test::sj;
+
+const std::string k38(38, '#');
+const std::string kEmptyRow(10, ' '); // five two-space separators around empty cells
+
+using Board = std::array<const char*, 30>;
+
+const Board kFullBoard = {"1", "5",  "12", "23", "34", "41", //
+                          "2", "9",  "10", "19", "28", "43", //
+                          "3", "7",  "15", "22", "30", "40", //
+                          "4", "8",  "16", "26", "33", "39", //
+                          "6", "11", "17", "27", "35", "42"};
+
+// The block as the file must hold it, built from the table of lines.
+std::string expectedBlock(const std::array<std::string, 5>& rows) {
+    std::vector<std::string> lines = {k38, "         LOTO 6 EXPECTED DATA         ", k38, ""};
+    for (int r = 0; r < 5; ++r)
+        lines.push_back("    " + sj::suisoku + std::to_string(r + 1) + " : " + rows[static_cast<std::size_t>(r)]);
+    for (const char* tail : {"", k38.c_str(), "", ""})
+        lines.emplace_back(tail);
+    return crlf(lines);
+}
+
+const std::array<std::string, 5> kFullRows = {
+    "01  05  12  23  34  41", "02  09  10  19  28  43", "03  07  15  22  30  40",
+    "04  08  16  26  33  39", "06  11  17  27  35  42",
+};
+
+struct PredictionReport : ::testing::Test {
+    Harness h;
+    void SetUp() override { h.start(); }
+    void setBoard(const Board& cells) {
+        for (int i = 0; i < 30; ++i)
+            h.p().form1.Label8(i).setCaption(cells[static_cast<std::size_t>(i)]);
+    }
+    void choose(const std::string& name) { h.dialogs.saveAnswers.push_back(name); }
+    void run() { h.p().form1.vResData.click(); }
+};
+
+TEST_F(PredictionReport, AnEmptyBoardIsRefusedBeforeTheDialog) {
+    run();
+    ASSERT_EQ(h.dialogs.shown.size(), 1u);
+    EXPECT_EQ(h.dialogs.shown[0].text, "先にデータ予想を実行して下さい。");
+    EXPECT_EQ(h.dialogs.shown[0].title, "【警告】");
+    EXPECT_EQ(h.dialogs.shown[0].buttons, Buttons::Ok);
+    EXPECT_EQ(h.dialogs.shown[0].icon, Icon::None);
+    EXPECT_TRUE(h.dialogs.saveRequests.empty());
+}
+
+TEST_F(PredictionReport, WritesTheBoardAsOneBlockInShiftJis) {
+    setBoard(kFullBoard);
+    choose((h.folder / "yosoku").string());
+    run();
+    EXPECT_TRUE(h.dialogs.shown.empty());
+    ASSERT_EQ(h.dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(h.dialogs.saveRequests[0].filter, "テキスト ファイル (*.txt)|*.txt|");
+    EXPECT_EQ(h.dialogs.saveRequests[0].lastName, "");
+    EXPECT_EQ(h.folder.read("yosoku.txt"), expectedBlock(kFullRows));
+    EXPECT_FALSE(h.folder.exists("yosoku"));
+}
+
+TEST_F(PredictionReport, CellsFollowTheTwoDigitRuleAndEmptyRowsKeepTheirSeparators) {
+    const Board given = {"5", "05", "123", "7", "", "43", //
+                         "",  "",   "",    "",  "", "",   //
+                         "",  "",   "",    "",  "", "",   //
+                         "",  "",   "",    "",  "", "",   //
+                         "",  "",   "",    "",  "", "9"};
+    setBoard(given);
+    choose((h.folder / "r.txt").string());
+    run();
+    EXPECT_EQ(h.folder.read("r.txt"),
+              expectedBlock({"05  05  123  07    43", kEmptyRow, kEmptyRow, kEmptyRow, kEmptyRow + "09"}));
+}
+
+TEST_F(PredictionReport, ReportsAccumulateOldestFirst) {
+    setBoard(kFullBoard);
+    choose((h.folder / "acc").string());
+    run();
+    Board second{};
+    second.fill("");
+    second[0] = "8";
+    setBoard(second);
+    choose((h.folder / "acc").string());
+    run();
+
+    const std::string secondBlock = expectedBlock({"08" + kEmptyRow, kEmptyRow, kEmptyRow, kEmptyRow, kEmptyRow});
+    const std::string bytes = h.folder.read("acc.txt");
+    EXPECT_EQ(bytes, expectedBlock(kFullRows) + secondBlock);
+    EXPECT_EQ(splitLines(bytes).size(), 26u);
+    ASSERT_EQ(h.dialogs.saveRequests.size(), 2u);
+    EXPECT_EQ(h.dialogs.saveRequests[1].lastName, (h.folder / "acc").string()) << "the chosen name is remembered";
+}
+
+TEST_F(PredictionReport, OnlyAnEarlierPredictionReportIsKept) {
+    const std::string k53(53, '#');
+    struct Case {
+        const char* what;
+        std::string before;
+        std::string kept; // what precedes the new block afterwards
+    };
+    const std::string lfReport = k38 + "\n  LOTO 6 EXPECTED DATA\nold\n";
+    for (const Case& c : {
+             Case{"winning numbers report", crlf({k53, "                  LOTO 6 WIN NO DATA                 ", k53}),
+                  ""},
+             Case{"title on the wrong line", crlf({k38, "", "LOTO 6 EXPECTED DATA"}), ""},
+             Case{"banner with a blank", crlf({k38 + " ", "LOTO 6 EXPECTED DATA"}), ""},
+             Case{"banner one sign short", crlf({std::string(37, '#'), "LOTO 6 EXPECTED DATA"}), ""},
+             Case{"title in lower case", crlf({k38, "loto 6 expected data"}), ""},
+             Case{"one line only", crlf({k38}), ""},
+             Case{"empty file", "", ""},
+             Case{"other line ends", lfReport, crlf({k38, "  LOTO 6 EXPECTED DATA", "old"})},
+             Case{"Shift_JIS text kept as bytes", crlf({k38, "x LOTO 6 EXPECTED DATA x", sj::suisoku + "\x5C"}),
+                  crlf({k38, "x LOTO 6 EXPECTED DATA x", sj::suisoku + "\x5C"})},
+         }) {
+        h.folder.write("t.txt", c.before);
+        setBoard(kFullBoard);
+        choose((h.folder / "t.txt").string());
+        run();
+        EXPECT_EQ(h.folder.read("t.txt"), c.kept + expectedBlock(kFullRows)) << c.what;
+    }
+    EXPECT_TRUE(h.dialogs.shown.empty());
+}
+
+TEST_F(PredictionReport, ACancelledDialogWritesNothing) {
+    setBoard(kFullBoard);
+    h.p().lastSaveName = (h.folder / "earlier").string();
+    h.dialogs.saveAnswers.push_back(std::nullopt);
+    run();
+    EXPECT_TRUE(h.dialogs.shown.empty());
+    EXPECT_FALSE(h.folder.exists("earlier.txt"));
+    EXPECT_FALSE(h.folder.exists(".txt"));
+    EXPECT_EQ(h.p().lastSaveName, (h.folder / "earlier").string());
+}
+
+TEST_F(PredictionReport, AFailedWriteIsToldAndLeavesTheFile) {
+    h.folder.write("keep.txt", "precious\r\n");
+    setBoard(kFullBoard);
+    choose((h.folder / "keep.txt").string());
+    WriteFaultInjection::failNextWrites(1);
+    run();
+    ASSERT_EQ(h.dialogs.shown.size(), 1u);
+    EXPECT_EQ(h.dialogs.shown[0].title, "警告");
+    EXPECT_NE(h.dialogs.shown[0].text.find("keep.txt"), std::string::npos) << h.dialogs.shown[0].text;
+    EXPECT_EQ(h.folder.read("keep.txt"), "precious\r\n");
+}
+
+TEST_F(PredictionReport, AFolderOfTheChosenNameIsToldNotReplaced) {
+    std::filesystem::create_directory(h.folder / "dir.txt");
+    setBoard(kFullBoard);
+    choose((h.folder / "dir.txt").string());
+    run();
+    ASSERT_EQ(h.dialogs.shown.size(), 1u);
+    EXPECT_EQ(h.dialogs.shown[0].title, "警告");
+    EXPECT_TRUE(std::filesystem::is_directory(h.folder / "dir.txt"));
+}
+
+} // namespace
+} // namespace zoki

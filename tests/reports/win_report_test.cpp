@@ -1,0 +1,101 @@
+#include "app/textfile.h"
+#include "reports/cp932_words.h"
+#include "support/fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zoki {
+namespace {
+
+using test::crlf;
+using test::Harness;
+namespace sj = test::sj;
+
+const std::string k53(53, '#');
+
+std::string expectedReport(const std::vector<std::string>& drawLines) {
+    std::vector<std::string> lines = {k53, "                  LOTO 6 WIN NO DATA                 ", k53, ""};
+    lines.insert(lines.end(), drawLines.begin(), drawLines.end());
+    lines.emplace_back();
+    lines.push_back(k53);
+    return crlf(lines);
+}
+
+std::string drawLine(const std::string& number, const std::string& numbers) {
+    return "    " + sj::dai + number + sj::kaiTousenBangou + " : " + numbers;
+}
+
+struct WinReport : ::testing::Test {
+    Harness h;
+    void SetUp() override { h.start(); }
+    void run(const std::vector<std::string>& records, const std::string& name = "win") {
+        h.p().s.drawRecords = records;
+        h.dialogs.saveAnswers.push_back((h.folder / name).string());
+        h.p().form1.vResHitNoData.click();
+    }
+};
+
+TEST_F(WinReport, OneLinePerDrawWithTheSpareRecordSkipped) {
+    run({"3-11-17-28-35-42-7_1", "5-05-123-10-43-1-22_2", "-"});
+    EXPECT_TRUE(h.dialogs.shown.empty());
+    ASSERT_EQ(h.dialogs.saveRequests.size(), 1u);
+    EXPECT_EQ(h.dialogs.saveRequests[0].filter, "テキスト ファイル (*.txt)|*.txt|");
+    EXPECT_EQ(h.folder.read("win.txt"), expectedReport({
+                                            drawLine("01", "03  11  17  28  35  42  (07)"),
+                                            drawLine("02", "05  05  123  10  43  01  (22)"),
+                                        }));
+}
+
+TEST_F(WinReport, DrawsAreNumberedByTheirPlaceNotByTheStoredNumber) {
+    std::vector<std::string> records;
+    for (int d = 1; d <= 100; ++d)
+        records.push_back("1-2-3-4-5-6-7_" + std::to_string(500 - d));
+    records.emplace_back("-");
+    run(records);
+    const std::vector<std::string> lines = splitLines(h.folder.read("win.txt"));
+    ASSERT_EQ(lines.size(), 4u + 100u + 2u);
+    const std::string numbers = "01  02  03  04  05  06  (07)";
+    EXPECT_EQ(lines[4], drawLine("01", numbers));
+    EXPECT_EQ(lines[12], drawLine("09", numbers));
+    EXPECT_EQ(lines[13], drawLine("10", numbers));
+    EXPECT_EQ(lines[103], drawLine("100", numbers));
+    EXPECT_EQ(lines[104], "");
+    EXPECT_EQ(lines[105], k53);
+}
+
+TEST_F(WinReport, NoDrawsGiveTheFrameOnly) {
+    for (const std::vector<std::string>& records : {std::vector<std::string>{}, std::vector<std::string>{"-"}}) {
+        run(records);
+        EXPECT_EQ(h.folder.read("win.txt"), expectedReport({}));
+    }
+}
+
+TEST_F(WinReport, ReplacesWhateverTheFileHeld) {
+    const std::string k38(38, '#');
+    h.folder.write("old.txt", crlf({k38, "         LOTO 6 EXPECTED DATA         ", k38, "", "x"}));
+    run({"1-2-3-4-5-6-7_1"}, "old.txt");
+    EXPECT_EQ(h.folder.read("old.txt"), expectedReport({drawLine("01", "01  02  03  04  05  06  (07)")}));
+}
+
+TEST_F(WinReport, ACancelledDialogWritesNothing) {
+    h.p().s.drawRecords = {"1-2-3-4-5-6-7_1"};
+    h.dialogs.saveAnswers.push_back(std::nullopt);
+    h.p().form1.vResHitNoData.click();
+    EXPECT_TRUE(h.dialogs.shown.empty());
+    EXPECT_FALSE(h.folder.exists(".txt"));
+}
+
+TEST_F(WinReport, ATextShiftJisCannotHoldIsToldAndNothingIsWritten) {
+    h.folder.write("win.txt", "before\r\n");
+    run({"1-2-3-4-5-6-7_1", "1-2-\xED\x95\x9C-4-5-6-7_2"}); // Hangul from a damaged data.dat
+    ASSERT_EQ(h.dialogs.shown.size(), 1u);
+    EXPECT_EQ(h.dialogs.shown[0].title, "警告");
+    EXPECT_NE(h.dialogs.shown[0].text.find("Shift_JIS"), std::string::npos);
+    EXPECT_EQ(h.folder.read("win.txt"), "before\r\n");
+}
+
+} // namespace
+} // namespace zoki
