@@ -21,12 +21,16 @@ constexpr const char* kNoDraws = "当選データが登録されていません�
 // Highest index of a table; -1 when it has no element at all.
 long long highestIndex(const std::vector<std::string>& table) { return static_cast<long long>(table.size()) - 1; }
 
-// An entry of a page. A page that does not exist (an incomplete last draw or
-// set, or a bar value beyond the table) shows empty instead of failing.
-std::string entryAt(const std::vector<std::string>& table, long long k) {
-    if (k < 0 || k >= static_cast<long long>(table.size()))
+// Entry k of a page of `size` entries. A page outside the bar's range (no
+// whole set yet, or a value left from a longer history) and an entry beyond
+// the table show empty instead of failing.
+std::string pageEntry(const std::vector<std::string>& table, Int16 page, Int16 pageMax, int size, int k) {
+    if (page < 1 || page > pageMax)
         return {};
-    return table[static_cast<std::size_t>(k)];
+    const Int16 index = size * page - size + k;
+    if (static_cast<std::size_t>(static_cast<int>(index)) >= table.size())
+        return {};
+    return table[static_cast<std::size_t>(static_cast<int>(index))];
 }
 
 // The ball for a number text; no picture for a text that is not a number
@@ -109,12 +113,10 @@ void showCheckPage(Program& p) {
     f.Frame1.setCaption("第 " + decimalText(drawPage) + " 回 当選番号");
     f.Frame2.setCaption("予想番号 第 " + decimalText(setPage) + " 回");
 
-    const Int16 drawBase = 7 * drawPage - 7;
     for (int k = 0; k < 7; ++k)
-        f.Label2(k).setCaption(entryAt(p.s.drawTable, drawBase + k));
-    const Int16 setBase = 6 * setPage - 6;
+        f.Label2(k).setCaption(pageEntry(p.s.drawTable, drawPage, p.s.drawPageMax, 7, k));
     for (int k = 0; k < 6; ++k)
-        f.Label3(k).setCaption(entryAt(p.s.outHistory, setBase + k));
+        f.Label3(k).setCaption(pageEntry(p.s.outHistory, setPage, p.s.setPageMax, 6, k));
 
     for (int k = 0; k < 6; ++k)
         f.Image1(k).setPicture(ballFor(f.Label2(k).caption(), ballPicture));

@@ -259,6 +259,10 @@ TEST(MatchWindow, PagesThatDoNotExistShowEmpty) {
     EXPECT_EQ(f.Label5.caption(), "該当なし");
     EXPECT_EQ(f.Label6.caption(), "0");
     EXPECT_EQ(colours(f.Label4), std::vector<Rgb>(6, kBlack));
+    // Even if the window system lets the bar reach 1, there is no set 1 yet.
+    f.VScroll2.setValue(1);
+    EXPECT_EQ(captions(f.Label3), std::vector<std::string>(6, ""));
+    EXPECT_EQ(pictures(f.Image2), std::vector<int>(6, 0));
 
     // A draw table whose last draw is incomplete: its missing entries show empty.
     p.s.drawTable = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", ""};
