@@ -22,6 +22,9 @@ constexpr const char* kBlank = "入力された数値に空欄が発見されま
 constexpr const char* kNotDigits = "数値以外が入力された可能性があります。 ";
 constexpr const char* kOutOfRange = "数値が範囲内にありません。【1 - 43】 ";
 constexpr const char* kDuplicate = "入力された数値に重複が発見されました。 ";
+constexpr const char* kFull =
+    "当選データファイル (data.dat) は 32767 行で一杯のため、これ以上登録できません。\r登録は行われていません。";
+constexpr long long kMaxDrawLines = 32767;
 
 // Only ASCII digits: a full-width "５" is not one.
 bool startsWithDigit(const std::string& text) { return !text.empty() && text[0] >= '0' && text[0] <= '9'; }
@@ -112,12 +115,17 @@ void Form4_Command1_Click(Program& p) {
         return;
     }
 
+    // Line counts are 16-bit: a file that cannot take seven more lines
+    // refuses the draw before anything is written.
+    const long long u = static_cast<long long>(p.s.drawTable.size()) - 1;
+    if (u + 7 > kMaxDrawLines) {
+        p.message(kFull, kTitle);
+        return;
+    }
     // The new draw overwrites the spare entry; the table then ends with the
-    // bonus. Line numbers are 16-bit, so a file already at its limit refuses
-    // the draw here, before anything is written.
-    const Int16 u = Int16(static_cast<long long>(p.s.drawTable.size()) - 1);
+    // bonus.
     std::vector<std::string> extended = p.s.drawTable;
-    extended.resize(static_cast<std::size_t>(static_cast<int>(u + 6)) + 1);
+    extended.resize(static_cast<std::size_t>(u + 7));
     for (int k = 0; k < 7; ++k)
         extended[static_cast<std::size_t>(u + k)] = decimalText(static_cast<long long>(wholePart(f.Text1(k).text())));
 

@@ -270,5 +270,26 @@ TEST(Registration, AnUnreadableDrawFileIsReportedAndChangesNothing) {
     }
 }
 
+TEST(Registration, AFileAtItsLineLimitTakesNoFurtherDraw) {
+    // 4680 draws leave room for exactly one more within 32767 lines.
+    std::vector<std::vector<int>> draws(4680, kDraw1);
+    Harness h;
+    Form4& f = openForm(h, drawFile(draws));
+    enter(f, kGood);
+    f.Command1.click();
+    ASSERT_TRUE(h.dialogs.shown.empty()) << h.dialogs.shown.front().text;
+    const std::string full = h.folder.read("data.dat");
+    EXPECT_EQ(readLines(h.folder / "data.dat").size(), 32767U);
+
+    h.p().form1.addAdd.click();
+    enter(f, kGood);
+    f.Command1.click();
+    ASSERT_EQ(h.dialogs.shown.size(), 1U);
+    EXPECT_NE(h.dialogs.shown[0].text.find("32767"), std::string::npos) << h.dialogs.shown[0].text;
+    EXPECT_EQ(h.dialogs.shown[0].title, "警告");
+    EXPECT_EQ(h.folder.read("data.dat"), full);
+    EXPECT_EQ(texts(f), std::vector<std::string>(kGood.begin(), kGood.end()));
+}
+
 } // namespace
 } // namespace zoki
