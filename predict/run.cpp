@@ -5,6 +5,7 @@
 #include "app/program.h"
 #include "app/random.h"
 #include "draws/statistics.h"
+#include "predict/redraw_guard.h"
 #include "predict/weighted.h"
 #include "reveal/reveal.h"
 
@@ -61,7 +62,9 @@ void NormalGet(Program& p) {
         dataClear(p);
         p.rowBase = (p.genRow - 1) * 6;
         for (int pos = 0; pos < 6; ++pos) {
+            RedrawGuard guard;
             do {
+                guard.another();
                 element(p, p.rowBase + pos) = decimalText(oneTo(43, p.random.next()));
             } while (repeatsEarlier(p, pos));
         }

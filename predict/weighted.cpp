@@ -5,6 +5,7 @@
 #include "app/numtext.h"
 #include "app/program.h"
 #include "app/random.h"
+#include "predict/redraw_guard.h"
 #include "predict/settings.h"
 
 #include <cstddef>
@@ -53,7 +54,7 @@ int ticketOwner(const Program& p, std::int32_t g) {
     // 32-bit sums: any history the statistics can count stays in range.
     std::int32_t below = b;
     for (int k = 1; k <= 43; ++k) {
-        const std::int32_t upTo = below + p.s.numberCount[static_cast<std::size_t>(k)];
+        const std::int32_t upTo = below + static_cast<std::int32_t>(p.s.numberCount[static_cast<std::size_t>(k)]);
         if (below < g && g <= upTo)
             return k;
         below = upTo;
@@ -91,10 +92,12 @@ void GetByData(Program& p) {
         if (allowedNumbers(settings) < 6)
             throw ProgramError("too few numbers left by the range exclusions");
         p.evenShare = evenShareFor(settings.strength);
-        p.s.weightTotal = static_cast<std::int32_t>(p.s.drawNumberTotal) + p.evenShare;
+        p.s.weightTotal = static_cast<std::int32_t>(p.s.drawNumberTotal) + static_cast<std::int32_t>(p.evenShare);
         for (int pos = 0; pos < 6; ++pos) {
             bool repeat = false;
+            RedrawGuard guard;
             do {
+                guard.another();
                 drawTicket(p);
                 getNumberMethod(p);
                 std::string& slot = element(p, p.rowBase + pos);
@@ -112,7 +115,9 @@ void GetByData(Program& p) {
 
 void getNumberMethod(Program& p) {
     const PredictionSettings settings = currentSettings(p);
+    RedrawGuard guard;
     for (;;) {
+        guard.another();
         const int k = ticketOwner(p, p.getNo);
         // A ticket no number owns is drawn again like an excluded one.
         if (k != 0 && !excluded(settings, k)) {

@@ -1,0 +1,354 @@
+#include "app/errors.h"
+#include "app/random.h"
+#include "predict/run.h"
+#include "predict/run_support.h"
+#include "predict/settings.h"
+#include "predict/weighted.h"
+#include "support/fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace zoki {
+namespace {
+
+using test::Harness;
+using test::rFor;
+using test::setOf;
+using test::texts;
+
+// Puts the given counts into the statistics and the total beside them.
+void setCounts(Program& p, const std::map<int, int>& counts) {
+    int total = 0;
+    for (int n = 1; n <= 43; ++n) {
+        const auto it = counts.find(n);
+        const int c = it == counts.end() ? 0 : it->second;
+        p.s.numberCount[static_cast<std::size_t>(n)] = c;
+        total += c;
+    }
+    p.s.drawNumberTotal = total;
+}
+
+// Ticket owners laid out independently: s even tickets per number, then one
+// ticket per counted occurrence, numbers in ascending order.
+std::vector<int> ticketLayout(int evenShare, const std::map<int, int>& counts) {
+    std::vector<int> owners{0}; // tickets are 1-based
+    const int s = evenShare / 43;
+    for (int n = 1; n <= 43; ++n)
+        owners.insert(owners.end(), static_cast<std::size_t>(s), n);
+    for (const auto& [n, c] : counts)
+        owners.insert(owners.end(), static_cast<std::size_t>(c), n);
+    return owners;
+}
+
+int ownerOf(Program& p, int ticket) {
+    p.getNo = ticket;
+    getNumberMethod(p);
+    EXPECT_EQ(p.getNo, ticket) << "no exclusions: no ticket is drawn again";
+    return p.tempNumLock;
+}
+
+struct StrengthCase {
+    void (*click)(Program&);
+    int evenShare;
+};
+const StrengthCase kStrengths[] = {{vSetHigh_Click, 43}, {vSetMid_Click, 430}, {vSetLow_Click, 4300}};
+
+TEST(TicketPool, EveryTicketMapsToItsOwnerForEachStrength) {
+    const std::map<int, int> counts{{1, 3}, {3, 5}, {20, 1}, {42, 7}, {43, 2}};
+    for (const StrengthCase& c : kStrengths) {
+        SCOPED_TRACE(c.evenShare);
+        Harness h;
+        Program& p = h.start();
+        setCounts(p, counts);
+        p.evenShare = c.evenShare;
+        p.s.weightTotal = c.evenShare + 18;
+        const std::vector<int> owners = ticketLayout(c.evenShare, counts);
+        ASSERT_EQ(owners.size(), static_cast<std::size_t>(p.s.weightTotal) + 1);
+        for (int t = 1; t <= p.s.weightTotal; ++t)
+            ASSERT_EQ(ownerOf(p, t), owners[static_cast<std::size_t>(t)]) << "ticket " << t;
+    }
+}
+
+TEST(TicketPool, WorkedExampleAtMidStrength) {
+    Harness h;
+    Program& p = h.start();
+    setCounts(p, {{1, 3}, {3, 5}});
+    p.evenShare = 430;
+    p.s.weightTotal = 438;
+    const std::map<int, int> expected{{1, 1},    {10, 1},   {11, 2},  {20, 2},  {21, 3},  {30, 3},
+                                      {421, 43}, {430, 43}, {431, 1}, {433, 1}, {434, 3}, {438, 3}};
+    for (const auto& [ticket, number] : expected)
+        EXPECT_EQ(ownerOf(p, ticket), number) << "ticket " << ticket;
+}
+
+TEST(TicketPool, HighStrengthTicket44GoesToTheFirstCountedNumber) {
+    Harness h;
+    Program& p = h.start();
+    setCounts(p, {{17, 4}, {30, 1}});
+    p.evenShare = 43;
+    p.s.weightTotal = 48;
+    EXPECT_EQ(ownerOf(p, 1), 1);
+    EXPECT_EQ(ownerOf(p, 43), 43);
+    EXPECT_EQ(ownerOf(p, 44), 17);
+    EXPECT_EQ(ownerOf(p, 47), 17);
+    EXPECT_EQ(ownerOf(p, 48), 30);
+}
+
+TEST(TicketPool, ExcludedNumberIsDrawnAgain) {
+    Harness h;
+    Program& p = h.start();
+    p.form1.lvA.click();
+    p.form1.lvC.click();
+    setCounts(p, {});
+    p.evenShare = 43;
+    p.s.weightTotal = 43;
+    // Ticket 5 (number 5) is excluded; the next tickets give 25 (excluded), then 12.
+    h.random.values = {rFor(25, 43), rFor(12, 43)};
+    p.getNo = 5;
+    getNumberMethod(p);
+    EXPECT_EQ(p.tempNumLock, 12);
+    EXPECT_EQ(p.getNo, 12);
+    EXPECT_EQ(h.random.drawn, 2);
+}
+
+TEST(TicketPool, TicketIsDrawnFromTheWholePool) {
+    Harness h;
+    Program& p = h.start();
+    p.s.weightTotal = 4096;
+    const struct {
+        float r;
+        int ticket;
+    } cases[] = {{0.0f, 1}, {0.5f, 2049}, {std::nextafter(1.0f, 0.0f), 4096}, {rFor(77, 4096), 77}};
+    for (const auto& c : cases) {
+        h.random.values = {c.r};
+        drawTicket(p);
+        EXPECT_EQ(p.getNo, c.ticket) << c.r;
+    }
+}
+
+// Scripted values that make GetByData draw these tickets one after another.
+std::deque<float> tickets(int weightTotal, const std::vector<int>& ts) {
+    std::deque<float> out;
+    for (int t : ts)
+        out.push_back(rFor(t, weightTotal));
+    return out;
+}
+
+TEST(WeightedRun, DrawsSixDifferentNumbersFromThePool) {
+    Harness h;
+    Program& p = h.start();
+    test::chooseSetCount(p, 2);
+    setCounts(p, {{1, 3}, {3, 5}});
+    p.form1.vSetMid.click(); // 10 even tickets each, pool 438
+    // Set 1: 1, 1 (repeat, drawn again), 3 via the data part, 43, 2, 20, 9.
+    // Set 2: 5, 6, 7, 8, 9, 10.
+    h.random.values = tickets(438, {432, 5, 434, 425, 15, 195, 85, 45, 55, 65, 75, 85, 95});
+    GetByData(p);
+    EXPECT_EQ(setOf(p, 1), texts({1, 3, 43, 2, 20, 9}));
+    EXPECT_EQ(setOf(p, 2), texts({5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(p.evenShare, 430);
+    EXPECT_EQ(p.s.weightTotal, 438);
+    EXPECT_EQ(h.random.reseeds, 2);
+    EXPECT_EQ(p.genRow, 3);
+}
+
+TEST(WeightedRun, ReseedsOnceBeforeEachSet) {
+    test::TempFolder folder;
+    test::ScriptedDialogs dialogs;
+    test::RecordingRandom random;
+    test::FakePlatform platform;
+    Program p(folder.path(), dialogs, random, platform);
+    test::chooseSetCount(p, 3);
+    // Each set: a repeat of its first number, then five new ones.
+    for (int set = 0; set < 3; ++set)
+        for (int n : {1, 1, 2, 3, 4, 5, 6})
+            random.values.push_back(rFor(n + set * 10, 43));
+    GetByData(p);
+    EXPECT_EQ(random.log, "SDDDDDDDSDDDDDDDSDDDDDDD");
+    EXPECT_EQ(setOf(p, 3), texts({21, 22, 23, 24, 25, 26}));
+}
+
+TEST(WeightedRun, StrengthDecidesTheEvenShare) {
+    for (const StrengthCase& c : kStrengths) {
+        Harness h;
+        Program& p = h.start();
+        setCounts(p, {{7, 100}});
+        c.click(p);
+        const int s = c.evenShare / 43;
+        // The first even ticket of 1, 2, 3, 4, 5 and 6.
+        h.random.values = tickets(c.evenShare + 100, {1, 1 + s, 1 + 2 * s, 1 + 3 * s, 1 + 4 * s, 1 + 5 * s});
+        GetByData(p);
+        EXPECT_EQ(setOf(p, 1), texts({1, 2, 3, 4, 5, 6}));
+        EXPECT_EQ(p.evenShare, c.evenShare);
+        EXPECT_EQ(p.s.weightTotal, c.evenShare + 100);
+    }
+}
+
+TEST(WeightedRun, ExcludedRangesNeverAppearEvenWithTheLargestCounts) {
+    std::map<int, int> counts;
+    for (int n = 1; n <= 9; ++n)
+        counts[n] = 3000;
+    counts[40] = 50;
+    test::TempFolder folder;
+    test::ScriptedDialogs dialogs;
+    test::FakePlatform platform;
+    ClockMixedRandom random(2024, [] { return std::uint64_t{99}; });
+    Program q(folder.path(), dialogs, random, platform);
+    test::chooseSetCount(q, 5);
+    setCounts(q, counts);
+    q.form1.lvA.click();
+    q.form1.lvE.click();
+    std::set<int> seen;
+    for (int run = 0; run < 60; ++run) {
+        GetByData(q);
+        sortMethodZ(q);
+        for (int i = 0; i < 30; ++i) {
+            const int n = std::stoi(q.predictNumbers[static_cast<std::size_t>(i)]);
+            ASSERT_TRUE(n >= 10 && n <= 39) << n;
+            seen.insert(n);
+        }
+    }
+    EXPECT_EQ(seen.size(), 30u); // every allowed number turns up
+}
+
+TEST(WeightedRun, RefusesToRunWithFewerThanSixNumbersAllowed) {
+    Harness h;
+    Program& p = h.start();
+    // The menu never allows this; marks set behind its back must not hang the run.
+    for (MenuItem* item : {&p.form1.lvA, &p.form1.lvB, &p.form1.lvC, &p.form1.lvD})
+        item->setChecked(true);
+    EXPECT_THROW(GetByData(p), ProgramError);
+}
+
+TEST(WeightedRun, LargestCountableHistoryStillGivesAValidPool) {
+    Harness h;
+    Program& p = h.start();
+    std::map<int, int> counts;
+    for (int n = 1; n <= 43; ++n)
+        counts[n] = 762;
+    counts[43] = 1;
+    counts[42] = 762 + 762; // total 32767
+    setCounts(p, counts);
+    ASSERT_EQ(p.s.drawNumberTotal, 32767);
+    p.form1.vSetLow.click();
+    const float top = std::nextafter(1.0f, 0.0f);
+    h.random.values = {top, 0.0f, 0.5f, 0.25f, 0.75f, 0.2f};
+    GetByData(p);
+    EXPECT_EQ(p.s.weightTotal, 37067);
+    EXPECT_EQ(setOf(p, 1)[0], "43"); // the very last ticket
+    EXPECT_EQ(setOf(p, 1)[1], "1");
+}
+
+// Chosen-number step: a set drawn as 2, 3, 4, 5, 6, 8 (no 7) with 7 chosen.
+struct Chosen {
+    Harness h;
+    Program* p = nullptr;
+    explicit Chosen(int chosen) {
+        p = &h.start();
+        p->form1.vNumber.click();
+        p->form3().HScroll1.setValue(chosen);
+        p->form3().Command1.click();
+        setCounts(*p, {});
+    }
+    void draw(const std::vector<int>& numbers, float q) {
+        h.random.values = tickets(43, numbers);
+        h.random.values.push_back(q);
+        GetByData(*p);
+    }
+};
+
+TEST(ChosenNumberStep, PutsTheNumberAtPositionQForQUpToSix) {
+    for (int q = 1; q <= 10; ++q) {
+        SCOPED_TRACE(q);
+        Chosen c(7);
+        c.draw({2, 3, 4, 5, 6, 8}, rFor(q, 10));
+        std::vector<std::string> expected = texts({2, 3, 4, 5, 6, 8});
+        if (q <= 6)
+            expected[static_cast<std::size_t>(q - 1)] = "7";
+        EXPECT_EQ(setOf(*c.p, 1), expected);
+        EXPECT_EQ(c.h.random.drawn, 7);
+    }
+}
+
+TEST(ChosenNumberStep, LeavesASetThatHoldsTheNumberAlone) {
+    Chosen c(7);
+    c.draw({2, 7, 4, 5, 6, 8}, rFor(1, 10));
+    EXPECT_EQ(setOf(*c.p, 1), texts({2, 7, 4, 5, 6, 8}));
+    EXPECT_EQ(c.h.random.drawn, 6); // no position is drawn
+}
+
+TEST(ChosenNumberStep, WorksOnEverySetOfTheRun) {
+    Chosen c(7);
+    test::chooseSetCount(*c.p, 2);
+    c.h.random.values = tickets(43, {2, 3, 4, 5, 6, 8});
+    c.h.random.values.push_back(rFor(6, 10));
+    for (float r : tickets(43, {11, 12, 13, 14, 15, 16}))
+        c.h.random.values.push_back(r);
+    c.h.random.values.push_back(rFor(2, 10));
+    GetByData(*c.p);
+    EXPECT_EQ(setOf(*c.p, 1), texts({2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(setOf(*c.p, 2), texts({11, 7, 13, 14, 15, 16}));
+}
+
+TEST(ChosenNumberStep, PlacesANumberFromAnExcludedRange) {
+    Chosen c(5);
+    c.p->form1.lvA.click();
+    c.draw({12, 13, 14, 15, 16, 17}, rFor(3, 10));
+    EXPECT_EQ(setOf(*c.p, 1), texts({12, 13, 5, 15, 16, 17}));
+}
+
+TEST(ChosenNumberStep, SkippedWithoutDecide) {
+    Harness h;
+    Program& p = h.start();
+    p.form1.vNumber.click();
+    p.form3().HScroll1.setValue(7);
+    setCounts(p, {});
+    h.random.values = tickets(43, {2, 3, 4, 5, 6, 8});
+    GetByData(p);
+    EXPECT_EQ(setOf(p, 1), texts({2, 3, 4, 5, 6, 8}));
+    EXPECT_EQ(h.random.drawn, 6);
+}
+
+TEST(WeightedRun, NumbersFollowTheirTicketShares) {
+    // 100,000 tickets from a seeded generator against (s + count) / weightTotal.
+    test::TempFolder folder;
+    test::ScriptedDialogs dialogs;
+    test::FakePlatform platform;
+    ClockMixedRandom random(20240601, [] { return std::uint64_t{0}; });
+    Program p(folder.path(), dialogs, random, platform);
+    p.form1.vSetMid.click();
+    std::map<int, int> counts;
+    for (int n = 1; n <= 43; ++n)
+        counts[n] = n % 5 == 0 ? 0 : (n * 37) % 60; // uneven, some zero
+    setCounts(p, counts);
+    p.evenShare = 430;
+    p.s.weightTotal = 430 + p.s.drawNumberTotal;
+
+    std::array<int, 44> observed{};
+    const int draws = 100000;
+    for (int i = 0; i < draws; ++i) {
+        drawTicket(p);
+        getNumberMethod(p);
+        ++observed[static_cast<std::size_t>(static_cast<int>(p.tempNumLock))];
+    }
+    double chiSquare = 0;
+    for (int n = 1; n <= 43; ++n) {
+        const double expected = draws * (10.0 + counts[n]) / p.s.weightTotal;
+        const double d = observed[static_cast<std::size_t>(n)] - expected;
+        chiSquare += d * d / expected;
+    }
+    // 42 degrees of freedom: 76.08 is the 0.1% tail.
+    EXPECT_LT(chiSquare, 76.08);
+    // A uniform draw would be far off: the zero-count numbers get only the even share.
+    EXPECT_LT(observed[5], draws / 43);
+}
+
+} // namespace
+} // namespace zoki
