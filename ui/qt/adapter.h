@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/program.h"
+#include "ui/qt/form_view.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+
+class QMainWindow;
+
+namespace zoki::qt {
+
+// Keeps one FormView per window of the program: the main window from the
+// start, the others as the program creates and discards them.
+class Adapter {
+public:
+    // ticksAllowed: false while a modal dialog is open.
+    Adapter(Program& program, std::function<bool()> ticksAllowed = {});
+    ~Adapter();
+    Adapter(const Adapter&) = delete;
+    Adapter& operator=(const Adapter&) = delete;
+
+    FormView* view(FormId id) const;
+    QMainWindow* mainWindow() const;
+    // The window a dialog should belong to: the active one, else the main window.
+    QWidget* dialogOwner() const;
+    // The program is ending: nothing reaches it any more, every window hides.
+    void stop();
+
+private:
+    void add(Form& form);
+    void discard(Form& form);
+    void placeMain(QWidget& window);
+    void placeBeside(QWidget& window);
+
+    Program& program_;
+    std::function<bool()> ticksAllowed_;
+    std::map<FormId, std::unique_ptr<FormView>> views_;
+};
+
+} // namespace zoki::qt

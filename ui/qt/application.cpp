@@ -1,0 +1,91 @@
+#include "ui/qt/application.h"
+
+#include "app/errors.h"
+#include "app/startup.h"
+#include "ui/qt/pictures.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMainWindow>
+#include <QTranslator>
+
+#include <cstdlib>
+#include <exception>
+
+namespace zoki::qt {
+
+namespace {
+
+bool envSet(const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value;
+}
+
+} // namespace
+
+bool displayAvailable() { return envSet("DISPLAY") || envSet("WAYLAND_DISPLAY") || envSet("QT_QPA_PLATFORM"); }
+
+void prepareApplication(QApplication& app) {
+    QCoreApplication::setApplicationName(QStringLiteral("zoki"));
+
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+    else
+        delete translator;
+
+    // The windows have fixed layouts drawn for a 9 point font; a desktop with
+    // larger default text would clip the captions. Japanese fonts come first so
+    // that the kanji take their Japanese forms, not a Chinese fallback's.
+    QFont font = QApplication::font();
+    QStringList families{QStringLiteral("IPAPGothic"), QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP"),
+                         QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic")};
+    families << font.families();
+    families.removeDuplicates();
+    font.setFamilies(families);
+    font.setPointSizeF(9);
+    QApplication::setFont(font);
+
+    QIcon icon;
+    icon.addPixmap(picture(106, 1.0));
+    icon.addPixmap(picture(106, 2.0));
+    QApplication::setWindowIcon(icon);
+}
+
+ZokiApp::ZokiApp(const QString& folder) {
+    program_ = std::make_unique<Program>(std::filesystem::path(folder.toStdString()), dialogs_, random_, platform_);
+    adapter_ = std::make_unique<Adapter>(*program_, [this] { return !dialogs_.open(); });
+    dialogs_.owner = [this] { return adapter_->dialogOwner(); };
+    platform_.beforeQuit = [this] { adapter_->stop(); };
+}
+
+ZokiApp::~ZokiApp() {
+    dialogs_.owner = nullptr;
+    platform_.beforeQuit = nullptr;
+    adapter_.reset();
+    program_.reset();
+}
+
+bool ZokiApp::start() {
+    try {
+        Form_Load(*program_);
+    } catch (const FileError& e) {
+        dialogs_.messageBox(
+            "ゾキを起動できません。\rプログラムのフォルダにデータ ファイル (OutData.dat) を作成できないか、"
+            "読み込めませんでした。\rフォルダ: " +
+                program_->folder.string() + "\r理由: " + e.what(),
+            "【警告】", Buttons::Ok, Icon::Critical);
+        return false;
+    } catch (const std::exception& e) {
+        dialogs_.messageBox("ゾキを起動できません。\rフォルダ: " + program_->folder.string() + "\r理由: " + e.what(),
+                            "【警告】", Buttons::Ok, Icon::Critical);
+        return false;
+    }
+    program_->form1.show();
+    return true;
+}
+
+} // namespace zoki::qt

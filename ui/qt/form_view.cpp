@@ -1,0 +1,505 @@
+#include "ui/qt/form_view.h"
+
+#include "ui/qt/pictures.h"
+#include "ui/qt/widgets.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTimer>
+
+#include <algorithm>
+#include <exception>
+
+namespace zoki::qt {
+
+namespace {
+
+QString qs(const std::string& s) { return QString::fromStdString(s); }
+
+QColor qcolor(Rgb c) { return QColor(c.r, c.g, c.b); }
+
+// "データ(&D)" reads "データ(D)" to a screen reader; "&&" is a plain "&".
+QString withoutMnemonic(const QString& caption) {
+    QString out;
+    out.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        if (caption[i] == u'&' && i + 1 < caption.size())
+            ++i;
+        out += caption[i];
+    }
+    return out;
+}
+
+Qt::Alignment alignment(Align a) {
+    switch (a) {
+    case Align::Center:
+        return Qt::AlignHCenter | Qt::AlignVCenter;
+    case Align::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case Align::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+// Windows font names of the design, mapped to the Japanese fonts a Linux
+// desktop has; the application font's families follow as fallbacks.
+QStringList familiesFor(const std::string& family, const QFont& base) {
+    QStringList families;
+    const QString name = qs(family);
+    families << name;
+    if (name == QStringLiteral("ＭＳ ゴシック") || name == QStringLiteral("MS Gothic"))
+        families << QStringLiteral("IPAGothic") << QStringLiteral("Noto Sans Mono CJK JP");
+    families << base.families();
+    families.removeDuplicates();
+    return families;
+}
+
+void applyFont(QWidget& w, const Font& f) {
+    if (f.family.empty() && f.points <= 0 && !f.bold)
+        return;
+    QFont font = w.font();
+    if (!f.family.empty())
+        font.setFamilies(familiesFor(f.family, font));
+    if (f.points > 0)
+        font.setPointSizeF(f.points);
+    font.setBold(f.bold);
+    w.setFont(font);
+}
+
+void setColor(QWidget& w, QPalette::ColorRole role, Rgb c) {
+    QPalette palette = w.palette();
+    palette.setColor(role, qcolor(c));
+    w.setPalette(palette);
+}
+
+} // namespace
+
+FormView::FormView(Form& form, Hooks hooks) : form_(&form), hooks_(std::move(hooks)) {
+    // Timers run whether or not the window has been built.
+    for (Control* c : form.controls()) {
+        if (c->kind() != Kind::Timer)
+            continue;
+        auto& t = static_cast<Timer&>(*c);
+        auto* qtimer = new QTimer(this);
+        qtimer->setObjectName(qs(t.objectName()));
+        qtimer->setTimerType(Qt::PreciseTimer);
+        connect(qtimer, &QTimer::timeout, this, [this, &t] {
+            if (hooks_.ticksAllowed && !hooks_.ticksAllowed())
+                return;
+            deliver([&t] { t.tick(); });
+        });
+        timers_[&t] = qtimer;
+        syncTimer(t);
+    }
+
+    form.listener = [this](Control* c, Prop p) {
+        if (!c) {
+            syncForm(p);
+        } else if (c->kind() == Kind::Timer) {
+            syncTimer(static_cast<Timer&>(*c));
+        } else if (window_) {
+            sync(*c, p);
+        }
+    };
+
+    // The main window exists from the start; the others are built when they
+    // are first shown, from whatever their controls hold by then.
+    if (form.id() == FormId::Form1 || form.visible())
+        build();
+    if (form.visible())
+        syncForm(Prop::Visible);
+}
+
+FormView::~FormView() {
+    detach();
+    delete window_.data();
+}
+
+QMainWindow* FormView::mainWindow() const { return qobject_cast<QMainWindow*>(window_.data()); }
+
+QWidget* FormView::widget(const Control& c) const {
+    auto it = widgets_.find(&c);
+    return it == widgets_.end() ? nullptr : it->second;
+}
+
+QAction* FormView::action(const MenuItem& item) const {
+    auto it = actions_.find(&item);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+QTimer* FormView::timer(const Timer& t) const {
+    auto it = timers_.find(&t);
+    return it == timers_.end() ? nullptr : it->second;
+}
+
+void FormView::detach() {
+    if (form_)
+        form_->listener = nullptr;
+    form_ = nullptr;
+    for (auto& [control, qtimer] : timers_)
+        qtimer->stop();
+    if (window_)
+        window_->hide();
+}
+
+void FormView::build() {
+    Form& form = *form_;
+    if (form.id() == FormId::Form1) {
+        auto* main = new QMainWindow;
+        client_ = new QWidget(main);
+        main->setCentralWidget(client_);
+        window_ = main;
+        buildMenus();
+        // The menu bar plus the fixed client area decide the window's size.
+        main->layout()->setSizeConstraint(QLayout::SetFixedSize);
+    } else {
+        window_ = new QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                           Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+        client_ = window_;
+    }
+    window_->setObjectName(qs(form.name()));
+    window_->setWindowTitle(qs(form.caption()));
+    client_->setFixedSize(twipsToPixels(form.clientWidth), twipsToPixels(form.clientHeight));
+    window_->installEventFilter(this);
+
+    for (Control* c : form.controls())
+        if (c->kind() != Kind::MenuItem && c->kind() != Kind::Timer)
+            ensureWidget(*c);
+}
+
+QWidget* FormView::ensureWidget(Control& c) {
+    if (QWidget* w = widget(c))
+        return w;
+    QWidget* parent = client_;
+    if (!c.parent().empty()) {
+        if (Control* frame = form_->find(c.parent()))
+            parent = ensureWidget(*frame);
+    }
+    QWidget* w = makeWidget(c, parent);
+    w->setObjectName(qs(c.objectName()));
+    widgets_[&c] = w;
+    syncAll(c);
+    return w;
+}
+
+QWidget* FormView::makeWidget(Control& c, QWidget* parent) {
+    switch (c.kind()) {
+    case Kind::Label: {
+        auto& label = static_cast<Label&>(c);
+        auto* w = new LabelWidget(parent);
+        w->setAlignment(alignment(label.align));
+        applyFont(*w, label.font);
+        if (label.border) {
+            w->setFrameShape(QFrame::Box);
+            w->setLineWidth(1);
+        }
+        if (!(label.foreColor == kBlack))
+            setColor(*w, QPalette::WindowText, label.foreColor);
+        w->setAutoFillBackground(label.opaque);
+        w->onClick = [this, &label] {
+            deliver([&label] {
+                if (label.onClick)
+                    label.onClick();
+            });
+        };
+        return w;
+    }
+    case Kind::Image: {
+        auto& image = static_cast<Image&>(c);
+        auto* w = new PictureBox(parent);
+        w->setStretch(image.stretch);
+        if (image.onClick)
+            w->setCursor(Qt::PointingHandCursor);
+        w->onClick = [this, &image] { deliver([&image] { image.click(); }); };
+        w->onDoubleClick = [this, &image] { deliver([&image] { image.dblClick(); }); };
+        return w;
+    }
+    case Kind::Button: {
+        auto& button = static_cast<Button&>(c);
+        auto* w = new QPushButton(parent);
+        connect(w, &QPushButton::clicked, this, [this, &button] { deliver([&button] { button.click(); }); });
+        return w;
+    }
+    case Kind::Frame:
+        return new QGroupBox(parent);
+    case Kind::ScrollBar: {
+        auto& bar = static_cast<ScrollBar&>(c);
+        auto* w = new QScrollBar(bar.vertical ? Qt::Vertical : Qt::Horizontal, parent);
+        // A change is raised when the user lets go of the thumb, not while dragging.
+        w->setTracking(false);
+        w->setFocusPolicy(Qt::StrongFocus);
+        connect(w, &QScrollBar::valueChanged, this, [this, &bar](int value) {
+            if (syncing_)
+                return;
+            deliver([&bar, value] { bar.setValue(value); });
+        });
+        return w;
+    }
+    case Kind::TextField: {
+        auto& field = static_cast<TextField&>(c);
+        auto* w = new QLineEdit(parent);
+        w->setAlignment(alignment(field.align));
+        applyFont(*w, field.font);
+        connect(w, &QLineEdit::textEdited, this, [this, &field](const QString& text) {
+            deliver([&field, &text] { field.setText(text.toStdString()); });
+        });
+        return w;
+    }
+    case Kind::Timer:
+    case Kind::MenuItem:
+        break;
+    }
+    return new QWidget(parent);
+}
+
+void FormView::syncAll(Control& c) {
+    for (Prop p : {Prop::Geometry, Prop::Caption, Prop::Text, Prop::BackColor, Prop::Picture, Prop::Range, Prop::Value,
+                   Prop::ToolTip, Prop::Enabled, Prop::Visible})
+        sync(c, p);
+}
+
+void FormView::sync(Control& c, Prop p) {
+    if (c.kind() == Kind::MenuItem) {
+        syncMenuItem(static_cast<MenuItem&>(c), p);
+        return;
+    }
+    QWidget* w = widget(c);
+    if (!w)
+        return;
+    ++syncing_;
+    switch (p) {
+    case Prop::Geometry:
+        w->setGeometry(twipsToPixels(c.left()), twipsToPixels(c.top()), std::max(0, twipsToPixels(c.width())),
+                       std::max(0, twipsToPixels(c.height())));
+        break;
+    case Prop::Visible:
+        w->setVisible(c.visible());
+        break;
+    case Prop::Enabled:
+        w->setEnabled(c.enabled());
+        break;
+    case Prop::ToolTip:
+        w->setToolTip(qs(c.toolTip()));
+        break;
+    case Prop::Caption:
+        if (c.kind() == Kind::Label) {
+            const QString caption = qs(static_cast<Label&>(c).caption());
+            static_cast<QLabel*>(w)->setText(caption);
+            w->setAccessibleName(caption);
+        } else if (c.kind() == Kind::Button) {
+            const QString caption = qs(static_cast<Button&>(c).caption());
+            static_cast<QPushButton*>(w)->setText(caption);
+            w->setAccessibleName(withoutMnemonic(caption));
+        } else if (c.kind() == Kind::Frame) {
+            const QString caption = qs(static_cast<Frame&>(c).caption());
+            static_cast<QGroupBox*>(w)->setTitle(caption);
+            w->setAccessibleName(withoutMnemonic(caption));
+        }
+        break;
+    case Prop::BackColor:
+        if (c.kind() == Kind::Label && static_cast<Label&>(c).opaque)
+            setColor(*w, QPalette::Window, static_cast<Label&>(c).backColor());
+        else if (c.kind() == Kind::TextField)
+            setColor(*w, QPalette::Base, static_cast<TextField&>(c).backColor());
+        break;
+    case Prop::Picture:
+        if (c.kind() == Kind::Image) {
+            const int number = static_cast<Image&>(c).picture();
+            static_cast<PictureBox*>(w)->setNumber(number);
+            w->setAccessibleName(pictureWord(number));
+        }
+        break;
+    case Prop::Text:
+        if (c.kind() == Kind::TextField) {
+            auto* edit = static_cast<QLineEdit*>(w);
+            const QString text = qs(static_cast<TextField&>(c).text());
+            // The user's own typing comes back here; leave the cursor where it is.
+            if (edit->text() != text)
+                edit->setText(text);
+        }
+        break;
+    case Prop::Range:
+    case Prop::Value:
+        if (c.kind() == Kind::ScrollBar) {
+            auto& bar = static_cast<ScrollBar&>(c);
+            auto* qbar = static_cast<QScrollBar*>(w);
+            const QSignalBlocker quiet(qbar);
+            qbar->setRange(std::min(bar.min(), bar.max()), std::max(bar.min(), bar.max()));
+            qbar->setSingleStep(1);
+            qbar->setPageStep(std::max(1, (qbar->maximum() - qbar->minimum()) / 5));
+            qbar->setValue(bar.value());
+        }
+        break;
+    case Prop::Checked:
+    case Prop::Interval:
+        break;
+    }
+    --syncing_;
+}
+
+void FormView::syncForm(Prop p) {
+    if (!form_)
+        return;
+    if (p == Prop::Caption) {
+        if (window_)
+            window_->setWindowTitle(qs(form_->caption()));
+        return;
+    }
+    if (p != Prop::Visible)
+        return;
+    if (!form_->visible()) {
+        if (window_)
+            window_->hide();
+        return;
+    }
+    if (!window_)
+        build();
+    if (!placed_) {
+        placed_ = true;
+        if (hooks_.place)
+            hooks_.place(*window_);
+    }
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+void FormView::syncTimer(Timer& t) {
+    QTimer* qtimer = timer(t);
+    if (!qtimer)
+        return;
+    if (form_ && t.enabled() && t.interval() > 0) {
+        if (!qtimer->isActive() || qtimer->interval() != t.interval())
+            qtimer->start(t.interval());
+    } else {
+        qtimer->stop();
+    }
+}
+
+void FormView::buildMenus() {
+    for (MenuItem* top : form_->menuBar)
+        addMenuItem(*top, nullptr);
+    // A menu whose items carry check marks shows every item as checkable.
+    for (auto& [control, qaction] : actions_) {
+        const auto& item = static_cast<const MenuItem&>(*control);
+        if (item.checked())
+            makeSiblingsCheckable(item);
+    }
+    for (auto& [control, qaction] : actions_)
+        for (Prop p : {Prop::Caption, Prop::Checked, Prop::Enabled, Prop::Visible})
+            syncMenuItem(*const_cast<MenuItem*>(static_cast<const MenuItem*>(control)), p);
+}
+
+void FormView::addMenuItem(MenuItem& item, QMenu* into) {
+    QMenuBar* bar = mainWindow()->menuBar();
+    QAction* qaction = nullptr;
+    if (!item.items.empty()) {
+        auto* menu = new QMenu(qs(item.caption()), window_);
+        menu->setObjectName(qs(item.objectName()));
+        menu->setAccessibleName(withoutMnemonic(qs(item.caption())));
+        qaction = into ? into->addMenu(menu) : bar->addMenu(menu);
+        for (MenuItem* sub : item.items)
+            addMenuItem(*sub, menu);
+    } else {
+        qaction = new QAction(qs(item.caption()), window_);
+        if (into)
+            into->addAction(qaction);
+        else
+            bar->addAction(qaction);
+        connect(qaction, &QAction::triggered, this, [this, &item] {
+            deliver([&item] { item.click(); });
+            // Qt flips a checkable action by itself; the control has the say.
+            if (QAction* a = form_ ? action(item) : nullptr) {
+                ++syncing_;
+                a->setChecked(item.checked());
+                --syncing_;
+            }
+        });
+    }
+    qaction->setObjectName(qs(item.objectName()));
+    actions_[&item] = qaction;
+}
+
+void FormView::makeSiblingsCheckable(const MenuItem& item) {
+    if (!form_)
+        return;
+    for (Control* c : form_->controls()) {
+        if (c->kind() != Kind::MenuItem)
+            continue;
+        auto& menu = static_cast<MenuItem&>(*c);
+        if (std::find(menu.items.begin(), menu.items.end(), &item) == menu.items.end())
+            continue;
+        for (MenuItem* sibling : menu.items)
+            if (sibling->items.empty())
+                if (QAction* a = action(*sibling))
+                    a->setCheckable(true);
+    }
+}
+
+void FormView::syncMenuItem(MenuItem& item, Prop p) {
+    QAction* a = action(item);
+    if (!a)
+        return;
+    switch (p) {
+    case Prop::Caption:
+        a->setText(qs(item.caption()));
+        if (QMenu* menu = a->menu())
+            menu->setAccessibleName(withoutMnemonic(qs(item.caption())));
+        break;
+    case Prop::Checked:
+        if (item.checked() && !a->isCheckable()) {
+            makeSiblingsCheckable(item);
+            a->setCheckable(true);
+        }
+        a->setChecked(item.checked());
+        break;
+    case Prop::Enabled:
+        a->setEnabled(item.enabled());
+        break;
+    case Prop::Visible:
+        a->setVisible(item.visible());
+        break;
+    default:
+        break;
+    }
+}
+
+void FormView::deliver(const std::function<void()>& userAction) {
+    if (!form_)
+        return;
+    try {
+        userAction();
+    } catch (const std::exception& e) {
+        // The program's handlers report their own faults; this is the last
+        // guard so that nothing the user does can end the program.
+        QMessageBox::critical(window_, QStringLiteral("警告"),
+                              QStringLiteral("処理を続けられませんでした。\n") + QString::fromUtf8(e.what()));
+    }
+}
+
+bool FormView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != window_ || !form_)
+        return false;
+    if (event->type() == QEvent::Close) {
+        event->ignore();
+        if (hooks_.closed)
+            hooks_.closed();
+        return true;
+    }
+    if (event->type() == QEvent::WindowActivate && form_->onActivate)
+        deliver([this] { form_->onActivate(); });
+    return false;
+}
+
+} // namespace zoki::qt

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "ui/forms/form.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+#include <unordered_map>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+class QTimer;
+
+namespace zoki::qt {
+
+// The widgets of one window definition, kept in step with its controls. The
+// main window is a QMainWindow with a menu bar; the others are fixed-size
+// top-level windows. The view listens to the form; user actions go back to
+// the controls, which raise their events.
+class FormView : public QObject {
+public:
+    struct Hooks {
+        // The user closed the window with its close box.
+        std::function<void()> closed;
+        // Where a window shown for the first time is placed.
+        std::function<void(QWidget&)> place;
+        // False while a modal dialog is open: timer ticks wait until it closes.
+        std::function<bool()> ticksAllowed;
+    };
+
+    FormView(Form& form, Hooks hooks);
+    ~FormView() override;
+    FormView(const FormView&) = delete;
+    FormView& operator=(const FormView&) = delete;
+
+    Form* form() const { return form_; }
+    QWidget* window() const { return window_; }
+    QMainWindow* mainWindow() const;
+    // The client area the controls sit in (the central widget of the main window).
+    QWidget* client() const { return client_; }
+
+    QWidget* widget(const Control& c) const;
+    QAction* action(const MenuItem& item) const;
+    QTimer* timer(const Timer& t) const;
+
+    // The form is going away or the program is ending: stop listening, stop
+    // the timers, hide the window. Nothing reaches the form afterwards.
+    void detach();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void build();
+    void buildMenus();
+    void addMenuItem(MenuItem& item, QMenu* into);
+    QWidget* ensureWidget(Control& c);
+    QWidget* makeWidget(Control& c, QWidget* parent);
+    void sync(Control& c, Prop p);
+    void syncAll(Control& c);
+    void syncForm(Prop p);
+    void syncMenuItem(MenuItem& item, Prop p);
+    void syncTimer(Timer& t);
+    void makeSiblingsCheckable(const MenuItem& item);
+    // Runs a user action against the form unless the view is detached; a
+    // fault that escapes is reported instead of ending the program.
+    void deliver(const std::function<void()>& action);
+
+    Form* form_;
+    Hooks hooks_;
+    QPointer<QWidget> window_;
+    QWidget* client_ = nullptr;
+    bool placed_ = false;
+    // Widgets are being set from the controls: their signals are not user actions.
+    int syncing_ = 0;
+    std::unordered_map<const Control*, QWidget*> widgets_;
+    std::unordered_map<const Control*, QAction*> actions_;
+    std::unordered_map<const Control*, QTimer*> timers_;
+};
+
+} // namespace zoki::qt

@@ -1,0 +1,81 @@
+#include "ui/qt/qt_services.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace zoki::qt {
+
+QString displayText(const std::string& text) {
+    QString s = QString::fromStdString(text);
+    s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    s.replace(u'\r', u'\n');
+    return s;
+}
+
+QString dialogFilter(const std::string& filter) {
+    const QStringList parts = QString::fromStdString(filter).split(u'|');
+    QStringList entries;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString description = parts[i].trimmed();
+        const QString patterns = parts[i + 1].trimmed();
+        if (description.isEmpty() && patterns.isEmpty())
+            continue;
+        QString spaced = patterns;
+        spaced.replace(u';', u' ');
+        // Qt reads the patterns from the parentheses of the description.
+        entries << (description.contains(u'(') ? description : description + " (" + spaced + ")");
+    }
+    return entries.join(QStringLiteral(";;"));
+}
+
+namespace {
+
+// Counts the open dialogs for as long as one is on screen.
+struct OpenDialog {
+    explicit OpenDialog(int& depth) : depth(depth) { ++depth; }
+    ~OpenDialog() { --depth; }
+    OpenDialog(const OpenDialog&) = delete;
+    OpenDialog& operator=(const OpenDialog&) = delete;
+    int& depth;
+};
+
+} // namespace
+
+Answer QtDialogs::messageBox(const std::string& text, const std::string& title, Buttons buttons, Icon icon) {
+    QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon, QString::fromStdString(title),
+                    displayText(text), buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                    owner ? owner() : nullptr);
+    box.setTextFormat(Qt::PlainText);
+    if (buttons == Buttons::YesNo)
+        box.setDefaultButton(QMessageBox::Yes);
+    const OpenDialog open(depth_);
+    const int result = box.exec();
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+std::optional<std::string> QtDialogs::saveFileName(const std::string& filter, const std::string& lastName) {
+    const QString start = lastName.empty() ? QDir::homePath() : QString::fromStdString(lastName);
+    const OpenDialog open(depth_);
+    // The program asks its own questions about existing files.
+    const QString chosen = QFileDialog::getSaveFileName(
+        owner ? owner() : nullptr, QString(), start, dialogFilter(filter), nullptr, QFileDialog::DontConfirmOverwrite);
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen.toStdString();
+}
+
+void QtPlatform::quit() {
+    if (quitting_)
+        return;
+    quitting_ = true;
+    if (beforeQuit)
+        beforeQuit();
+    QCoreApplication::exit(0);
+}
+
+} // namespace zoki::qt

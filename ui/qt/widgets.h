@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+
+#include <functional>
+
+namespace zoki::qt {
+
+// An image control: shows a numbered picture (or nothing), drawn at its own
+// size or stretched to the control, and reports clicks and double-clicks.
+class PictureBox : public QWidget {
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+    int number() const { return number_; }
+    void setNumber(int number);
+    void setStretch(bool stretch);
+
+    std::function<void()> onClick;
+    std::function<void()> onDoubleClick;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    int number_ = 0;
+    bool stretch_ = false;
+    bool pressed_ = false;
+    // The release that ends a double-click is not a second click.
+    bool swallowRelease_ = false;
+};
+
+// A label control: caption, optional painted back colour, and a click.
+class LabelWidget : public QLabel {
+public:
+    explicit LabelWidget(QWidget* parent = nullptr);
+    std::function<void()> onClick;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+} // namespace zoki::qt
