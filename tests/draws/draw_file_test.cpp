@@ -1,0 +1,174 @@
+#include "app/errors.h"
+#include "app/textfile.h"
+#include "draws/draw_file.h"
+#include "support/fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace zoki {
+namespace {
+
+using test::crlf;
+using test::drawFile;
+using test::Harness;
+
+using Lines = std::vector<std::string>;
+
+const std::string kOneKeptSet = crlf({"1", "2", "3", "4", "5", "6"});
+
+// The start-up load on its own, over the given data.dat bytes.
+struct StartupLoad {
+    const char* name;
+    std::string bytes;
+    Lines table;       // drawTable after the load
+    std::string after; // data.dat afterwards
+};
+
+TEST(DrawFileStartup, DropsEmptyLinesAndKeepsEveryValue) {
+    const Lines draw{"3", "11", "19", "25", "33", "41", "7"};
+    const std::vector<StartupLoad> cases = {
+        {"clean file is kept as it is", crlf(draw), draw, crlf(draw)},
+        {"extra empty line at the end", crlf(draw) + "\r\n", draw, crlf(draw)},
+        {"empty lines between values", "3\r\n\r\n11\r\n19\r\n\r\n\r\n25\r\n33\r\n41\r\n7\r\n", draw, crlf(draw)},
+        {"LF-only lines", "3\n11\n19\n25\n33\n\n41\n7\n", draw, crlf(draw)},
+        {"last line without line end", "3\r\n11\r\n19\r\n25\r\n33\r\n41\r\n7", draw,
+         "3\r\n11\r\n19\r\n25\r\n33\r\n41\r\n7"},
+        {"padded values are trimmed in the table only", " 3\r\n11 \r\n19\r\n25\r\n33\r\n41\r\n7\r\n", draw,
+         " 3\r\n11 \r\n19\r\n25\r\n33\r\n41\r\n7\r\n"},
+        {"padded values are written trimmed when rewritten", " 3\r\n\r\n11 \r\n19\r\n25\r\n33\r\n41\r\n7\r\n", draw,
+         crlf(draw)},
+        // A line of spaces keeps its place as an empty value; it is not an
+        // empty line, so alone it does not cause a rewrite.
+        {"line of spaces alone", "3\r\n   \r\n11\r\n", {"3", "", "11"}, "3\r\n   \r\n11\r\n"},
+        {"line of spaces with an empty line", "3\r\n   \r\n\r\n11\r\n", {"3", "", "11"}, "3\r\n\r\n11\r\n"},
+        {"trailing line of spaces", "3\r\n11\r\n   \r\n\r\n", {"3", "11"}, "3\r\n11\r\n"},
+        {"only empty lines", "\r\n\r\n", {}, ""},
+    };
+    for (const StartupLoad& c : cases) {
+        Harness h;
+        h.folder.write("data.dat", c.bytes);
+        // No kept sets: the statistics end before they reload the table, so
+        // it is still the one the start-up load left.
+        Program& p = h.start();
+        ASSERT_TRUE(p.s.outHistory.empty());
+        EXPECT_EQ(p.s.drawTable, c.table) << c.name;
+        EXPECT_EQ(h.folder.read("data.dat"), c.after) << c.name;
+        EXPECT_TRUE(h.dialogs.shown.empty()) << c.name;
+    }
+}
+
+TEST(DrawFileStartup, ALineOfSpacesWrittenAsEmptyGoesAtTheNextStart) {
+    Harness h;
+    h.folder.write("data.dat", "3\r\n   \r\n\r\n11\r\n");
+    h.start();
+    ASSERT_EQ(h.folder.read("data.dat"), "3\r\n\r\n11\r\n");
+    Harness again;
+    again.folder.write("data.dat", h.folder.read("data.dat"));
+    again.start();
+    EXPECT_EQ(again.folder.read("data.dat"), "3\r\n11\r\n");
+}
+
+TEST(DrawFileStartup, AMissingFileIsCreatedEmpty) {
+    Harness h;
+    Program& p = h.start();
+    EXPECT_TRUE(h.folder.exists("data.dat"));
+    EXPECT_EQ(h.folder.read("data.dat"), "");
+    EXPECT_TRUE(p.s.drawTable.empty());
+}
+
+TEST(DrawFileStartup, AFailedRewriteIsToldAndLeavesTheFile) {
+    Harness h;
+    const std::string bytes = "3\r\n\r\n11\r\n19\r\n25\r\n33\r\n41\r\n7\r\n";
+    h.folder.write("data.dat", bytes);
+    h.folder.write("OutData.dat", kOneKeptSet);
+    WriteFaultInjection::failNextWrites(1);
+    Program& p = h.start();
+    WriteFaultInjection::failNextWrites(0);
+    EXPECT_EQ(h.folder.read("data.dat"), bytes);
+    ASSERT_EQ(h.dialogs.shown.size(), 1U);
+    EXPECT_NE(h.dialogs.shown[0].text.find("data.dat"), std::string::npos);
+    EXPECT_EQ(h.dialogs.shown[0].title, "警告");
+    // Start-up carried on with the values it read.
+    EXPECT_EQ(p.s.numberCount[41], 1);
+    EXPECT_EQ(p.form1.caption(), "ゾキ ver0.42");
+    // No temporary file is left behind.
+    int files = 0;
+    for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(h.folder.path()))
+        ++files;
+    EXPECT_EQ(files, 2);
+}
+
+TEST(LoadDrawFile, ReadsEveryLineTrimmedWithOneSpareElement) {
+    struct Case {
+        const char* name;
+        std::string bytes;
+        Lines table;
+        int lineCount;
+    };
+    const std::vector<Case> cases = {
+        {"CR LF", "3\r\n11\r\n", {"3", "11", ""}, 2},
+        {"LF only", "3\n11\n", {"3", "11", ""}, 2},
+        {"lone CR", "3\r11\r", {"3", "11", ""}, 2},
+        {"no final line end", "3\r\n11", {"3", "11", ""}, 2},
+        {"empty line kept as empty value", "3\r\n\r\n 11 \r\n", {"3", "", "11", ""}, 3},
+        {"empty file", "", {""}, 0},
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        Program& p = h.start();
+        h.folder.write("data.dat", c.bytes);
+        LoadDrawFile(p);
+        EXPECT_EQ(p.s.drawTable, c.table) << c.name;
+        EXPECT_EQ(p.s.drawLineCount, c.lineCount) << c.name;
+    }
+}
+
+TEST(LoadDrawFile, SetsTheNumberCaptionsFirst) {
+    Harness h;
+    Program& p = h.start();
+    p.form2().Label1(5).setCaption("x");
+    p.form2().Label1(42).setCaption("");
+    std::filesystem::remove(h.folder / "data.dat");
+    LoadDrawFile(p);
+    EXPECT_EQ(p.form2().Label1(5).caption(), "6");
+    EXPECT_EQ(p.form2().Label1(42).caption(), "43");
+}
+
+TEST(LoadDrawFile, AVanishedFileKeepsTheEarlierTable) {
+    Harness h;
+    h.folder.write("data.dat", drawFile({{3, 11, 19, 25, 33, 41, 7}}));
+    h.folder.write("OutData.dat", kOneKeptSet);
+    Program& p = h.start();
+    ASSERT_EQ(p.s.drawTable.size(), 8U);
+    std::filesystem::remove(h.folder / "data.dat");
+    LoadDrawFile(p);
+    EXPECT_EQ(p.s.drawTable.size(), 8U);
+    EXPECT_EQ(p.s.drawTable[6], "7");
+    EXPECT_EQ(p.s.drawLineCount, 7);
+    EXPECT_EQ(p.form2().Label4(0).caption(), "第1回");
+    EXPECT_TRUE(h.dialogs.shown.empty());
+}
+
+TEST(WriteDrawFile, WritesEveryEntryTrimmedWithCrLf) {
+    Harness h;
+    Program& p = h.start();
+    writeDrawFile(p, {" 3", "11 ", "", "7"});
+    EXPECT_EQ(h.folder.read("data.dat"), "3\r\n11\r\n\r\n7\r\n");
+}
+
+TEST(WriteDrawFile, AFailedWriteThrowsAndLeavesTheOldBytes) {
+    Harness h;
+    Program& p = h.start();
+    h.folder.write("data.dat", "3\r\n");
+    WriteFaultInjection::failNextWrites(1);
+    EXPECT_THROW(writeDrawFile(p, {"4"}), FileError);
+    WriteFaultInjection::failNextWrites(0);
+    EXPECT_EQ(h.folder.read("data.dat"), "3\r\n");
+}
+
+} // namespace
+} // namespace zoki
