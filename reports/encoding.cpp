@@ -78,8 +78,11 @@ std::string toShiftJis(std::string_view utf8) {
         }
         const std::size_t at = utf8.size() - inLeft;
         if (err == EILSEQ || err == EINVAL)
-            throw EncodingError("cannot write " + describe(utf8, at) + " in Shift_JIS (at byte " + std::to_string(at) +
-                                ")");
+            throw EncodingError(std::string("cannot write ")
+                                    .append(describe(utf8, at))
+                                    .append(" in Shift_JIS (at byte ")
+                                    .append(std::to_string(at))
+                                    .append(")"));
         throw EncodingError("Shift_JIS conversion failed");
     }
     // Flush any shift state (none for CP932, but the call is cheap).

@@ -66,19 +66,19 @@ std::vector<std::string>& HistData::list(int rank) {
 
 HistDraw histDraw(const std::vector<std::string>& drawTable, long long d) {
     HistDraw draw;
-    draw.entryHead = "第" + twoDigits(d) + "回データ当選履歴";
+    draw.entryHead = concat("第", twoDigits(d), "回データ当選履歴");
     for (std::size_t i = 0; i < 7; ++i) {
         draw.texts[i] = entry(drawTable, 7 * d - 7 + static_cast<long long>(i));
         if (i < 6)
-            draw.entryHead += twoDigits(draw.texts[i]) + "-";
+            draw.entryHead += concat(twoDigits(draw.texts[i]), "-");
     }
-    draw.entryHead += "(" + twoDigits(draw.texts[6]) + ") <-> ";
+    draw.entryHead += concat("(", twoDigits(draw.texts[6]), ") <-> ");
     return draw;
 }
 
 HistSet histSet(const std::vector<std::string>& outHistory, long long k) {
     HistSet set;
-    set.entryTail = "第" + twoDigits(k) + "回データ履歴番号";
+    set.entryTail = concat("第", twoDigits(k), "回データ履歴番号");
     for (std::size_t j = 0; j < 6; ++j) {
         set.texts[j] = entry(outHistory, 6 * k - 6 + static_cast<long long>(j));
         if (j > 0)
@@ -202,16 +202,16 @@ std::string singleText(float value) {
 
     std::string out;
     if (exponent < 0) {
-        out = "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+        out = concat("0.", std::string(static_cast<std::size_t>(-exponent - 1), '0'), digits);
     } else {
         const auto whole = static_cast<std::size_t>(exponent) + 1;
         if (digits.size() <= whole) {
-            out = digits + std::string(whole - digits.size(), '0');
+            out = concat(digits, std::string(whole - digits.size(), '0'));
         } else {
-            out = digits.substr(0, whole) + "." + digits.substr(whole);
+            out = concat(digits.substr(0, whole), ".", digits.substr(whole));
         }
     }
-    return sign + out;
+    return concat(sign, out);
 }
 
 } // namespace zoki

@@ -28,7 +28,7 @@ std::string predictionBlock(const std::array<std::string, 30>& cells) {
     r.line(kBanner);
     r.line();
     for (int row = 0; row < 5; ++row) {
-        std::string text = "    推測" + std::to_string(row + 1) + " : ";
+        std::string text = concat("    推測", std::to_string(row + 1), " : ");
         for (int c = 0; c < 6; ++c) {
             if (c > 0)
                 text += "  ";

@@ -28,7 +28,7 @@ std::string twoDigits(std::string_view text) {
         if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) // UTF-8 continuation bytes don't start a character
             ++characters;
     if (characters == 1)
-        return "0" + std::string(text);
+        return concat("0", text);
     return std::string(text);
 }
 
@@ -42,10 +42,10 @@ bool saveReport(Program& p, const std::filesystem::path& path, const std::functi
         replaceFileAtomically(path, makeBytes());
         return true;
     } catch (const EncodingError& e) {
-        p.message("レポートに Shift_JIS で書けない文字があります。\r" + std::string(e.what()) + unchanged, "警告",
-                  Buttons::Ok, Icon::Critical);
+        p.message(concat("レポートに Shift_JIS で書けない文字があります。\r", e.what(), unchanged), "警告", Buttons::Ok,
+                  Icon::Critical);
     } catch (const FileError& e) {
-        p.message("レポートを保存できませんでした。\r" + std::string(e.what()) + unchanged, "警告", Buttons::Ok,
+        p.message(concat("レポートを保存できませんでした。\r", e.what(), unchanged), "警告", Buttons::Ok,
                   Icon::Critical);
     }
     return false;

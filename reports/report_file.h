@@ -24,6 +24,13 @@ std::optional<std::filesystem::path> chooseReportPath(Program& p);
 std::string twoDigits(std::string_view text);
 std::string twoDigits(long long number);
 
+// The pieces joined into one text.
+template <class... Pieces> std::string concat(const Pieces&... pieces) {
+    std::string out;
+    (out.append(std::string_view(pieces)), ...);
+    return out;
+}
+
 // Report lines collected as UTF-8, each ended by CR LF.
 class ReportText {
 public:

@@ -46,13 +46,13 @@ void vResHitNoData_Click(Program& p) {
         const auto numbers = cutDrawRecord(records[i]);
         if (!numbers) // the spare record after the last draw
             continue;
-        std::string text = "    第" + twoDigits(static_cast<long long>(i + 1)) + "回当選番号 : ";
+        std::string text = concat("    第", twoDigits(static_cast<long long>(i + 1)), "回当選番号 : ");
         for (std::size_t k = 0; k < 6; ++k) {
             if (k > 0)
                 text += "  ";
             text += twoDigits((*numbers)[k]);
         }
-        text += "  (" + twoDigits((*numbers)[6]) + ")";
+        text += concat("  (", twoDigits((*numbers)[6]), ")");
         r.line(text);
     }
     r.line();

@@ -163,6 +163,17 @@ TEST_F(HitHistory, MoreThan32767PairsAreCountedInFull) {
     EXPECT_EQ(h.p().s.setPageMax, 200);
 }
 
+TEST_F(HitHistory, AHistoryBeyondTheMatchWindowsPagesIsStillReportedInFull) {
+    setDraws(std::vector<Numbers>(32768, Numbers{"1", "2", "3", "4", "5", "6", "7"}));
+    setSets({{"38", "39", "40", "41", "42", "43"}});
+    h.p().s.drawPageMax = 5;
+    run();
+    EXPECT_TRUE(h.dialogs.shown.empty());
+    EXPECT_EQ(report(), expectedReport({}, 32768, "100", 32768));
+    EXPECT_EQ(h.p().s.drawPageMax, 5) << "32768 pages do not fit the window's 16-bit range";
+    EXPECT_EQ(h.p().s.setPageMax, 1);
+}
+
 TEST_F(HitHistory, AnIncompleteSetGivesAnEmptyReport) {
     // Four or five entries: past the checks, but no whole set (five rounds half to even, to 0).
     for (const Numbers& history : {Numbers{"1", "2", "3", "4", ""}, Numbers{"1", "2", "3", "4", "5", ""}}) {
