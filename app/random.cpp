@@ -36,13 +36,12 @@ float ClockMixedRandom::next() {
 }
 
 void ClockMixedRandom::reseedFromClock() {
-    // 256 bits taken from the current state, the clock and a running count
-    // go through seed_seq's mixing; the clock alone never decides the state.
+    // 256 bits drawn from the current state and the clock reading go
+    // through seed_seq's mixing; the clock alone never decides the state.
     std::vector<std::uint32_t> words;
     for (int i = 0; i < 4; ++i)
         appendWord(words, engine());
     appendWord(words, clock());
-    appendWord(words, ++reseeds);
     std::seed_seq seq(words.begin(), words.end());
     engine.seed(seq);
 }

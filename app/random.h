@@ -30,7 +30,6 @@ public:
 private:
     std::mt19937_64 engine;
     Clock clock;
-    std::uint64_t reseeds = 0;
 };
 
 // Int(r × n + 1) as the program forms it: r times n in single precision,
