@@ -125,6 +125,9 @@ void makeHistData(Program& p) {
     tryStep([&] { p.s.drawPageMax = Int16(n); });
     tryStep([&] { p.s.setPageMax = Int16(m); });
 
+    // Ranking cannot stop part-way (missing entries read as empty, counters
+    // are wide), so a report never covers only some of the pairs; a failed
+    // write is told to the user instead of passing for success.
     std::vector<HistSet> sets;
     sets.reserve(static_cast<std::size_t>(m));
     for (long long k = 1; k <= m; ++k)
