@@ -1,0 +1,94 @@
+// Weighted and plain generation of five sets over a 2,200-draw history.
+#include "app/program.h"
+#include "app/random.h"
+#include "predict/run.h"
+#include "predict/settings.h"
+#include "predict/weighted.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <numeric>
+#include <random>
+#include <vector>
+
+namespace {
+
+using namespace zoki;
+
+class SilentDialogs : public Dialogs {
+public:
+    Answer messageBox(const std::string&, const std::string&, Buttons, Icon) override { return Answer::Ok; }
+    std::optional<std::string> saveFileName(const std::string&, const std::string&) override { return std::nullopt; }
+};
+
+class NoPlatform : public Platform {
+public:
+    void quit() override {}
+};
+
+// A program holding the counts of 2,200 draws (six different numbers and a
+// different bonus each), five sets chosen.
+struct Fixture {
+    SilentDialogs dialogs;
+    NoPlatform platform;
+    ClockMixedRandom random{12345};
+    Program p{std::filesystem::temp_directory_path(), dialogs, random, platform};
+
+    Fixture() {
+        std::mt19937 gen(2200);
+        std::vector<int> numbers(43);
+        std::iota(numbers.begin(), numbers.end(), 1);
+        int total = 0;
+        for (int draw = 0; draw < 2200; ++draw) {
+            std::shuffle(numbers.begin(), numbers.end(), gen);
+            for (int k = 0; k < 7; ++k) {
+                p.s.numberCount[static_cast<std::size_t>(numbers[static_cast<std::size_t>(k)])] += 1;
+                ++total;
+            }
+        }
+        p.s.drawNumberTotal = total;
+        p.form1.VScroll1.setValue(5);
+    }
+};
+
+void BM_GetByData(benchmark::State& state) {
+    Fixture f;
+    switch (state.range(0)) {
+    case 1:
+        vSetMid_Click(f.p);
+        break;
+    case 2:
+        vSetLow_Click(f.p);
+        break;
+    default:
+        break;
+    }
+    if (state.range(1) != 0) { // 1..9 and 40..43 excluded: more tickets are drawn again
+        f.p.form1.lvA.setChecked(true);
+        f.p.form1.lvE.setChecked(true);
+    }
+    for (auto _ : state) {
+        GetByData(f.p);
+        sortMethodZ(f.p);
+        benchmark::DoNotOptimize(f.p.predictNumbers);
+    }
+    const char* names[] = {"High", "Mid", "Low"};
+    state.SetLabel(std::string(names[state.range(0)]) + (state.range(1) ? ", 1..9 and 40..43 excluded" : ""));
+}
+BENCHMARK(BM_GetByData)->Args({0, 0})->Args({1, 0})->Args({2, 0})->Args({0, 1})->Unit(benchmark::kMicrosecond);
+
+void BM_NormalGet(benchmark::State& state) {
+    Fixture f;
+    for (auto _ : state) {
+        NormalGet(f.p);
+        sortMethodZ(f.p);
+        benchmark::DoNotOptimize(f.p.predictNumbers);
+    }
+}
+BENCHMARK(BM_NormalGet)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
