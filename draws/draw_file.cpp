@@ -48,9 +48,10 @@ void loadDrawFileAtStartup(Program& p) {
 }
 
 std::vector<std::string> readDrawTableWithSpare(Program& p) {
-    std::vector<std::string> table;
-    for (const std::string& line : readLines(p.drawPath()))
-        table.push_back(trimSpaces(line));
+    std::vector<std::string> table = readLines(p.drawPath());
+    for (std::string& line : table)
+        if (!line.empty() && (line.front() == ' ' || line.back() == ' '))
+            line = trimSpaces(line);
     table.emplace_back();
     return table;
 }

@@ -8,6 +8,7 @@
 #include "app/steps.h"
 #include "draws/draw_file.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -22,7 +23,12 @@ using Keys = std::array<std::string, 43>;
 using Column = std::array<Int16, 43>;
 
 // A frequency key: the count, "-", the number ("12-7").
-std::string frequencyKey(int count, int number) { return decimalText(count) + "-" + decimalText(number); }
+std::string frequencyKey(int count, int number) {
+    std::string key = decimalText(count);
+    key += '-';
+    key += decimalText(number);
+    return key;
+}
 
 // Whole number of one half of a key.
 Int16 keyPart(std::string_view text) {
@@ -80,6 +86,14 @@ bool isBlank(const std::string& value) { return value.find_first_not_of(' ') == 
 // The number 1..43 a table value equals, or 0 when it equals none. A value
 // that is not a number is a type error.
 int countedNumber(const std::string& value) {
+    // Plain digits, as the files hold them, need no general conversion.
+    if (!value.empty() && value.size() <= 4 &&
+        std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        int v = 0;
+        for (char c : value)
+            v = v * 10 + (c - '0');
+        return v >= 1 && v <= 43 ? v : 0;
+    }
     if (isBlank(value))
         return 0;
     const double v = numericValue(value);
@@ -100,11 +114,12 @@ bool drawChart(Program& p, float& s) {
         std::string& record = st.drawRecords.back();
         record += table[i];
         if (i % 7 == 6) {
-            record += "_" + decimalText(static_cast<long long>(st.drawRecords.size()));
+            record += '_';
+            record += decimalText(static_cast<long long>(st.drawRecords.size()));
             if (i + 1 < table.size())
                 st.drawRecords.emplace_back();
         } else {
-            record += "-";
+            record += '-';
         }
     }
 
