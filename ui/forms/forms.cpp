@@ -16,7 +16,7 @@ void place(Control& c, const std::string& parent, int left, int top, int width, 
 } // namespace
 
 Form1::Form1() : Form(FormId::Form1, "Form1") {
-    clientWidth = 11280;
+    clientWidth = 11730;
     clientHeight = 6120;
 
     typeKind.items = {&selectLoto6, &selectNumbers3, &selectNumbers4};
@@ -35,24 +35,24 @@ Form1::Form1() : Form(FormId::Form1, "Form1") {
     vClear.setEnabled(false);
 
     // Left: idle picture, or the result frame with the reveal.
-    place(Image3, "", 240, 240, 4245, 4245);
+    place(Image3, "", 465, 240, 4245, 4245);
     Image3.setToolTip("任意の判定数を選択し開始を押してください。");
     Image3.stretch = true;
-    place(Frame5, "", 240, 240, 4245, 4245);
+    place(Frame5, "", 240, 240, 4695, 4245);
     Frame5.setCaption("判定結果");
     for (int k = 0; k < 6; ++k) {
         Label& l = revealLabel(k);
-        place(l, "Frame5", 165 + 660 * k, 1080, 615, 900);
+        place(l, "Frame5", 165 + 735 * k, 1500, 690, 900);
         l.opaque = true;
         l.border = true;
         l.align = Align::Center;
         l.font = Font{"", 24, true};
         l.setBackColor(kWhite);
-        place(Image1(k), "Frame5", 233 + 660 * k, 2220, 480, 480);
+        place(Image1(k), "Frame5", 270 + 735 * k, 2640, 480, 480);
     }
 
     // Middle: the board.
-    place(Frame1, "", 4725, 240, 4440, 4245);
+    place(Frame1, "", 5175, 240, 4440, 4245);
     Frame1.setCaption("推測結果");
     for (int r = 0; r < 5; ++r) {
         const int y = 360 + 765 * r;
@@ -67,26 +67,26 @@ Form1::Form1() : Form(FormId::Form1, "Form1") {
     }
 
     // Bottom left: the set count.
-    place(Frame2, "", 240, 4605, 4245, 1275);
+    place(Frame2, "", 240, 4605, 4695, 1275);
     Frame2.setCaption("予測回数");
     place(Image4, "Frame2", 240, 285, 900, 900);
-    place(Label7, "Frame2", 1380, 405, 1500, 660);
+    place(Label7, "Frame2", 1605, 405, 1500, 660);
     Label7.font = Font{"", 24, true};
     Label7.align = Align::Center;
     Label7.setCaption("1");
-    place(VScroll1, "Frame2", 3600, 240, 375, 900);
+    place(VScroll1, "Frame2", 4050, 240, 375, 900);
     VScroll1.setMin(1);
     VScroll1.setMax(5);
     VScroll1.setValue(1);
 
     // Right: start and history.
-    place(Image5, "", 9405, 240, 1275, 2130);
+    place(Image5, "", 9855, 240, 1275, 2130);
     Image5.setToolTip("任意の予測回数を設定した後に押して下さい。");
-    place(Command1, "", 9405, 2430, 1275, 450);
+    place(Command1, "", 9855, 2430, 1275, 450);
     Command1.setCaption("判定");
-    place(Image6, "", 9405, 3060, 1275, 1425);
+    place(Image6, "", 9855, 3060, 1275, 1425);
     Image6.setToolTip("過去の履歴、統計を表示します。");
-    place(Command2, "", 9405, 4545, 1275, 450);
+    place(Command2, "", 9855, 4545, 1275, 450);
     Command2.setCaption("履歴");
 
     Timer1.setInterval(400);
@@ -174,16 +174,16 @@ Form3::Form3() : Form(FormId::Form3, "Form3") {
 Form4::Form4() : Form(FormId::Form4, "Form4") {
     setCaption("登録フォーム");
     clientWidth = 6360;
-    clientHeight = 1680;
-    place(Frame3, "", 120, 120, 6120, 1440);
+    clientHeight = 1440;
+    place(Frame3, "", 120, 120, 6120, 1200);
     Frame3.setCaption("最新情報登録");
     for (int k = 0; k < 7; ++k) {
-        place(Text1(k), "Frame3", 120 + 660 * k + (k == 6 ? 120 : 0), 480, 600, 420);
+        place(Text1(k), "Frame3", 120 + 660 * k + (k == 6 ? 120 : 0), 540, 600, 420);
         Text1(k).align = Align::Center;
         Text1(k).font = Font{"", 12, false};
     }
     Text1(6).setBackColor(kBonusFirstColor);
-    place(Command1, "Frame3", 4920, 480, 1080, 420);
+    place(Command1, "Frame3", 4920, 540, 1080, 420);
     Command1.setCaption("登録");
 }
 

@@ -72,7 +72,8 @@ void Adapter::placeMain(QWidget& window) {
     if (!screen)
         return;
     const QRect area = screen->availableGeometry();
-    const QSize size = window.sizeHint();
+    window.adjustSize();
+    const QSize size = window.size();
     window.move(area.x() + std::max(0, (area.width() - size.width()) / 2),
                 area.y() + std::max(0, (area.height() - size.height()) / 3));
 }
@@ -88,7 +89,8 @@ void Adapter::placeBeside(QWidget& window) {
         return;
     const QRect area = screen->availableGeometry();
     const QRect anchor = main->frameGeometry();
-    const QSize size = window.sizeHint();
+    window.adjustSize();
+    const QSize size = window.size();
     constexpr int gap = 8;
     int x = anchor.right() + gap;
     if (x + size.width() > area.right())

@@ -390,12 +390,6 @@ void FormView::syncTimer(Timer& t) {
 void FormView::buildMenus() {
     for (MenuItem* top : form_->menuBar)
         addMenuItem(*top, nullptr);
-    // A menu whose items carry check marks shows every item as checkable.
-    for (auto& [control, qaction] : actions_) {
-        const auto& item = static_cast<const MenuItem&>(*control);
-        if (item.checked())
-            makeSiblingsCheckable(item);
-    }
     for (auto& [control, qaction] : actions_)
         for (Prop p : {Prop::Caption, Prop::Checked, Prop::Enabled, Prop::Visible})
             syncMenuItem(*const_cast<MenuItem*>(static_cast<const MenuItem*>(control)), p);
@@ -421,30 +415,13 @@ void FormView::addMenuItem(MenuItem& item, QMenu* into) {
             deliver([&item] { item.click(); });
             // Qt flips a checkable action by itself; the control has the say.
             if (QAction* a = form_ ? action(item) : nullptr) {
-                ++syncing_;
+                a->setCheckable(item.checked());
                 a->setChecked(item.checked());
-                --syncing_;
             }
         });
     }
     qaction->setObjectName(qs(item.objectName()));
     actions_[&item] = qaction;
-}
-
-void FormView::makeSiblingsCheckable(const MenuItem& item) {
-    if (!form_)
-        return;
-    for (Control* c : form_->controls()) {
-        if (c->kind() != Kind::MenuItem)
-            continue;
-        auto& menu = static_cast<MenuItem&>(*c);
-        if (std::find(menu.items.begin(), menu.items.end(), &item) == menu.items.end())
-            continue;
-        for (MenuItem* sibling : menu.items)
-            if (sibling->items.empty())
-                if (QAction* a = action(*sibling))
-                    a->setCheckable(true);
-    }
 }
 
 void FormView::syncMenuItem(MenuItem& item, Prop p) {
@@ -458,10 +435,9 @@ void FormView::syncMenuItem(MenuItem& item, Prop p) {
             menu->setAccessibleName(withoutMnemonic(qs(item.caption())));
         break;
     case Prop::Checked:
-        if (item.checked() && !a->isCheckable()) {
-            makeSiblingsCheckable(item);
-            a->setCheckable(true);
-        }
+        // Only a checked item shows a mark; an unchecked one looks like any
+        // other item, not like an empty check box.
+        a->setCheckable(item.checked());
         a->setChecked(item.checked());
         break;
     case Prop::Enabled:

@@ -64,7 +64,6 @@ private:
     void syncForm(Prop p);
     void syncMenuItem(MenuItem& item, Prop p);
     void syncTimer(Timer& t);
-    void makeSiblingsCheckable(const MenuItem& item);
     // Runs a user action against the form unless the view is detached; a
     // fault that escapes is reported instead of ending the program.
     void deliver(const std::function<void()>& action);
