@@ -12,7 +12,7 @@ void Form_Activate(Program& p);
 void Form_Unload(Program& p);
 void ResetNumberCounts(Program& p);
 
-// "ゾキ ver 0.42"
+// "ゾキ ver0.42"
 inline constexpr int kVersionMajor = 0;
 inline constexpr int kVersionMinor = 4;
 inline constexpr int kVersionRevision = 2;

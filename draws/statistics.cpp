@@ -72,13 +72,13 @@ void rankKeys(Keys& keys, Column& sortedCount, Column& sortedNumber) {
     }
 }
 
-// The bar width scale: full width over the width of the top bar, in single
-// precision. A top bar of width 0 is a division by zero, as the original
-// arithmetic would have it.
-float barScale(int fullWidth, float topWidth) {
+// The bar width scale: full width over the width of the top bar. Scaling in
+// double precision keeps the top bar at exactly the full width once stored in
+// single precision. A top bar of width 0 is a division by zero.
+double barScale(int fullWidth, float topWidth) {
     if (topWidth == 0.0f)
         throw DivisionByZeroError();
-    return static_cast<float>(fullWidth) / topWidth;
+    return static_cast<double>(fullWidth) / topWidth;
 }
 
 bool isBlank(const std::string& value) { return value.find_first_not_of(' ') == std::string::npos; }
@@ -104,7 +104,7 @@ int countedNumber(const std::string& value) {
 
 // Steps 1 to 8: records, counts and the draw chart. False when the table holds
 // no draw and the run ends there.
-bool drawChart(Program& p, float& s) {
+bool drawChart(Program& p, double& s) {
     SharedState& st = p.s;
     const std::vector<std::string>& table = st.drawTable;
 
@@ -156,14 +156,14 @@ bool drawChart(Program& p, float& s) {
 
     s = barScale(st.drawBarWidth, f2.Label2(st.drawSortedNumber[42] - 1).width());
     for (int k = 0; k < 43; ++k)
-        f2.Label2(k).setWidth(f2.Label2(k).width() * s);
+        f2.Label2(k).setWidth(static_cast<float>(f2.Label2(k).width() * s));
     return true;
 }
 
 // Steps 9 to 18: the output chart, the ranking pictures and the reload. Every
 // statement that fails is skipped and the next one runs; the run ends early
 // only where stated.
-void outputChartAndClose(Program& p, float& s) {
+void outputChartAndClose(Program& p, double& s) {
     SharedState& st = p.s;
     Form2& f2 = p.form2();
 
@@ -211,7 +211,7 @@ void outputChartAndClose(Program& p, float& s) {
     // fails and s keeps its value; every bar is 0 wide then anyway.
     tryStep([&] { s = barScale(st.outBarWidth, f2.Label5(st.outSortedNumber[42] - 1).width()); });
     for (int k = 0; k < 43; ++k)
-        f2.Label5(k).setWidth(f2.Label5(k).width() * s);
+        f2.Label5(k).setWidth(static_cast<float>(f2.Label5(k).width() * s));
 
     for (int place = 1; place <= 5; ++place)
         tryStep([&] { f2.Image2(place - 1).setPicture(ballPicture(st.drawSortedNumber[43 - place])); });
@@ -223,7 +223,7 @@ void outputChartAndClose(Program& p, float& s) {
 } // namespace
 
 void RefreshStatistics(Program& p) {
-    float s = 0.0f;
+    double s = 0.0;
     try {
         if (!drawChart(p, s))
             return;

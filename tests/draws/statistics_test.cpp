@@ -411,3 +411,33 @@ TEST(Statistics, PaintBarRedPaintsTheBarOfBarNumber) {
 
 } // namespace
 } // namespace zoki
+
+namespace zoki {
+namespace {
+
+// Whatever the history, the most frequent number's bar is exactly full
+// width, not a single-precision hair beside it.
+TEST(Statistics, TopBarsAreExactlyFullWidthForManyHistories) {
+    for (int drawCount : {1, 2, 3, 7, 13, 29, 101, 333, 761}) {
+        std::vector<std::vector<int>> draws;
+        for (int d = 0; d < drawCount; ++d) {
+            std::vector<int> draw;
+            for (int j = 0; j < 7; ++j)
+                draw.push_back((d * 7 + j * 5 + d / 3) % 43 + 1);
+            draws.push_back(draw);
+        }
+        Harness h;
+        Program& p = startWith(h, drawFile(draws), crlf({"7", "7", "8", "9", "9", "9"}));
+        const auto counts = countsOf(draws);
+        const int top = *std::max_element(counts.begin(), counts.end());
+        for (int k = 0; k < 43; ++k) {
+            if (counts[static_cast<std::size_t>(k)] == top) {
+                EXPECT_EQ(p.form2().Label2(k).width(), kFull) << drawCount << " draws, bar of " << k + 1;
+            }
+        }
+        EXPECT_EQ(p.form2().Label5(8).width(), kFull);
+    }
+}
+
+} // namespace
+} // namespace zoki
