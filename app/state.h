@@ -37,6 +37,9 @@ struct SharedState {
 
     std::vector<std::string> drawFileLines;
     bool anyNumberSet = false;
+    // The number last confirmed in the number window; stands in for its
+    // caption once the user has closed (discarded) that window.
+    std::string anyNumber = "1";
     bool matchSearchMode = false;
 
     // Size of the weighted ticket pool. 32-bit so that any history the

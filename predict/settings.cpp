@@ -80,7 +80,9 @@ void Form3_HScroll1_Change(Program& p) {
 }
 
 void Form3_Command1_Click(Program& p) {
-    p.form3().hide();
+    Form3& f3 = p.form3();
+    p.s.anyNumber = f3.Label1.caption();
+    f3.hide();
     p.s.anyNumberSet = true;
 }
 

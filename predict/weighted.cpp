@@ -65,7 +65,10 @@ int ticketOwner(const Program& p, std::int32_t g) {
 // The chosen number of Form3 goes into a set that lacks it, at a random
 // position six times in ten.
 void placeChosenNumber(Program& p) {
-    const std::string chosen = p.form3().Label1.caption();
+    // The window's caption while the window exists; a closed window would
+    // come back showing 1, not the number the user confirmed.
+    const Form* shown = p.existingForm(FormId::Form3);
+    const std::string chosen = shown ? p.form3().Label1.caption() : p.s.anyNumber;
     const double wanted = wholePart(chosen);
     for (int m = 0; m < 6; ++m)
         if (wholePart(element(p, p.rowBase + m)) == wanted)

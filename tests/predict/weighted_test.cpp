@@ -304,6 +304,22 @@ TEST(ChosenNumberStep, PlacesANumberFromAnExcludedRange) {
     EXPECT_EQ(setOf(*c.p, 1), texts({12, 13, 5, 15, 16, 17}));
 }
 
+TEST(ChosenNumberStep, AClosedNumberWindowKeepsTheConfirmedNumber) {
+    Chosen c(20);
+    c.p->form1.vNumber.click();
+    c.p->form3().HScroll1.setValue(30); // moved, then closed without deciding
+    c.p->userClosed(FormId::Form3);
+    c.draw({2, 3, 4, 5, 6, 8}, rFor(4, 10));
+    EXPECT_EQ(setOf(*c.p, 1), texts({2, 3, 4, 20, 6, 8}));
+    EXPECT_FALSE(c.p->hasForm(FormId::Form3));
+
+    // While the window is open its caption is the number.
+    c.p->form1.vNumber.click();
+    c.p->form3().HScroll1.setValue(33);
+    c.draw({2, 3, 4, 5, 6, 8}, rFor(1, 10));
+    EXPECT_EQ(setOf(*c.p, 1), texts({33, 3, 4, 5, 6, 8}));
+}
+
 TEST(ChosenNumberStep, SkippedWithoutDecide) {
     Harness h;
     Program& p = h.start();
