@@ -264,9 +264,40 @@ QWidget* FormView::makeWidget(Control& c, QWidget* parent) {
 }
 
 void FormView::syncAll(Control& c) {
-    for (Prop p : {Prop::Geometry, Prop::Caption, Prop::Text, Prop::BackColor, Prop::Picture, Prop::Range, Prop::Value,
-                   Prop::ToolTip, Prop::Enabled, Prop::Visible})
-        sync(c, p);
+    // A new widget already is what a fresh control is (enabled, shown with its
+    // window, no caption or tip); only what differs is set.
+    sync(c, Prop::Geometry);
+    switch (c.kind()) {
+    case Kind::Label:
+        if (!static_cast<Label&>(c).caption().empty())
+            sync(c, Prop::Caption);
+        sync(c, Prop::BackColor);
+        break;
+    case Kind::Button:
+    case Kind::Frame:
+        sync(c, Prop::Caption);
+        break;
+    case Kind::Image:
+        if (static_cast<Image&>(c).picture() != 0)
+            sync(c, Prop::Picture);
+        break;
+    case Kind::ScrollBar:
+        sync(c, Prop::Range);
+        break;
+    case Kind::TextField:
+        sync(c, Prop::Text);
+        sync(c, Prop::BackColor);
+        break;
+    case Kind::Timer:
+    case Kind::MenuItem:
+        break;
+    }
+    if (!c.toolTip().empty())
+        sync(c, Prop::ToolTip);
+    if (!c.enabled())
+        sync(c, Prop::Enabled);
+    if (!c.visible())
+        sync(c, Prop::Visible);
 }
 
 void FormView::sync(Control& c, Prop p) {

@@ -1,0 +1,167 @@
+// Start-up time: from starting a process to its main window's first paint,
+// for ゾキ (the same start-up as the zoki executable, over a data folder) and
+// for a minimal Qt window built the same way, and the ratio of the medians.
+//
+// Usage: startup_qbench [RUNS] [DRAWS]
+// Needs a display (bench/startup.sh starts its own Xvfb); with
+// QT_QPA_PLATFORM=offscreen it measures without one.
+#include "ui/qt/application.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMainWindow>
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <poll.h>
+#include <random>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+// Tells the parent that the window has painted, then leaves at once: the
+// tear-down is not part of start-up.
+class FirstPaint : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !seen) {
+            seen = true;
+            QTimer::singleShot(0, [] {
+                std::fputs("shown\n", stdout);
+                std::fflush(stdout);
+                _exit(0);
+            });
+        }
+        return false;
+    }
+    bool seen = false;
+};
+
+int child(int argc, char* argv[], bool zoki, const char* folder) {
+    QApplication app(argc, argv);
+    FirstPaint probe;
+    if (zoki) {
+        zoki::qt::prepareApplication(app);
+        static zoki::qt::ZokiApp program(QString::fromUtf8(folder));
+        program.adapter().mainWindow()->installEventFilter(&probe);
+        if (!program.start())
+            return 1;
+    } else {
+        static QMainWindow window;
+        window.setWindowTitle(QStringLiteral("minimal"));
+        window.setCentralWidget(new QLabel(QStringLiteral("minimal"), &window));
+        window.installEventFilter(&probe);
+        window.show();
+    }
+    return QApplication::exec();
+}
+
+// Milliseconds from spawning the child to its "shown" line; negative on failure.
+double measure(const std::string& self, const std::vector<std::string>& args) {
+    int out[2];
+    if (pipe(out) != 0)
+        return -1;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    std::vector<char*> argv{const_cast<char*>(self.c_str())};
+    for (const auto& a : args)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+
+    const auto start = std::chrono::steady_clock::now();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, self.c_str(), &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    if (spawned != 0) {
+        close(out[0]);
+        return -1;
+    }
+    double ms = -1;
+    pollfd p{out[0], POLLIN, 0};
+    char buffer[16] = {};
+    if (poll(&p, 1, 30000) > 0 && read(out[0], buffer, sizeof buffer - 1) > 0 && std::strncmp(buffer, "shown", 5) == 0)
+        ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    close(out[0]);
+    kill(pid, SIGKILL);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return ms;
+}
+
+double median(std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+void writeDraws(const std::filesystem::path& folder, int draws) {
+    std::mt19937 rng(42);
+    std::ofstream out(folder / "data.dat", std::ios::binary);
+    for (int d = 0; d < draws; ++d) {
+        std::vector<int> numbers(43);
+        for (int n = 0; n < 43; ++n)
+            numbers[static_cast<std::size_t>(n)] = n + 1;
+        std::shuffle(numbers.begin(), numbers.end(), rng);
+        for (int k = 0; k < 7; ++k)
+            out << numbers[static_cast<std::size_t>(k)] << "\r\n";
+    }
+    std::ofstream(folder / "OutData.dat", std::ios::binary) << "3\r\n11\r\n19\r\n25\r\n33\r\n41\r\n";
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc >= 2 && std::strcmp(argv[1], "--child-minimal") == 0)
+        return child(argc, argv, false, nullptr);
+    if (argc >= 3 && std::strcmp(argv[1], "--child-zoki") == 0)
+        return child(argc, argv, true, argv[2]);
+
+    const int runs = argc >= 2 ? std::max(3, std::atoi(argv[1])) : 21;
+    const int draws = argc >= 3 ? std::max(0, std::atoi(argv[2])) : 12;
+    const std::string self = std::filesystem::canonical("/proc/self/exe").string();
+    const auto folder = std::filesystem::temp_directory_path() / ("zoki-startup-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    writeDraws(folder, draws);
+
+    // One of each first, unmeasured: the file cache is warm for both.
+    measure(self, {"--child-minimal"});
+    measure(self, {"--child-zoki", folder.string()});
+    std::vector<double> minimal;
+    std::vector<double> zoki;
+    for (int i = 0; i < runs; ++i) {
+        const double a = measure(self, {"--child-minimal"});
+        const double b = measure(self, {"--child-zoki", folder.string()});
+        if (a < 0 || b < 0) {
+            std::fprintf(stderr, "startup_qbench: a window did not show (is there a display?)\n");
+            std::filesystem::remove_all(folder);
+            return 1;
+        }
+        minimal.push_back(a);
+        zoki.push_back(b);
+    }
+    std::filesystem::remove_all(folder);
+
+    const double m = median(minimal);
+    const double z = median(zoki);
+    std::printf("start-up to the main window painted, median of %d runs (%d draws in data.dat)\n", runs, draws);
+    std::printf("  minimal Qt window  %8.1f ms  (min %.1f, max %.1f)\n", m,
+                *std::min_element(minimal.begin(), minimal.end()), *std::max_element(minimal.begin(), minimal.end()));
+    std::printf("  zoki main window   %8.1f ms  (min %.1f, max %.1f)\n", z, *std::min_element(zoki.begin(), zoki.end()),
+                *std::max_element(zoki.begin(), zoki.end()));
+    std::printf("  ratio              %8.2fx\n", m > 0 ? z / m : 0.0);
+    return 0;
+}
