@@ -4,7 +4,9 @@
 #   xs_stop                  stop it again (also done on exit)
 #   xs_window REGEX [SECS]   print the id of the visible window whose title matches
 #   xs_gone REGEX [SECS]     wait until no visible window's title matches
-#   xs_click WID FORM NAME   click the centre of a control (needs XS_LAYOUT)
+#   xs_click WID FORM NAME [DX,DY]
+#                            click a control: its centre, or DX,DY from its top left
+#                            (negative: from its right or bottom edge); needs XS_LAYOUT
 #   xs_key WID KEYS...       focus the window and press keys (xdotool names)
 #   xs_type WID TEXT         focus the window and type text
 #   xs_shot WID FILE         save a picture of the window
@@ -75,9 +77,9 @@ xs_gone() {
     return 1
 }
 
-# Prints "x y" for the centre of a control, relative to the window.
+# Prints "x y" for a point of a control, relative to the window.
 xs_where() {
-    local wid=$1 form=$2 name=$3 line x y w h clientHeight windowHeight offset=0
+    local wid=$1 form=$2 name=$3 at=${4:-} line x y w h clientHeight windowHeight offset=0 dx dy
     line=$("$XS_LAYOUT" | awk -v f="$form" -v n="$name" '$1 == f && $2 == n { print $3, $4, $5, $6 }')
     if [ -z "$line" ]; then
         echo "xsession: no control $form.$name" >&2
@@ -90,7 +92,15 @@ xs_where() {
         windowHeight=$(xdotool getwindowgeometry "$wid" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')
         offset=$((windowHeight - clientHeight))
     fi
-    echo "$((x + w / 2)) $((y + h / 2 + offset))"
+    if [ -z "$at" ]; then
+        echo "$((x + w / 2)) $((y + h / 2 + offset))"
+        return 0
+    fi
+    dx=${at%,*}
+    dy=${at#*,}
+    [ "$dx" -ge 0 ] || dx=$((w + dx))
+    [ "$dy" -ge 0 ] || dy=$((h + dy))
+    echo "$((x + dx)) $((y + dy + offset))"
 }
 
 xs_click() {
