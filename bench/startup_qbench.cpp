@@ -1,6 +1,8 @@
 // Start-up time: from starting a process to its main window's first paint,
 // for ゾキ (the same start-up as the zoki executable, over a data folder) and
 // for a minimal Qt window built the same way, and the ratio of the medians.
+// A second minimal window with one Japanese caption in ゾキ's fonts shows how
+// much of the difference is loading a Japanese font at all.
 //
 // Usage: startup_qbench [RUNS] [DRAWS]
 // Needs a display (bench/startup.sh starts its own Xvfb); with
@@ -49,10 +51,12 @@ public:
     bool seen = false;
 };
 
-int child(int argc, char* argv[], bool zoki, const char* folder) {
+enum class Kind { Minimal, MinimalJapanese, Zoki };
+
+int child(int argc, char* argv[], Kind kind, const char* folder) {
     QApplication app(argc, argv);
     FirstPaint probe;
-    if (zoki) {
+    if (kind == Kind::Zoki) {
         zoki::qt::prepareApplication(app);
         static zoki::qt::ZokiApp program(QString::fromUtf8(folder));
         program.adapter().mainWindow()->installEventFilter(&probe);
@@ -61,7 +65,10 @@ int child(int argc, char* argv[], bool zoki, const char* folder) {
     } else {
         static QMainWindow window;
         window.setWindowTitle(QStringLiteral("minimal"));
-        window.setCentralWidget(new QLabel(QStringLiteral("minimal"), &window));
+        if (kind == Kind::MinimalJapanese)
+            zoki::qt::prepareApplication(app);
+        window.setCentralWidget(new QLabel(
+            kind == Kind::MinimalJapanese ? QStringLiteral("判定結果") : QStringLiteral("minimal"), &window));
         window.installEventFilter(&probe);
         window.show();
     }
@@ -126,9 +133,11 @@ void writeDraws(const std::filesystem::path& folder, int draws) {
 
 int main(int argc, char* argv[]) {
     if (argc >= 2 && std::strcmp(argv[1], "--child-minimal") == 0)
-        return child(argc, argv, false, nullptr);
+        return child(argc, argv, Kind::Minimal, nullptr);
+    if (argc >= 2 && std::strcmp(argv[1], "--child-minimal-ja") == 0)
+        return child(argc, argv, Kind::MinimalJapanese, nullptr);
     if (argc >= 3 && std::strcmp(argv[1], "--child-zoki") == 0)
-        return child(argc, argv, true, argv[2]);
+        return child(argc, argv, Kind::Zoki, argv[2]);
 
     const int runs = argc >= 2 ? std::max(3, std::atoi(argv[1])) : 21;
     const int draws = argc >= 3 ? std::max(0, std::atoi(argv[2])) : 12;
@@ -140,28 +149,37 @@ int main(int argc, char* argv[]) {
     // One of each first, unmeasured: the file cache is warm for both.
     measure(self, {"--child-minimal"});
     measure(self, {"--child-zoki", folder.string()});
+    measure(self, {"--child-minimal-ja"});
     std::vector<double> minimal;
+    std::vector<double> japanese;
     std::vector<double> zoki;
     for (int i = 0; i < runs; ++i) {
         const double a = measure(self, {"--child-minimal"});
+        const double j = measure(self, {"--child-minimal-ja"});
         const double b = measure(self, {"--child-zoki", folder.string()});
-        if (a < 0 || b < 0) {
+        if (a < 0 || j < 0 || b < 0) {
             std::fprintf(stderr, "startup_qbench: a window did not show (is there a display?)\n");
             std::filesystem::remove_all(folder);
             return 1;
         }
         minimal.push_back(a);
+        japanese.push_back(j);
         zoki.push_back(b);
     }
     std::filesystem::remove_all(folder);
 
     const double m = median(minimal);
+    const double j = median(japanese);
     const double z = median(zoki);
+    auto line = [](const char* what, const std::vector<double>& v) {
+        std::printf("  %-34s %7.1f ms  (min %.1f, max %.1f)\n", what, median(v), *std::min_element(v.begin(), v.end()),
+                    *std::max_element(v.begin(), v.end()));
+    };
     std::printf("start-up to the main window painted, median of %d runs (%d draws in data.dat)\n", runs, draws);
-    std::printf("  minimal Qt window  %8.1f ms  (min %.1f, max %.1f)\n", m,
-                *std::min_element(minimal.begin(), minimal.end()), *std::max_element(minimal.begin(), minimal.end()));
-    std::printf("  zoki main window   %8.1f ms  (min %.1f, max %.1f)\n", z, *std::min_element(zoki.begin(), zoki.end()),
-                *std::max_element(zoki.begin(), zoki.end()));
-    std::printf("  ratio              %8.2fx\n", m > 0 ? z / m : 0.0);
+    line("minimal Qt window", minimal);
+    line("minimal window, one Japanese label", japanese);
+    line("zoki main window", zoki);
+    std::printf("  ratio zoki / minimal               %7.2fx\n", m > 0 ? z / m : 0.0);
+    std::printf("  ratio zoki / minimal Japanese      %7.2fx\n", j > 0 ? z / j : 0.0);
     return 0;
 }
