@@ -54,8 +54,9 @@ KeyParts splitKey(const std::string& key) {
 
 // The ranking: 42 passes of a bubble sort by count. Equal counts never swap,
 // so they keep ascending number order and the last place goes to the larger
-// number.
-void rankKeys(Keys& keys, Column& sortedCount, Column& sortedNumber) {
+// number. Each comparison splits both keys and writes them back; a key that
+// does not split stops the sort there.
+void rankKeysStepwise(Keys& keys, Column& sortedCount, Column& sortedNumber) {
     for (int pass = 0; pass < 42; ++pass) {
         for (std::size_t j = 0; j < 42; ++j) {
             KeyParts a = splitKey(keys[j]);
@@ -69,6 +70,29 @@ void rankKeys(Keys& keys, Column& sortedCount, Column& sortedNumber) {
             sortedCount[j + 1] = b.count;
             sortedNumber[j + 1] = b.number;
         }
+    }
+}
+
+// The same ranking with every key split once: when all keys split, the
+// passes end in exactly the state the stepwise sort leaves, since every place
+// is written back at least once.
+void rankKeys(Keys& keys, Column& sortedCount, Column& sortedNumber) {
+    std::array<KeyParts, 43> parts;
+    try {
+        for (std::size_t k = 0; k < 43; ++k)
+            parts[k] = splitKey(keys[k]);
+    } catch (const ProgramError&) {
+        rankKeysStepwise(keys, sortedCount, sortedNumber);
+        return;
+    }
+    for (int pass = 0; pass < 42; ++pass)
+        for (std::size_t j = 0; j < 42; ++j)
+            if (parts[j].count > parts[j + 1].count)
+                std::swap(parts[j], parts[j + 1]);
+    for (std::size_t k = 0; k < 43; ++k) {
+        keys[k] = frequencyKey(parts[k].count, parts[k].number);
+        sortedCount[k] = parts[k].count;
+        sortedNumber[k] = parts[k].number;
     }
 }
 
