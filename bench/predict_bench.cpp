@@ -1,6 +1,7 @@
 // Weighted and plain generation of five sets over a 2,200-draw history.
 #include "app/program.h"
 #include "app/random.h"
+#include "bench/bench_services.h"
 #include "predict/run.h"
 #include "predict/settings.h"
 #include "predict/weighted.h"
@@ -16,17 +17,7 @@
 namespace {
 
 using namespace zoki;
-
-class SilentDialogs : public Dialogs {
-public:
-    Answer messageBox(const std::string&, const std::string&, Buttons, Icon) override { return Answer::Ok; }
-    std::optional<std::string> saveFileName(const std::string&, const std::string&) override { return std::nullopt; }
-};
-
-class NoPlatform : public Platform {
-public:
-    void quit() override {}
-};
+using namespace zoki::bench;
 
 // A program holding the counts of 2,200 draws (six different numbers and a
 // different bonus each), five sets chosen.

@@ -2,6 +2,7 @@
 // as Shift_JIS. Peak memory is the process's maximum resident set size.
 #include "app/program.h"
 #include "app/services.h"
+#include "bench/bench_services.h"
 #include "reports/reports.h"
 
 #include <benchmark/benchmark.h>
@@ -16,6 +17,7 @@
 namespace {
 
 using namespace zoki;
+using namespace zoki::bench;
 
 class SaveTo : public Dialogs {
 public:
@@ -27,17 +29,6 @@ public:
     std::optional<std::string> saveFileName(const std::string&, const std::string&) override { return name; }
     std::string name;
     std::vector<std::string> messages;
-};
-
-class NoRandom : public Random {
-public:
-    float next() override { return 0.0f; }
-    void reseedFromClock() override {}
-};
-
-class NoPlatform : public Platform {
-public:
-    void quit() override {}
 };
 
 // Six different numbers of 1..43 (seven for a draw), as the files hold them.
@@ -56,7 +47,7 @@ std::vector<std::string> randomNumbers(std::mt19937& rng, int count, bool sorted
 struct Fixture {
     std::filesystem::path folder;
     SaveTo dialogs;
-    NoRandom random;
+    FixedRandom random;
     NoPlatform platform;
     Program p;
 

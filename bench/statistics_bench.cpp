@@ -6,6 +6,7 @@
 #include "app/services.h"
 #include "app/startup.h"
 #include "app/textfile.h"
+#include "bench/bench_services.h"
 #include "draws/statistics.h"
 
 #include <benchmark/benchmark.h>
@@ -21,23 +22,7 @@
 namespace {
 
 using namespace zoki;
-
-class SilentDialogs : public Dialogs {
-public:
-    Answer messageBox(const std::string&, const std::string&, Buttons, Icon) override { return Answer::Ok; }
-    std::optional<std::string> saveFileName(const std::string&, const std::string&) override { return std::nullopt; }
-};
-
-class FixedRandom : public Random {
-public:
-    float next() override { return 0.5f; }
-    void reseedFromClock() override {}
-};
-
-class NoPlatform : public Platform {
-public:
-    void quit() override {}
-};
+using namespace zoki::bench;
 
 // Draws of six different main numbers and a bonus, as a real history has
 // them; a fixed seed keeps every run of the benchmark on the same data.

@@ -3,6 +3,7 @@
 // the real flicker handler beside it. Prints mean and worst deviation.
 #include "app/program.h"
 #include "app/random.h"
+#include "bench/bench_services.h"
 #include "reveal/reveal.h"
 
 #include <QApplication>
@@ -18,17 +19,7 @@
 namespace {
 
 using namespace zoki;
-
-class SilentDialogs : public Dialogs {
-public:
-    Answer messageBox(const std::string&, const std::string&, Buttons, Icon) override { return Answer::No; }
-    std::optional<std::string> saveFileName(const std::string&, const std::string&) override { return std::nullopt; }
-};
-
-class NoPlatform : public Platform {
-public:
-    void quit() override {}
-};
+using namespace zoki::bench;
 
 struct Result {
     double mean = 0;
@@ -96,7 +87,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    SilentDialogs dialogs;
+    SilentDialogs dialogs{Answer::No};
     NoPlatform platform;
     ClockMixedRandom random;
     Program p(std::filesystem::temp_directory_path(), dialogs, random, platform);
