@@ -1,0 +1,193 @@
+// A program folder the program may read but not write: at start-up, at a
+// kept run, at a registration and at a report. Each case runs in a child
+// process that cannot write the folder even when the tests run as root.
+#include "app/errors.h"
+#include "hardening/child_process.h"
+#include "hardening/scenario.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zoki {
+namespace {
+
+using namespace test;
+
+TEST(ReadOnlyFolder, WithoutAnOutputHistoryStartUpStopsNamingTheFolder) {
+    Harness h;
+    const std::string draws = drawFile(kThreeDraws);
+    h.folder.write("data.dat", draws);
+    handOverToNobody(h.folder.path());
+    runInChild([&](const ChildContext& child) {
+        const ReadOnlySwitch folder(child, h.folder.path());
+        folder.readOnly(true);
+        try {
+            h.start();
+            ADD_FAILURE() << "start-up went on without an output history file";
+        } catch (const FileError& e) {
+            const std::string what = e.what();
+            EXPECT_NE(what.find(h.folder.path().string()), std::string::npos) << what;
+            EXPECT_NE(what.find("OutData.dat"), std::string::npos) << what;
+        }
+        EXPECT_EQ(entriesOf(h.folder.path()), (std::vector<std::string>{"data.dat"}));
+        EXPECT_EQ(h.folder.read("data.dat"), draws);
+    });
+}
+
+TEST(ReadOnlyFolder, TheStartUpCleanUpIsToldAndLeavesTheOldFile) {
+    Harness h;
+    // Empty lines (and a line of blanks, which stays) want the file rewritten.
+    const std::string draws = "3\r\n11\r\n\r\n19\r\n25\r\n  \r\n33\r\n41\r\n7\r\n\r\n";
+    const std::string outs = crlf(kTwoSets);
+    h.folder.write("data.dat", draws);
+    h.folder.write("OutData.dat", outs);
+    handOverToNobody(h.folder.path());
+    runInChild([&](const ChildContext& child) {
+        const ReadOnlySwitch folder(child, h.folder.path());
+        folder.readOnly(true);
+        Program& p = h.start();
+
+        ASSERT_EQ(h.dialogs.shown.size(), 1U);
+        const ShownMessage& m = h.dialogs.shown[0];
+        EXPECT_NE(m.text.find("data.dat"), std::string::npos) << m.text;
+        EXPECT_EQ(m.title, "警告");
+        EXPECT_EQ(m.icon, Icon::Critical);
+        EXPECT_EQ(h.folder.read("data.dat"), draws);
+        EXPECT_EQ(h.folder.read("OutData.dat"), outs);
+        EXPECT_EQ(entriesOf(h.folder.path()), (std::vector<std::string>{"OutData.dat", "data.dat"}));
+        // Start-up went on with the values it read: the table is the cleaned one.
+        EXPECT_EQ(p.form1.caption(), "ゾキ ver0.42");
+        EXPECT_EQ(p.s.drawNumberTotal, 7);
+        EXPECT_EQ(p.s.numberCount[41], 1);
+        // The reload at the end of the statistics reads the file as it still is.
+        EXPECT_EQ(p.s.drawLineCount, 10);
+    });
+}
+
+TEST(ReadOnlyFolder, AMissingDrawFileThatCannotBeCreatedIsToldAndStartUpGoesOn) {
+    Harness h;
+    const std::string outs = crlf(kTwoSets);
+    h.folder.write("OutData.dat", outs);
+    handOverToNobody(h.folder.path());
+    runInChild([&](const ChildContext& child) {
+        const ReadOnlySwitch folder(child, h.folder.path());
+        folder.readOnly(true);
+        Program& p = h.start();
+        ASSERT_EQ(h.dialogs.shown.size(), 1U);
+        EXPECT_NE(h.dialogs.shown[0].text.find("data.dat"), std::string::npos) << h.dialogs.shown[0].text;
+        EXPECT_EQ(p.form1.caption(), "ゾキ ver0.42");
+        EXPECT_TRUE(p.s.drawTable.empty());
+        EXPECT_EQ(entriesOf(h.folder.path()), (std::vector<std::string>{"OutData.dat"}));
+        EXPECT_EQ(h.folder.read("OutData.dat"), outs);
+    });
+}
+
+TEST(ReadOnlyFolder, AKeptRunIsToldAndChangesNeitherFileNorHistory) {
+    Harness h;
+    const std::string outs = crlf(kTwoSets);
+    h.folder.write("data.dat", drawFile(kThreeDraws));
+    h.folder.write("OutData.dat", outs);
+    handOverToNobody(h.folder.path());
+    runInChild([&](const ChildContext& child) {
+        const ReadOnlySwitch folder(child, h.folder.path());
+        Program& p = h.start();
+        const Lines held = p.s.outHistory;
+        folder.readOnly(true);
+
+        runAndReveal(h, 3, Answer::Yes);
+
+        ASSERT_EQ(h.dialogs.shown.size(), 2U) << "the keep question and the failure";
+        EXPECT_EQ(h.dialogs.shown[0].text, kKeepQuestion);
+        const ShownMessage& m = h.dialogs.shown[1];
+        EXPECT_NE(m.text.find("OutData.dat"), std::string::npos) << m.text;
+        EXPECT_NE(m.text.find(h.folder.path().string()), std::string::npos) << m.text;
+        EXPECT_EQ(m.icon, Icon::Critical);
+        EXPECT_FALSE(anyMessageContains(h.dialogs, kWish));
+        EXPECT_EQ(h.folder.read("OutData.dat"), outs);
+        EXPECT_EQ(p.s.outHistory, held);
+        EXPECT_EQ(entriesOf(h.folder.path()), (std::vector<std::string>{"OutData.dat", "data.dat"}));
+        // The sets stay on the board and the window is usable again.
+        for (const Lines& set : boardSets(p, 3))
+            expectSoundSet(set, "board");
+        EXPECT_TRUE(p.form1.Command1.enabled());
+
+        // Once the folder can be written again, the next kept run saves.
+        folder.readOnly(false);
+        h.dialogs.shown.clear();
+        runAndReveal(h, 1, Answer::Yes);
+        const Lines kept = boardSets(p, 1)[0];
+        Lines expected = kTwoSets;
+        expected.insert(expected.end(), kept.begin(), kept.end());
+        EXPECT_EQ(h.folder.read("OutData.dat"), crlf(expected));
+        EXPECT_TRUE(anyMessageContains(h.dialogs, kWish));
+    });
+}
+
+TEST(ReadOnlyFolder, ARegistrationIsToldAndKeepsFileAndTexts) {
+    Harness h;
+    const std::string draws = drawFile(kThreeDraws);
+    h.folder.write("data.dat", draws);
+    h.folder.write("OutData.dat", crlf(kTwoSets));
+    handOverToNobody(h.folder.path());
+    runInChild([&](const ChildContext& child) {
+        const ReadOnlySwitch folder(child, h.folder.path());
+        Program& p = h.start();
+        folder.readOnly(true);
+
+        Form4& f = enterDraw(p, kNewDraw);
+        f.Command1.click();
+
+        ASSERT_EQ(h.dialogs.shown.size(), 1U);
+        const ShownMessage& m = h.dialogs.shown[0];
+        EXPECT_NE(m.text.find("data.dat"), std::string::npos) << m.text;
+        EXPECT_NE(m.text.find("登録は行われていません"), std::string::npos) << m.text;
+        EXPECT_EQ(m.title, "警告");
+        EXPECT_EQ(h.folder.read("data.dat"), draws);
+        EXPECT_EQ(fieldTexts(f), kNewDraw);
+        EXPECT_TRUE(f.visible());
+        EXPECT_EQ(p.s.drawTable.size(), 22U) << "the file's 21 lines and the spare";
+        EXPECT_EQ(p.s.drawNumberTotal, 21);
+
+        folder.readOnly(false);
+        h.dialogs.shown.clear();
+        f.Command1.click();
+        EXPECT_TRUE(h.dialogs.shown.empty());
+        EXPECT_EQ(h.folder.read("data.dat"), draws + crlf(kNewDraw));
+        EXPECT_FALSE(f.visible());
+    });
+}
+
+TEST(ReadOnlyFolder, AReportIsToldAndWritesNothing) {
+    Harness h;
+    h.folder.write("data.dat", drawFile(kThreeDraws));
+    h.folder.write("OutData.dat", crlf(kTwoSets));
+    h.folder.write("old.txt", "an earlier file\r\n");
+    handOverToNobody(h.folder.path());
+    runInChild([&](const ChildContext& child) {
+        const ReadOnlySwitch folder(child, h.folder.path());
+        Program& p = h.start();
+        runAndReveal(h, 2, Answer::Yes); // a board to report
+        const std::vector<std::string> before = entriesOf(h.folder.path());
+        folder.readOnly(true);
+
+        for (const ReportKind& report : kReports) {
+            for (const char* name : {"new.txt", "old.txt"}) {
+                SCOPED_TRACE(std::string(report.name) + " to " + name);
+                h.dialogs.shown.clear();
+                h.dialogs.saveAnswers.push_back((h.folder / name).string());
+                (p.form1.*report.item).click();
+                ASSERT_EQ(h.dialogs.shown.size(), 1U);
+                EXPECT_NE(h.dialogs.shown[0].text.find("レポートを保存できませんでした"), std::string::npos)
+                    << h.dialogs.shown[0].text;
+                EXPECT_NE(h.dialogs.shown[0].text.find(name), std::string::npos) << h.dialogs.shown[0].text;
+                EXPECT_EQ(entriesOf(h.folder.path()), before);
+                EXPECT_EQ(h.folder.read("old.txt"), "an earlier file\r\n");
+            }
+        }
+    });
+}
+
+} // namespace
+} // namespace zoki
