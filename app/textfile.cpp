@@ -38,6 +38,43 @@ void writeAll(int fd, std::string_view bytes, const std::filesystem::path& path)
     }
 }
 
+// The temporary file of a replacement: a dot, the file's name, ".tmp" and up
+// to six digits. Appended piece by piece: GCC 12 at -O2 warns falsely
+// (-Wrestrict) on the same expression written with operator+.
+std::string temporaryPrefix(const std::filesystem::path& path) {
+    std::string prefix = ".";
+    prefix += path.filename().string();
+    prefix += ".tmp";
+    return prefix;
+}
+
+bool isTemporaryOf(const std::string& name, const std::string& prefix) {
+    if (name.size() <= prefix.size() || name.size() > prefix.size() + 6 || name.compare(0, prefix.size(), prefix) != 0)
+        return false;
+    for (std::size_t i = prefix.size(); i < name.size(); ++i)
+        if (name[i] < '0' || name[i] > '9')
+            return false;
+    return true;
+}
+
+// A save killed between writing its temporary file and the rename leaves
+// that file behind; the next save of the same file removes such leftovers.
+// Only plain files of exactly that name pattern go; anything that fails is
+// left alone.
+void removeLeftTemporaries(const std::filesystem::path& folder, const std::filesystem::path& path) {
+    const std::string prefix = temporaryPrefix(path);
+    std::vector<std::filesystem::path> stale;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code typeEc;
+        if (isTemporaryOf(it->path().filename().string(), prefix) &&
+            it->symlink_status(typeEc).type() == std::filesystem::file_type::regular)
+            stale.push_back(it->path());
+    }
+    for (const std::filesystem::path& file : stale)
+        ::unlink(file.c_str());
+}
+
 } // namespace
 
 void WriteFaultInjection::failNextWrites(int count) { injectedFailures = count; }
@@ -113,12 +150,10 @@ void replaceFileAtomically(const std::filesystem::path& path, std::string_view b
     if (std::filesystem::is_directory(path, ec))
         throw fileError(path, "cannot replace", EISDIR);
 
+    removeLeftTemporaries(folder, path);
+
     std::random_device rd;
-    // Appended piece by piece: GCC 12 at -O2 warns falsely (-Wrestrict) on
-    // the same expression written with operator+.
-    std::string name = ".";
-    name += path.filename().string();
-    name += ".tmp";
+    std::string name = temporaryPrefix(path);
     name += std::to_string(rd() % 1000000);
     const std::filesystem::path tmp = folder / name;
     const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
