@@ -73,6 +73,15 @@ inline std::vector<Lines> boardSets(Program& p, int sets) {
     return out;
 }
 
+// The sets of the last run as generated (a declined run leaves the board
+// empty).
+inline std::vector<Lines> predictedSets(Program& p, int sets) {
+    std::vector<Lines> out;
+    for (int r = 0; r < sets; ++r)
+        out.emplace_back(p.predictNumbers.begin() + 6 * r, p.predictNumbers.begin() + 6 * r + 6);
+    return out;
+}
+
 // Six different numbers 1..43 in ascending order, as every run must give.
 inline void expectSoundSet(const Lines& set, const std::string& where) {
     ASSERT_EQ(set.size(), 6U) << where;
