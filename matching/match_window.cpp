@@ -22,12 +22,18 @@ constexpr const char* kNoDraws = "当選データが登録されていません�
 long long highestIndex(const std::vector<std::string>& table) { return static_cast<long long>(table.size()) - 1; }
 
 // Entry k of a page of `size` entries. A page outside the bar's range (no
-// whole set yet, or a value left from a longer history) and an entry beyond
-// the table show empty instead of failing.
+// whole set yet, or a value left from a longer history), a page beyond what
+// 16-bit page arithmetic reaches (past 4681 draws or 5461 sets) and an entry
+// beyond the table show empty instead of failing.
 std::string pageEntry(const std::vector<std::string>& table, Int16 page, Int16 pageMax, int size, int k) {
     if (page < 1 || page > pageMax)
         return {};
-    const Int16 index = size * page - size + k;
+    Int16 index;
+    try {
+        index = size * page - size + k;
+    } catch (const OverflowError&) {
+        return {};
+    }
     if (static_cast<std::size_t>(static_cast<int>(index)) >= table.size())
         return {};
     return table[static_cast<std::size_t>(static_cast<int>(index))];

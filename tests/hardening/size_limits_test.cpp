@@ -1,0 +1,279 @@
+// Histories at the edge of the 16-bit counts and one step beyond: 4,681 and
+// 4,682 draws, 5,461 and 5,462 kept sets. Every command still works; a count
+// that does not fit is absorbed where the program skips failing steps, or
+// refused with a message, and never wraps.
+#include "app/textfile.h"
+#include "hardening/scenario.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace zoki {
+namespace {
+
+using namespace test;
+
+// Draw d (1-based): seven different numbers that move on with every draw.
+Lines drawNumbers(int d) {
+    Lines out;
+    for (int j = 0; j < 7; ++j)
+        out.push_back(std::to_string(((d - 1) * 7 + j) % 43 + 1));
+    return out;
+}
+
+std::string drawsOf(int count) {
+    Lines lines;
+    for (int d = 1; d <= count; ++d) {
+        const Lines draw = drawNumbers(d);
+        lines.insert(lines.end(), draw.begin(), draw.end());
+    }
+    return crlf(lines);
+}
+
+// Set s (1-based): six different numbers in ascending order.
+Lines setNumbers(int s) {
+    Lines out;
+    for (int j = 0; j < 6; ++j)
+        out.push_back(std::to_string((s - 1) % 38 + 1 + j));
+    return out;
+}
+
+Lines setsOf(int count) {
+    Lines lines;
+    for (int s = 1; s <= count; ++s) {
+        const Lines set = setNumbers(s);
+        lines.insert(lines.end(), set.begin(), set.end());
+    }
+    return lines;
+}
+
+std::vector<std::string> captions(const ControlArray<Label>& labels) {
+    std::vector<std::string> out;
+    for (const auto& l : labels)
+        out.push_back(l->caption());
+    return out;
+}
+
+std::vector<Rgb> colours(const ControlArray<Label>& cells) {
+    std::vector<Rgb> out;
+    for (const auto& c : cells)
+        out.push_back(c->backColor());
+    return out;
+}
+
+// The count lines ("確率 : n / T") of a hit history report, in Shift_JIS.
+std::string totalOf(const std::string& report) {
+    const Lines lines = splitLines(report);
+    const std::string& last = lines.at(lines.size() - 3); // the no-prize count line
+    return last.substr(last.rfind(' ') + 1);
+}
+
+void openMatchSearch(Harness& h) {
+    h.dialogs.shown.clear();
+    h.p().form1.vCheckNumber.click();
+    EXPECT_TRUE(h.dialogs.shown.empty()) << h.dialogs.shown.front().text;
+    EXPECT_TRUE(h.p().form5().visible());
+}
+
+void writeHitReport(Harness& h) {
+    h.dialogs.shown.clear();
+    h.dialogs.saveAnswers.push_back((h.folder / "hits.txt").string());
+    h.p().form1.vResHistData.click();
+    EXPECT_TRUE(h.dialogs.shown.empty()) << h.dialogs.shown.front().text;
+}
+
+TEST(SizeLimits, TheLargestDrawHistory) {
+    Harness h;
+    const std::string draws = drawsOf(4681);
+    Program& p = startWith(h, draws, crlf(setsOf(2)));
+    ASSERT_TRUE(h.dialogs.shown.empty());
+    EXPECT_EQ(p.s.drawNumberTotal, 32767);
+    EXPECT_EQ(p.s.drawLineCount, 32767);
+    EXPECT_EQ(p.form2().Label4(0).caption(), "第4681回");
+
+    runAndReveal(h, 5, Answer::No);
+    for (const Lines& set : predictedSets(p, 5))
+        expectSoundSet(set, "weighted set");
+    h.dialogs.shown.clear();
+    p.form1.dataAdd.click();
+    EXPECT_TRUE(h.dialogs.shown.empty());
+    EXPECT_TRUE(p.form2().visible());
+
+    openMatchSearch(h);
+    Form5& f = p.form5();
+    EXPECT_EQ(f.VScroll1.max(), 4681);
+    EXPECT_EQ(f.VScroll1.value(), 4681);
+    EXPECT_EQ(f.Frame1.caption(), "第 4681 回 当選番号");
+    EXPECT_EQ(captions(f.Label2), drawNumbers(4681));
+    f.VScroll1.setValue(1);
+    EXPECT_EQ(captions(f.Label2), drawNumbers(1));
+
+    // Registration: the file is full.
+    h.dialogs.shown.clear();
+    Form4& form = enterDraw(p, kNewDraw);
+    form.Command1.click();
+    ASSERT_EQ(h.dialogs.shown.size(), 1U);
+    EXPECT_NE(h.dialogs.shown[0].text.find("32767"), std::string::npos) << h.dialogs.shown[0].text;
+    EXPECT_EQ(h.folder.read("data.dat"), draws);
+    EXPECT_EQ(fieldTexts(form), kNewDraw);
+
+    // A kept run reloads the full table.
+    h.dialogs.shown.clear();
+    runAndReveal(h, 1, Answer::Yes);
+    EXPECT_TRUE(anyMessageContains(h.dialogs, kWish));
+    EXPECT_EQ(p.s.drawTable.size(), 32768U);
+    EXPECT_EQ(p.s.outHistory.size(), 19U);
+
+    writeHitReport(h);
+    EXPECT_EQ(totalOf(h.folder.read("hits.txt")), std::to_string(4681 * 3));
+    EXPECT_EQ(p.s.drawPageMax, 4681);
+    EXPECT_EQ(p.s.setPageMax, 3);
+}
+
+TEST(SizeLimits, OneDrawBeyondTheLargestHistory) {
+    Harness h;
+    const std::string draws = drawsOf(4682);
+    Program& p = startWith(h, draws, crlf(setsOf(2)));
+    // The total of 32,774 does not fit: the statistics stop silently.
+    ASSERT_TRUE(h.dialogs.shown.empty());
+    EXPECT_EQ(p.s.drawNumberTotal, 0);
+    EXPECT_EQ(p.s.drawTable.size(), 32774U);
+    EXPECT_EQ(p.form1.caption(), "ゾキ ver0.42");
+
+    runAndReveal(h, 5, Answer::No);
+    for (const Lines& set : predictedSets(p, 5))
+        expectSoundSet(set, "weighted set");
+    h.dialogs.shown.clear();
+    p.form1.dataAdd.click();
+    EXPECT_TRUE(h.dialogs.shown.empty());
+    EXPECT_TRUE(p.form2().visible());
+
+    // The last draw lies beyond what 16-bit page arithmetic reaches: its
+    // page shows no numbers and nothing matches, while the set half and
+    // every earlier draw page are shown.
+    openMatchSearch(h);
+    Form5& f = p.form5();
+    EXPECT_EQ(f.VScroll1.max(), 4682);
+    EXPECT_EQ(f.VScroll1.value(), 4682);
+    EXPECT_EQ(f.Frame1.caption(), "第 4682 回 当選番号");
+    EXPECT_EQ(captions(f.Label2), Lines(7));
+    EXPECT_EQ(f.Image1(0).picture(), 0);
+    EXPECT_EQ(captions(f.Label3), setNumbers(2));
+    EXPECT_EQ(f.Image2(0).picture(), ballPicture(2));
+    EXPECT_EQ(colours(f.Label1), std::vector<Rgb>(7, kBlack));
+    EXPECT_EQ(colours(f.Label4), std::vector<Rgb>(6, kBlack));
+    EXPECT_EQ(f.Label5.caption(), "該当なし");
+    EXPECT_EQ(f.Label6.caption(), "0");
+    f.VScroll1.setValue(4681);
+    EXPECT_EQ(captions(f.Label2), drawNumbers(4681));
+    f.VScroll1.setValue(4682);
+    EXPECT_EQ(captions(f.Label2), Lines(7));
+    // A second opening pages through the change handlers.
+    openMatchSearch(h);
+    EXPECT_EQ(captions(f.Label3), setNumbers(2));
+    EXPECT_FALSE(anyMessageContains(h.dialogs, kEscaped));
+
+    h.dialogs.shown.clear();
+    Form4& form = enterDraw(p, kNewDraw);
+    form.Command1.click();
+    ASSERT_EQ(h.dialogs.shown.size(), 1U);
+    EXPECT_NE(h.dialogs.shown[0].text.find("32767"), std::string::npos) << h.dialogs.shown[0].text;
+    EXPECT_EQ(h.folder.read("data.dat"), draws);
+
+    h.dialogs.shown.clear();
+    runAndReveal(h, 1, Answer::Yes);
+    EXPECT_TRUE(anyMessageContains(h.dialogs, kWish));
+    EXPECT_EQ(p.s.drawTable.size(), 32775U);
+
+    // The report counts every pair in full.
+    writeHitReport(h);
+    EXPECT_EQ(totalOf(h.folder.read("hits.txt")), std::to_string(4682 * 3));
+    EXPECT_EQ(p.s.drawPageMax, 4682);
+}
+
+TEST(SizeLimits, TheLargestPageableOutputHistoryAndOneKeptRunMore) {
+    Harness h;
+    const Lines sets = setsOf(5461);
+    Program& p = startWith(h, drawFile(kThreeDraws), crlf(sets));
+    ASSERT_TRUE(h.dialogs.shown.empty());
+    EXPECT_EQ(p.s.outLineCount, 32766);
+    EXPECT_EQ(p.s.drawLineCount, 21) << "the statistics ran to their end";
+
+    p.form1.dataAdd.click();
+    EXPECT_TRUE(p.form2().visible());
+    openMatchSearch(h);
+    Form5& f = p.form5();
+    EXPECT_EQ(f.VScroll2.max(), 5461);
+    EXPECT_EQ(f.Frame2.caption(), "予想番号 第 5461 回");
+    EXPECT_EQ(captions(f.Label3), setNumbers(5461));
+
+    writeHitReport(h);
+    EXPECT_EQ(totalOf(h.folder.read("hits.txt")), std::to_string(3 * 5461));
+
+    // A kept run at the limit is saved in full; its set lies beyond what the
+    // match search can page.
+    h.dialogs.shown.clear();
+    runAndReveal(h, 1, Answer::Yes);
+    EXPECT_TRUE(anyMessageContains(h.dialogs, kWish));
+    Lines kept = sets;
+    const Lines run = boardSets(p, 1)[0];
+    kept.insert(kept.end(), run.begin(), run.end());
+    EXPECT_EQ(h.folder.read("OutData.dat"), crlf(kept));
+    EXPECT_EQ(p.s.outHistory.size(), 32773U);
+
+    openMatchSearch(h);
+    EXPECT_EQ(f.VScroll2.max(), 5462);
+    EXPECT_EQ(f.Frame2.caption(), "予想番号 第 5462 回");
+    EXPECT_EQ(captions(f.Label3), Lines(6));
+    EXPECT_EQ(colours(f.Label4), std::vector<Rgb>(6, kBlack));
+    EXPECT_EQ(captions(f.Label2), (Lines{"1", "5", "12", "23", "34", "40", "9"}));
+    f.VScroll2.setValue(5461);
+    EXPECT_EQ(captions(f.Label3), setNumbers(5461));
+    EXPECT_FALSE(anyMessageContains(h.dialogs, kEscaped));
+
+    writeHitReport(h);
+    EXPECT_EQ(totalOf(h.folder.read("hits.txt")), std::to_string(3 * 5462));
+}
+
+TEST(SizeLimits, AnOutputHistoryBeyondThePages) {
+    Harness h;
+    const Lines sets = setsOf(5462);
+    Program& p = startWith(h, drawFile(kThreeDraws), crlf(sets));
+    ASSERT_TRUE(h.dialogs.shown.empty());
+    // 32,772 lines do not fit the line count: every output bar keeps its
+    // full width, and the rest of the statistics still runs.
+    EXPECT_EQ(p.s.outLineCount, 0);
+    for (int k = 0; k < 43; ++k)
+        EXPECT_EQ(p.form2().Label5(k).width(), 975.0f) << k;
+    EXPECT_EQ(p.form2().Image2(0).picture(), ballPicture(43));
+    EXPECT_EQ(p.s.drawLineCount, 21);
+
+    runAndReveal(h, 3, Answer::No);
+    for (const Lines& set : predictedSets(p, 3))
+        expectSoundSet(set, "weighted set");
+    h.dialogs.shown.clear();
+    p.form1.dataAdd.click();
+    EXPECT_TRUE(h.dialogs.shown.empty());
+
+    openMatchSearch(h);
+    Form5& f = p.form5();
+    EXPECT_EQ(f.VScroll2.max(), 5462);
+    EXPECT_EQ(captions(f.Label3), Lines(6));
+    EXPECT_EQ(f.Label6.caption(), "0");
+    f.VScroll2.setValue(1);
+    EXPECT_EQ(captions(f.Label3), setNumbers(1));
+    EXPECT_FALSE(anyMessageContains(h.dialogs, kEscaped));
+
+    h.dialogs.shown.clear();
+    runAndReveal(h, 2, Answer::Yes);
+    EXPECT_TRUE(anyMessageContains(h.dialogs, kWish));
+    EXPECT_EQ(splitLines(h.folder.read("OutData.dat")).size(), 32784U);
+
+    writeHitReport(h);
+    EXPECT_EQ(totalOf(h.folder.read("hits.txt")), std::to_string(3 * 5464));
+}
+
+} // namespace
+} // namespace zoki
