@@ -7,6 +7,7 @@
 #include "draws/statistics.h"
 #include "matching/prize.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -140,7 +141,13 @@ void checkHit(Program& p) {
     for (int k = 0; k < 6; ++k)
         set[static_cast<std::size_t>(k)] = f.Label3(k).caption();
 
-    const PrizeResult r = prizeRank(draw, set);
+    // A half without a single number is a page that does not exist (past
+    // the table or what the page arithmetic reaches): nothing can match it,
+    // where ranking would pair up its empty texts as hits.
+    const auto empty = [](const auto& texts) {
+        return std::all_of(texts.begin(), texts.end(), [](const std::string& t) { return t.empty(); });
+    };
+    const PrizeResult r = empty(draw) || empty(set) ? PrizeResult{} : prizeRank(draw, set);
     // Only colours matches; returning cells to black is blackData's job.
     for (const MatchedPair& pair : r.pairs) {
         const Rgb colour = pair.bonus() ? kDarkRed : kRed;

@@ -275,5 +275,34 @@ TEST(SizeLimits, AnOutputHistoryBeyondThePages) {
     EXPECT_EQ(totalOf(h.folder.read("hits.txt")), std::to_string(3 * 5464));
 }
 
+// Both histories past the pages: the window opens on two pages that do not
+// exist, and no cell claims a match between them.
+TEST(SizeLimits, BothHistoriesBeyondThePages) {
+    Harness h;
+    Program& p = startWith(h, drawsOf(4682), crlf(setsOf(5462)));
+    openMatchSearch(h);
+    Form5& f = p.form5();
+    EXPECT_EQ(captions(f.Label2), Lines(7));
+    EXPECT_EQ(captions(f.Label3), Lines(6));
+    EXPECT_EQ(colours(f.Label1), std::vector<Rgb>(7, kBlack));
+    EXPECT_EQ(colours(f.Label4), std::vector<Rgb>(6, kBlack));
+    EXPECT_EQ(f.Label5.caption(), "該当なし");
+    EXPECT_EQ(f.Label6.caption(), "0");
+    EXPECT_EQ(f.Label7.caption(), "0");
+
+    // Set 5461 (27 .. 32) against draw 4681 (38 .. 43, bonus 1): nothing in common.
+    f.VScroll1.setValue(4681);
+    f.VScroll2.setValue(5461);
+    EXPECT_EQ(captions(f.Label2), drawNumbers(4681));
+    EXPECT_EQ(captions(f.Label3), setNumbers(5461));
+    EXPECT_EQ(f.Label6.caption(), "0");
+    // Set 1 (1 .. 6) against draw 4681: the bonus.
+    f.VScroll2.setValue(1);
+    EXPECT_EQ(f.Label7.caption(), "1");
+    EXPECT_EQ(f.Label1(6).backColor(), kDarkRed);
+    EXPECT_EQ(f.Label4(0).backColor(), kDarkRed);
+    EXPECT_FALSE(anyMessageContains(h.dialogs, kEscaped));
+}
+
 } // namespace
 } // namespace zoki
