@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <locale.h>
+#include <stdlib.h>
 #include <string>
 
 namespace zoki {
@@ -57,7 +59,10 @@ bool parse(std::string_view text, double& out) {
         return false;
     const std::string number(text.substr(start, end - start));
     char* stop = nullptr;
-    out = std::strtod(number.c_str(), &stop);
+    // The decimal point is "." whatever the user's locale: the window system
+    // switches the process to it, and a comma locale would stop strtod at ".".
+    static const locale_t cLocale = ::newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
+    out = ::strtod_l(number.c_str(), &stop, cLocale);
     return stop == number.c_str() + number.size() && std::isfinite(out);
 }
 
