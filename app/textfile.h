@@ -28,7 +28,8 @@ std::string joinLines(const std::vector<std::string>& lines);
 // Replaces the file atomically: the bytes go to a temporary file in the same
 // folder, which is flushed to disk and renamed over the old file; the folder
 // is then flushed too. On any failure the old file is untouched, the
-// temporary file removed, and FileError thrown.
+// temporary file removed, and FileError thrown. Temporary files that earlier
+// saves of the same file left when they were killed are removed first.
 void replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 // Creates an empty file unless one exists (never overwrites). Throws FileError.
