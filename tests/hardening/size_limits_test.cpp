@@ -94,6 +94,7 @@ TEST(SizeLimits, TheLargestDrawHistory) {
     EXPECT_EQ(p.form2().Label4(0).caption(), "第4681回");
 
     runAndReveal(h, 5, Answer::No);
+    EXPECT_EQ(p.s.weightTotal, 32767 + 43);
     for (const Lines& set : predictedSets(p, 5))
         expectSoundSet(set, "weighted set");
     h.dialogs.shown.clear();
@@ -138,11 +139,18 @@ TEST(SizeLimits, OneDrawBeyondTheLargestHistory) {
     Program& p = startWith(h, draws, crlf(setsOf(2)));
     // The total of 32,774 does not fit: the statistics stop silently.
     ASSERT_TRUE(h.dialogs.shown.empty());
+    // Every count was made; their sum is what does not fit.
+    int sum = 0;
+    for (int n = 1; n <= 43; ++n)
+        sum += p.s.numberCount[static_cast<std::size_t>(n)];
+    EXPECT_EQ(sum, 32774);
     EXPECT_EQ(p.s.drawNumberTotal, 0);
     EXPECT_EQ(p.s.drawTable.size(), 32774U);
     EXPECT_EQ(p.form1.caption(), "ゾキ ver0.42");
 
+    // The weighted run draws on the even share alone: no total to weigh by.
     runAndReveal(h, 5, Answer::No);
+    EXPECT_EQ(p.s.weightTotal, 43);
     for (const Lines& set : predictedSets(p, 5))
         expectSoundSet(set, "weighted set");
     h.dialogs.shown.clear();
@@ -245,6 +253,10 @@ TEST(SizeLimits, AnOutputHistoryBeyondThePages) {
     // 32,772 lines do not fit the line count: every output bar keeps its
     // full width, and the rest of the statistics still runs.
     EXPECT_EQ(p.s.outLineCount, 0);
+    int sum = 0;
+    for (int n = 1; n <= 43; ++n)
+        sum += p.s.outNumberCount[static_cast<std::size_t>(n)];
+    EXPECT_EQ(sum, 32772);
     for (int k = 0; k < 43; ++k)
         EXPECT_EQ(p.form2().Label5(k).width(), 975.0f) << k;
     EXPECT_EQ(p.form2().Image2(0).picture(), ballPicture(43));
