@@ -316,5 +316,21 @@ TEST(SizeLimits, BothHistoriesBeyondThePages) {
     EXPECT_FALSE(anyMessageContains(h.dialogs, kEscaped));
 }
 
+// A hand-made draw file with more draws than the 16-bit page count holds
+// (32,768 draws): the window still opens, on no draw page, and says nothing
+// it cannot know.
+TEST(SizeLimits, MoreDrawsThanThePageCountHolds) {
+    Harness h;
+    Program& p = startWith(h, drawsOf(32768), crlf(setsOf(2)));
+    openMatchSearch(h);
+    Form5& f = p.form5();
+    EXPECT_EQ(captions(f.Label2), Lines(7));
+    EXPECT_EQ(colours(f.Label1), std::vector<Rgb>(7, kBlack));
+    EXPECT_EQ(colours(f.Label4), std::vector<Rgb>(6, kBlack));
+    EXPECT_EQ(f.Label6.caption(), "0");
+    openMatchSearch(h);
+    EXPECT_FALSE(anyMessageContains(h.dialogs, kEscaped));
+}
+
 } // namespace
 } // namespace zoki
