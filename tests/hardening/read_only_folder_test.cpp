@@ -189,5 +189,22 @@ TEST(ReadOnlyFolder, AReportIsToldAndWritesNothing) {
     });
 }
 
+TEST(ReadOnlyFolder, ErasingTheOutputHistoryIsToldAndKeepsTheFile) {
+    Harness h;
+    const std::string outs = crlf(kTwoSets);
+    h.folder.write("data.dat", drawFile(kThreeDraws));
+    h.folder.write("OutData.dat", outs);
+    handOverToNobody(h.folder.path());
+    runInChild([&](const ChildContext& child) {
+        const ReadOnlySwitch folder(child, h.folder.path());
+        Program& p = h.start();
+        folder.readOnly(true);
+        p.form1.outDataClear.click();
+        ASSERT_EQ(h.dialogs.shown.size(), 1U);
+        EXPECT_NE(h.dialogs.shown[0].text.find("OutData.dat"), std::string::npos) << h.dialogs.shown[0].text;
+        EXPECT_EQ(h.folder.read("OutData.dat"), outs);
+    });
+}
+
 } // namespace
 } // namespace zoki
