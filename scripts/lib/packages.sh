@@ -22,4 +22,13 @@ ensure_packages() {
 # What building and running the program needs.
 ZOKI_RUN_PACKAGES=(cmake make g++ qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-gothic)
 # What the tests need on top.
-ZOKI_TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xdotool imagemagick clang-format)
+ZOKI_TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xdotool imagemagick clang-format locales)
+
+# A locale whose decimal mark is a comma, so the tests can show that numbers
+# are read the same whatever locale the window system switches to.
+ensure_comma_locale() {
+    locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo=sudo
+    $sudo localedef -i de_DE -f UTF-8 de_DE.UTF-8 || echo "could not generate de_DE.UTF-8; its test will be skipped" >&2
+}
