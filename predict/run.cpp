@@ -6,6 +6,7 @@
 #include "app/random.h"
 #include "draws/statistics.h"
 #include "predict/redraw_guard.h"
+#include "predict/set_rows.h"
 #include "predict/weighted.h"
 #include "reveal/reveal.h"
 
@@ -13,21 +14,6 @@
 #include <utility>
 
 namespace zoki {
-
-namespace {
-
-std::string& element(Program& p, int index) { return p.predictNumbers.at(static_cast<std::size_t>(index)); }
-
-// True when the text at rowBase + pos repeats one of the earlier texts of its set.
-bool repeatsEarlier(Program& p, int pos) {
-    const std::string& text = element(p, p.rowBase + pos);
-    for (int m = 0; m < pos; ++m)
-        if (element(p, p.rowBase + m) == text)
-            return true;
-    return false;
-}
-
-} // namespace
 
 void Command1_Click(Program& p) {
     Form1& f = p.form1;
@@ -57,10 +43,7 @@ void NormalGet(Program& p) {
     const int n = setCount(p);
     p.genRow = 1;
     while (p.genRow <= n) {
-        p.random.reseedFromClock();
-        p.cnt = 0;
-        dataClear(p);
-        p.rowBase = (p.genRow - 1) * 6;
+        beginSet(p);
         for (int pos = 0; pos < 6; ++pos) {
             RedrawGuard guard;
             do {

@@ -6,6 +6,7 @@
 #include "app/program.h"
 #include "app/random.h"
 #include "predict/redraw_guard.h"
+#include "predict/set_rows.h"
 #include "predict/settings.h"
 
 #include <cstddef>
@@ -13,8 +14,6 @@
 namespace zoki {
 
 namespace {
-
-std::string& element(Program& p, int index) { return p.predictNumbers.at(static_cast<std::size_t>(index)); }
 
 int evenShareFor(Strength s) {
     switch (s) {
@@ -86,10 +85,7 @@ void GetByData(Program& p) {
     const int n = setCount(p);
     p.genRow = 1;
     while (p.genRow <= n) {
-        p.random.reseedFromClock();
-        p.cnt = 0;
-        dataClear(p);
-        p.rowBase = (p.genRow - 1) * 6;
+        beginSet(p);
         const PredictionSettings settings = currentSettings(p);
         // Six different numbers must remain, or the repeat loop would never end.
         if (allowedNumbers(settings) < 6)
@@ -97,18 +93,13 @@ void GetByData(Program& p) {
         p.evenShare = evenShareFor(settings.strength);
         p.s.weightTotal = static_cast<std::int32_t>(p.s.drawNumberTotal) + static_cast<std::int32_t>(p.evenShare);
         for (int pos = 0; pos < 6; ++pos) {
-            bool repeat = false;
             RedrawGuard guard;
             do {
                 guard.another();
                 drawTicket(p);
                 getNumberMethod(p);
-                std::string& slot = element(p, p.rowBase + pos);
-                slot = decimalText(p.tempNumLock);
-                repeat = false;
-                for (int m = 0; m < pos && !repeat; ++m)
-                    repeat = element(p, p.rowBase + m) == slot;
-            } while (repeat);
+                element(p, p.rowBase + pos) = decimalText(p.tempNumLock);
+            } while (repeatsEarlier(p, pos));
         }
         if (p.s.anyNumberSet)
             placeChosenNumber(p);
