@@ -4,6 +4,7 @@
 // refused with a message, and never wraps.
 #include "app/textfile.h"
 #include "hardening/scenario.h"
+#include "support/control_values.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,9 @@
 
 namespace zoki {
 namespace {
+
+using test::captions;
+using test::colours;
 
 using namespace test;
 
@@ -47,20 +51,6 @@ Lines setsOf(int count) {
         lines.insert(lines.end(), set.begin(), set.end());
     }
     return lines;
-}
-
-std::vector<std::string> captions(const ControlArray<Label>& labels) {
-    std::vector<std::string> out;
-    for (const auto& l : labels)
-        out.push_back(l->caption());
-    return out;
-}
-
-std::vector<Rgb> colours(const ControlArray<Label>& cells) {
-    std::vector<Rgb> out;
-    for (const auto& c : cells)
-        out.push_back(c->backColor());
-    return out;
 }
 
 // The count lines ("確率 : n / T") of a hit history report, in Shift_JIS.

@@ -1,4 +1,5 @@
 #include "matching/match_window.h"
+#include "support/control_values.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
@@ -8,6 +9,10 @@
 
 namespace zoki {
 namespace {
+
+using test::captions;
+using test::colours;
+using test::pictures;
 
 using test::crlf;
 using test::drawFile;
@@ -28,27 +33,6 @@ Program& startWith(Harness& h, const std::string& drawBytes, const std::vector<s
     Program& p = h.start();
     h.dialogs.shown.clear();
     return p;
-}
-
-std::vector<std::string> captions(const ControlArray<Label>& labels) {
-    std::vector<std::string> out;
-    for (const auto& l : labels)
-        out.push_back(l->caption());
-    return out;
-}
-
-std::vector<int> pictures(const ControlArray<Image>& images) {
-    std::vector<int> out;
-    for (const auto& i : images)
-        out.push_back(i->picture());
-    return out;
-}
-
-std::vector<Rgb> colours(const ControlArray<Label>& cells) {
-    std::vector<Rgb> out;
-    for (const auto& c : cells)
-        out.push_back(c->backColor());
-    return out;
 }
 
 const std::vector<int> kDraw1{1, 2, 3, 4, 5, 6, 7};
