@@ -25,7 +25,9 @@ xs_stop() {
 xs_start() {
     local fdfile
     fdfile=$(mktemp)
-    Xvfb -displayfd 3 -screen 0 "${XS_SCREEN:-1280x800x24}" -nolisten tcp 3>"$fdfile" 2>/dev/null &
+    # -noreset: when the last client leaves, a resetting server refuses the
+    # next program that connects during the reset.
+    Xvfb -displayfd 3 -screen 0 "${XS_SCREEN:-1280x800x24}" -nolisten tcp -noreset 3>"$fdfile" 2>/dev/null &
     XS_XVFB_PID=$!
     local i
     for i in $(seq 1 100); do
