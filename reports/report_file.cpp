@@ -1,10 +1,10 @@
 #include "reports/report_file.h"
 
+#include "app/encoding.h"
 #include "app/errors.h"
 #include "app/program.h"
 #include "app/services.h"
 #include "app/textfile.h"
-#include "reports/encoding.h"
 
 namespace zoki {
 

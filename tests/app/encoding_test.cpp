@@ -1,5 +1,5 @@
+#include "app/encoding.h"
 #include "reports/cp932_words.h"
-#include "reports/encoding.h"
 
 #include <gtest/gtest.h>
 
@@ -54,6 +54,53 @@ TEST(ShiftJis, ConvertsLongTextsWhole) {
         expected += hexBytes("91 E6 81 63");
     }
     EXPECT_EQ(toShiftJis(utf8), expected);
+}
+
+TEST(ShiftJis, DecodesTheCodePageToUtf8) {
+    struct Case {
+        std::string bytes;
+        const char* utf8;
+    };
+    for (const Case& c : {
+             Case{"", ""},
+             Case{"12\r\n7", "12\r\n7"},
+             Case{hexBytes("82 56"), "７"},
+             Case{hexBytes("8E B5"), "七"},
+             Case{hexBytes("91 E6 31 32 89 F1"), "第12回"},
+             Case{hexBytes("B1"), "ｱ"},
+             Case{hexBytes("87 40"), "①"},
+         })
+        EXPECT_EQ(fromShiftJis(c.bytes), c.utf8) << c.utf8;
+}
+
+// Whatever a hand-edited file holds, decoding and encoding again gives its
+// bytes: a lead byte cut off by a line end, bytes that start no character,
+// and characters the code page maps from two places.
+TEST(ShiftJis, DecodingThenEncodingKeepsEveryByte) {
+    for (const std::string& bytes : {
+             hexBytes("82"), hexBytes("31 82 0D 0A 32"), hexBytes("80 A0 FD FE FF"),
+             hexBytes("ED 40"), // NEC's copy of an IBM extension; FA 5C is the same character
+             hexBytes("87 90"), // NEC's copy of a JIS symbol
+         }) {
+        const std::string text = fromShiftJis(bytes);
+        EXPECT_EQ(toShiftJis(text), bytes) << testing::PrintToString(bytes);
+    }
+
+    std::string everyPair;
+    for (int a = 0x80; a < 0x100; ++a)
+        for (int b = 0; b < 0x100; ++b) {
+            everyPair += static_cast<char>(a);
+            everyPair += static_cast<char>(b);
+            everyPair += '\n';
+        }
+    EXPECT_EQ(toShiftJis(fromShiftJis(everyPair)), everyPair);
+}
+
+TEST(ShiftJis, AByteThatDoesNotDecodeIsNeitherDroppedNorANumber) {
+    const std::string text = fromShiftJis(hexBytes("37 82"));
+    EXPECT_NE(text, "7");
+    EXPECT_EQ(text.rfind('7', 0), 0u);
+    EXPECT_GT(text.size(), 2u);
 }
 
 } // namespace

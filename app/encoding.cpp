@@ -1,0 +1,186 @@
+#include "app/encoding.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <iconv.h>
+
+namespace zoki {
+
+namespace {
+
+class Converter {
+public:
+    Converter(const char* to, const char* from) : cd(::iconv_open(to, from)) {
+        if (cd == reinterpret_cast<iconv_t>(-1))
+            throw EncodingError("この環境には Shift_JIS (CP932) の変換機能がありません。");
+    }
+    ~Converter() { ::iconv_close(cd); }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // Converts a whole short piece from a fresh state; false when it does not
+    // convert.
+    bool convert(std::string_view in, std::string& out) {
+        ::iconv(cd, nullptr, nullptr, nullptr, nullptr);
+        char buf[16];
+        char* src = const_cast<char*>(in.data()); // iconv's signature; the input is not written
+        std::size_t srcLeft = in.size();
+        char* dst = buf;
+        std::size_t dstLeft = sizeof buf;
+        if (::iconv(cd, &src, &srcLeft, &dst, &dstLeft) == static_cast<std::size_t>(-1) || srcLeft != 0)
+            return false;
+        out.assign(buf, sizeof buf - dstLeft);
+        return true;
+    }
+
+    iconv_t cd;
+};
+
+// A kept byte b travels as U+DC00 + b, whose UTF-8 form is ED B2 80 .. ED B3 BF.
+void appendKeptByte(std::string& out, unsigned char b) {
+    const unsigned cp = 0xDC00u + b;
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+}
+
+// The byte kept at `at`, or -1 when no kept byte starts there.
+int keptByteAt(std::string_view text, std::size_t at) {
+    if (at + 3 > text.size() || static_cast<unsigned char>(text[at]) != 0xED)
+        return -1;
+    const auto second = static_cast<unsigned char>(text[at + 1]);
+    const auto third = static_cast<unsigned char>(text[at + 2]);
+    if ((second != 0xB2 && second != 0xB3) || (third & 0xC0) != 0x80)
+        return -1;
+    return static_cast<int>((((second & 0x3Fu) << 6) | (third & 0x3Fu)) - 0xC00u);
+}
+
+bool isLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+
+// "U+2603" for the character starting at `at`, or the raw byte when it is
+// not UTF-8.
+std::string describe(std::string_view text, std::size_t at) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    int length = 0;
+    char32_t cp = 0;
+    if (lead < 0x80) {
+        length = 1;
+        cp = lead;
+    } else if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        cp = lead & 0x1F;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        cp = lead & 0x0F;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        cp = lead & 0x07;
+    }
+    bool valid = length > 0 && at + static_cast<std::size_t>(length) <= text.size();
+    for (int i = 1; valid && i < length; ++i) {
+        const unsigned char c = byte(at + static_cast<std::size_t>(i));
+        valid = (c & 0xC0) == 0x80;
+        cp = (cp << 6) | (c & 0x3F);
+    }
+    char buf[32];
+    if (valid)
+        std::snprintf(buf, sizeof buf, "U+%04X", static_cast<unsigned>(cp));
+    else
+        std::snprintf(buf, sizeof buf, "0x%02X", lead);
+    return buf;
+}
+
+// `position` counts bytes from the start of the whole text.
+EncodingError unmappable(std::string_view text, std::size_t at, std::size_t position) {
+    return EncodingError("Shift_JIS で書けない文字 (" + describe(text, at) + ", " + std::to_string(position) +
+                         " バイト目) があります。");
+}
+
+// Converts one piece free of kept bytes; `offset` is where it starts in the
+// whole text, for the error message.
+void appendShiftJis(Converter& conv, std::string_view utf8, std::size_t offset, std::string& out) {
+    ::iconv(conv.cd, nullptr, nullptr, nullptr, nullptr);
+    const std::size_t base = out.size();
+    // CP932 never needs more bytes than UTF-8 for the same character.
+    out.resize(base + utf8.size() + 16);
+    char* in = const_cast<char*>(utf8.data()); // iconv's signature; the input is not written
+    std::size_t inLeft = utf8.size();
+    std::size_t used = base;
+    while (inLeft > 0) {
+        char* dst = out.data() + used;
+        std::size_t outLeft = out.size() - used;
+        const std::size_t r = ::iconv(conv.cd, &in, &inLeft, &dst, &outLeft);
+        used = out.size() - outLeft;
+        if (r != static_cast<std::size_t>(-1))
+            break;
+        const int err = errno;
+        if (err == E2BIG) {
+            out.resize(out.size() * 2);
+            continue;
+        }
+        const std::size_t at = utf8.size() - inLeft;
+        if (err == EILSEQ || err == EINVAL)
+            throw unmappable(utf8, at, offset + at);
+        throw EncodingError("Shift_JIS への変換に失敗しました。");
+    }
+    out.resize(used);
+}
+
+} // namespace
+
+std::string toShiftJis(std::string_view utf8) {
+    Converter conv("CP932", "UTF-8");
+    std::string out;
+    out.reserve(utf8.size());
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const int kept = keptByteAt(utf8, i);
+        if (kept < 0) {
+            ++i;
+            continue;
+        }
+        appendShiftJis(conv, utf8.substr(start, i - start), start, out);
+        out += static_cast<char>(kept);
+        i += 3;
+        start = i;
+    }
+    appendShiftJis(conv, utf8.substr(start), start, out);
+    return out;
+}
+
+std::string fromShiftJis(std::string_view cp932) {
+    std::size_t i = 0;
+    while (i < cp932.size() && static_cast<unsigned char>(cp932[i]) < 0x80)
+        ++i;
+    if (i == cp932.size())
+        return std::string(cp932); // plain ASCII, as the data files hold
+    Converter decoder("UTF-8", "CP932");
+    Converter encoder("CP932", "UTF-8");
+    std::string out(cp932.substr(0, i));
+    std::string decoded;
+    std::string again;
+    while (i < cp932.size()) {
+        const auto c = static_cast<unsigned char>(cp932[i]);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+            ++i;
+            continue;
+        }
+        const std::size_t length = isLeadByte(c) && i + 1 < cp932.size() ? 2 : 1;
+        const std::string_view piece = cp932.substr(i, length);
+        // Only a character that comes back as the same bytes is decoded: the
+        // code page maps some characters from two places, and a value must
+        // reach the reports as the bytes the user wrote.
+        if (decoder.convert(piece, decoded) && encoder.convert(decoded, again) && again == piece) {
+            out += decoded;
+            i += length;
+        } else {
+            appendKeptByte(out, c);
+            ++i;
+        }
+    }
+    return out;
+}
+
+} // namespace zoki

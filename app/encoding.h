@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/errors.h"
+
+#include <string>
+#include <string_view>
+
+namespace zoki {
+
+// A text holds a character that the Japanese code page cannot represent (or
+// bytes that are not UTF-8); `what()` names it and where.
+class EncodingError : public ProgramError {
+public:
+    using ProgramError::ProgramError;
+};
+
+// UTF-8 to Shift_JIS as Windows writes it (CP932). Nothing is replaced or
+// dropped: an unmappable character throws. A byte that fromShiftJis kept
+// undecoded is written back as that very byte.
+std::string toShiftJis(std::string_view utf8);
+
+// Shift_JIS (CP932) to UTF-8, for text the program reads back from its files.
+// Decoding never loses a byte: a byte that does not start a character which
+// decodes and encodes back to the same bytes is kept as the code point
+// U+DC00 + byte (never valid text by itself), and toShiftJis restores it, so
+// decoding and encoding again gives the bytes that were read.
+std::string fromShiftJis(std::string_view cp932);
+
+} // namespace zoki
