@@ -52,9 +52,14 @@ int ballFor(const std::string& text, int (*picture)(int)) {
     return picture(static_cast<int>(n));
 }
 
+// Pages a bar can select: the quotient rounded half to even, at most what a
+// 16-bit bar holds. A longer history leaves its later pages beyond reach
+// instead of stopping every page change.
+Int16 pageCount(double quotient) { return Int16(static_cast<long long>(std::min(roundHalfEven(quotient), 32767.0))); }
+
 void computePageMax(Program& p, long long ud, long long uh) {
-    p.s.drawPageMax = Int16(static_cast<long long>(roundHalfEven(static_cast<double>(ud) / 7.0)));
-    p.s.setPageMax = Int16(static_cast<long long>(roundHalfEven(static_cast<double>(uh - 2) / 6.0)));
+    p.s.drawPageMax = pageCount(static_cast<double>(ud) / 7.0);
+    p.s.setPageMax = pageCount(static_cast<double>(uh - 2) / 6.0);
 }
 
 void scrollChanged(Program& p) {
