@@ -22,22 +22,28 @@ constexpr const char* kNoDraws = "当選データが登録されていません�
 // Highest index of a table; -1 when it has no element at all.
 long long highestIndex(const std::vector<std::string>& table) { return static_cast<long long>(table.size()) - 1; }
 
-// Entry k of a page of `size` entries. A page outside the bar's range (no
-// whole set yet, or a value left from a longer history), a page beyond what
-// 16-bit page arithmetic reaches (past 4681 draws or 5461 sets) and an entry
-// beyond the table show empty instead of failing.
-std::string pageEntry(const std::vector<std::string>& table, Int16 page, Int16 pageMax, int size, int k) {
+// A page exists when its bar can select it (1..pageMax) and 16-bit page
+// arithmetic reaches it (at most 4681 draws, 5461 sets). A page that does
+// not exist shows empty and matches nothing; an existing page is ranked
+// whatever its entries hold.
+bool pageExists(int page, Int16 pageMax, int size) {
     if (page < 1 || page > pageMax)
-        return {};
-    Int16 index;
+        return false;
     try {
-        index = size * page - size + k;
+        (void)(size * Int16(page));
+        return true;
     } catch (const OverflowError&) {
-        return {};
+        return false;
     }
-    if (static_cast<std::size_t>(static_cast<int>(index)) >= table.size())
+}
+
+// Entry k of a page; empty for a page that does not exist and for an entry
+// beyond the table (a last draw or set cut short).
+std::string pageEntry(const std::vector<std::string>& table, int page, Int16 pageMax, int size, int k) {
+    if (!pageExists(page, pageMax, size))
         return {};
-    return table[static_cast<std::size_t>(static_cast<int>(index))];
+    const std::size_t index = static_cast<std::size_t>(size * page - size + k);
+    return index < table.size() ? table[index] : std::string();
 }
 
 // The ball for a number text; no picture for a text that is not a number
@@ -120,8 +126,8 @@ void showCheckPage(Program& p) {
     f.VScroll1.setMax(p.s.drawPageMax);
     f.VScroll2.setMax(p.s.setPageMax);
 
-    const Int16 drawPage = f.VScroll1.value();
-    const Int16 setPage = f.VScroll2.value();
+    const int drawPage = f.VScroll1.value();
+    const int setPage = f.VScroll2.value();
     f.Frame1.setCaption("第 " + decimalText(drawPage) + " 回 当選番号");
     f.Frame2.setCaption("予想番号 第 " + decimalText(setPage) + " 回");
 
@@ -146,13 +152,11 @@ void checkHit(Program& p) {
     for (int k = 0; k < 6; ++k)
         set[static_cast<std::size_t>(k)] = f.Label3(k).caption();
 
-    // A half without a single number is a page that does not exist (past
-    // the table or what the page arithmetic reaches): nothing can match it,
-    // where ranking would pair up its empty texts as hits.
-    const auto empty = [](const auto& texts) {
-        return std::all_of(texts.begin(), texts.end(), [](const std::string& t) { return t.empty(); });
-    };
-    const PrizeResult r = empty(draw) || empty(set) ? PrizeResult{} : prizeRank(draw, set);
+    // Empty texts of an existing page match each other like any texts; only
+    // a page that does not exist has nothing to match.
+    const bool bothExist =
+        pageExists(f.VScroll1.value(), p.s.drawPageMax, 7) && pageExists(f.VScroll2.value(), p.s.setPageMax, 6);
+    const PrizeResult r = bothExist ? prizeRank(draw, set) : PrizeResult{};
     // Only colours matches; returning cells to black is blackData's job.
     for (const MatchedPair& pair : r.pairs) {
         const Rgb colour = pair.bonus() ? kDarkRed : kRed;

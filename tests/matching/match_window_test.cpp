@@ -229,6 +229,59 @@ TEST(MatchWindow, EntriesThatAreNotNumbersShowNoBallAndStopNothing) {
     EXPECT_EQ(f.Label5.caption(), "五等当選");
 }
 
+// Empty texts of a page that exists are ranked like any texts and match
+// each other (36 main pairs are no prize: only exactly six is); a page that
+// does not exist matches nothing.
+TEST(MatchWindow, EmptyEntriesOfAnExistingPageMatchEachOther) {
+    const std::vector<std::string> sixEmpty(6, "");
+    const std::vector<std::string> numbers{"1", "2", "3", "4", "5", "6"};
+    struct Case {
+        const char* name;
+        std::vector<std::string> drawTable;
+        std::vector<std::string> outHistory;
+        std::string rank, mainHits, bonusHits;
+        std::vector<Rgb> drawCells, setCells;
+    };
+    auto join = [](std::vector<std::string> a, const std::vector<std::string>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        a.emplace_back(); // the spare entry
+        return a;
+    };
+    const std::vector<Rgb> red6(6, kRed), dark6(6, kDarkRed), black6(6, kBlack), black7(7, kBlack);
+    std::vector<Rgb> redThenDark = red6;
+    redThenDark.push_back(kDarkRed);
+    std::vector<Rgb> blackThenDark = black6;
+    blackThenDark.push_back(kDarkRed);
+    const Case cases[] = {
+        {"an empty draw against an empty set", join(std::vector<std::string>(7, ""), {}), join(sixEmpty, {}),
+         "該当なし", "36", "6", redThenDark, dark6},
+        {"a draw with an empty bonus against an empty set", join(numbers, {""}), join(sixEmpty, {}), "該当なし", "0",
+         "6", blackThenDark, dark6},
+        {"an empty set against a whole draw", join(numbers, {"7"}), join(sixEmpty, {}), "該当なし", "0", "0", black7,
+         black6},
+        {"no set page at all", join(numbers, {""}), join({"1", "2", "3", "4", "5"}, {}), "該当なし", "0", "0", black7,
+         black6},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Harness h;
+        Program& p = startWith(h, drawFile({kDraw1, kDraw2}), setLines({{1, 2, 3, 4, 5, 6}}));
+        p.form1.vCheckNumber.click();
+        Form5& f = p.form5();
+        // Tables as a damaged file leaves them; the pages follow on the next change.
+        p.s.drawTable = c.drawTable;
+        p.s.outHistory = c.outHistory;
+        f.VScroll1.setValue(2);
+        f.VScroll1.setValue(1);
+        ASSERT_TRUE(h.dialogs.shown.empty()) << h.dialogs.shown.front().text;
+        EXPECT_EQ(f.Label5.caption(), c.rank);
+        EXPECT_EQ(f.Label6.caption(), c.mainHits);
+        EXPECT_EQ(f.Label7.caption(), c.bonusHits);
+        EXPECT_EQ(colours(f.Label1), c.drawCells);
+        EXPECT_EQ(colours(f.Label4), c.setCells);
+    }
+}
+
 TEST(MatchWindow, PagesThatDoNotExistShowEmpty) {
     Harness h;
     // Five history entries: no whole set, so the set half stays empty.
