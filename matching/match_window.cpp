@@ -46,9 +46,8 @@ std::string pageEntry(const std::vector<std::string>& table, int page, Int16 pag
     return index < table.size() ? table[index] : std::string();
 }
 
-// The ball for a number text; no picture for a text that is not a number
-// 1..43, so a damaged entry can neither stop the page nor borrow the picture
-// of another ball.
+// The ball for a number text; none for a text that is not a number 1..43,
+// so a damaged entry never borrows the picture of another ball.
 int ballFor(const std::string& text, int (*picture)(int)) {
     if (!isNumber(text))
         return 0;
@@ -66,6 +65,55 @@ Int16 pageCount(double quotient) { return Int16(static_cast<long long>(std::min(
 void computePageMax(Program& p, long long ud, long long uh) {
     p.s.drawPageMax = pageCount(static_cast<double>(ud) / 7.0);
     p.s.setPageMax = pageCount(static_cast<double>(uh - 2) / 6.0);
+}
+
+// How showCheckPage treats an entry of an existing page that has no ball.
+enum class Fill {
+    // A page change: no picture for it, the rest filled.
+    Lenient,
+    // The opening: the entry fails the step, so the pictures after it are
+    // left as they were.
+    UpToFailure,
+};
+
+void fillCheckPage(Program& p, Fill fill) {
+    Form5& f = p.form5();
+    computePageMax(p, highestIndex(p.s.drawTable), highestIndex(p.s.outHistory));
+    f.VScroll1.setMin(1);
+    f.VScroll2.setMin(1);
+    f.VScroll1.setMax(p.s.drawPageMax);
+    f.VScroll2.setMax(p.s.setPageMax);
+
+    const int drawPage = f.VScroll1.value();
+    const int setPage = f.VScroll2.value();
+    f.Frame1.setCaption("第 " + decimalText(drawPage) + " 回 当選番号");
+    f.Frame2.setCaption("予想番号 第 " + decimalText(setPage) + " 回");
+
+    for (int k = 0; k < 7; ++k)
+        f.Label2(k).setCaption(pageEntry(p.s.drawTable, drawPage, p.s.drawPageMax, 7, k));
+    for (int k = 0; k < 6; ++k)
+        f.Label3(k).setCaption(pageEntry(p.s.outHistory, setPage, p.s.setPageMax, 6, k));
+
+    const bool drawExists = pageExists(drawPage, p.s.drawPageMax, 7);
+    const bool setExists = pageExists(setPage, p.s.setPageMax, 6);
+    struct Ball {
+        Image& image;
+        const Label& number;
+        int (*picture)(int);
+        bool pageExists;
+    };
+    std::vector<Ball> balls;
+    for (int k = 0; k < 6; ++k)
+        balls.push_back({f.Image1(k), f.Label2(k), ballPicture, drawExists});
+    balls.push_back({f.Image1(6), f.Label2(6), bonusBallPicture, drawExists});
+    for (int k = 0; k < 6; ++k)
+        balls.push_back({f.Image2(k), f.Label3(k), ballPicture, setExists});
+    for (const Ball& b : balls) {
+        const int picture = ballFor(b.number.caption(), b.picture);
+        if (picture == 0 && b.pageExists && fill == Fill::UpToFailure)
+            return;
+        b.image.setPicture(picture);
+    }
 }
 
 void scrollChanged(Program& p) {
@@ -111,37 +159,14 @@ void vCheckNumber_Click(Program& p) {
             f.VScroll1.setValue(p.s.drawPageMax);
             f.VScroll2.setValue(p.s.setPageMax);
         },
-        [&] { showCheckPage(p); },
+        [&] { fillCheckPage(p, Fill::UpToFailure); },
         [&] { checkHit(p); },
         [&] { p.s.matchSearchMode = true; },
         [&] { f.show(); },
     });
 }
 
-void showCheckPage(Program& p) {
-    Form5& f = p.form5();
-    computePageMax(p, highestIndex(p.s.drawTable), highestIndex(p.s.outHistory));
-    f.VScroll1.setMin(1);
-    f.VScroll2.setMin(1);
-    f.VScroll1.setMax(p.s.drawPageMax);
-    f.VScroll2.setMax(p.s.setPageMax);
-
-    const int drawPage = f.VScroll1.value();
-    const int setPage = f.VScroll2.value();
-    f.Frame1.setCaption("第 " + decimalText(drawPage) + " 回 当選番号");
-    f.Frame2.setCaption("予想番号 第 " + decimalText(setPage) + " 回");
-
-    for (int k = 0; k < 7; ++k)
-        f.Label2(k).setCaption(pageEntry(p.s.drawTable, drawPage, p.s.drawPageMax, 7, k));
-    for (int k = 0; k < 6; ++k)
-        f.Label3(k).setCaption(pageEntry(p.s.outHistory, setPage, p.s.setPageMax, 6, k));
-
-    for (int k = 0; k < 6; ++k)
-        f.Image1(k).setPicture(ballFor(f.Label2(k).caption(), ballPicture));
-    f.Image1(6).setPicture(ballFor(f.Label2(6).caption(), bonusBallPicture));
-    for (int k = 0; k < 6; ++k)
-        f.Image2(k).setPicture(ballFor(f.Label3(k).caption(), ballPicture));
-}
+void showCheckPage(Program& p) { fillCheckPage(p, Fill::Lenient); }
 
 void checkHit(Program& p) {
     Form5& f = p.form5();
