@@ -33,6 +33,19 @@ public:
     IndexError() : ProgramError("index out of range") {}
 };
 
+// A prediction gave up after a generous number of draws: the random source
+// keeps giving values that were drawn before.
+class RedrawLimitError : public ProgramError {
+public:
+    RedrawLimitError() : ProgramError("the random numbers keep repeating") {}
+};
+
+// The range exclusions leave fewer than six numbers to draw a set from.
+class TooFewNumbersError : public ProgramError {
+public:
+    TooFewNumbersError() : ProgramError("too few numbers left by the range exclusions") {}
+};
+
 // A file could not be opened, read or written; `what()` names file and reason.
 class FileError : public ProgramError {
 public:

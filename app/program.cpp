@@ -1,6 +1,6 @@
 #include "app/program.h"
 
-#include "app/errors.h"
+#include "app/failure_text.h"
 
 #include <exception>
 #include <utility>
@@ -89,7 +89,7 @@ void Program::dispatch(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const std::exception& e) {
-        message(std::string("処理を続けられませんでした。\r") + e.what(), "警告", Buttons::Ok, Icon::Critical);
+        message(stoppedMessage(e), "警告", Buttons::Ok, Icon::Critical);
     }
 }
 

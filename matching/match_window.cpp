@@ -22,27 +22,32 @@ constexpr const char* kNoDraws = "当選データが登録されていません�
 // Highest index of a table; -1 when it has no element at all.
 long long highestIndex(const std::vector<std::string>& table) { return static_cast<long long>(table.size()) - 1; }
 
-// Entry k of a page of `size` entries. A page outside the bar's range (no
-// whole set yet, or a value left from a longer history), a page beyond what
-// 16-bit page arithmetic reaches (past 4681 draws or 5461 sets) and an entry
-// beyond the table show empty instead of failing.
-std::string pageEntry(const std::vector<std::string>& table, Int16 page, Int16 pageMax, int size, int k) {
+// A page exists when its bar can select it (1..pageMax) and 16-bit page
+// arithmetic reaches it (at most 4681 draws, 5461 sets). A page that does
+// not exist shows empty and matches nothing; an existing page is ranked
+// whatever its entries hold.
+bool pageExists(int page, Int16 pageMax, int size) {
     if (page < 1 || page > pageMax)
-        return {};
-    Int16 index;
+        return false;
     try {
-        index = size * page - size + k;
+        (void)(size * Int16(page));
+        return true;
     } catch (const OverflowError&) {
-        return {};
+        return false;
     }
-    if (static_cast<std::size_t>(static_cast<int>(index)) >= table.size())
-        return {};
-    return table[static_cast<std::size_t>(static_cast<int>(index))];
 }
 
-// The ball for a number text; no picture for a text that is not a number
-// 1..43, so a damaged entry can neither stop the page nor borrow the picture
-// of another ball.
+// Entry k of a page; empty for a page that does not exist and for an entry
+// beyond the table (a last draw or set cut short).
+std::string pageEntry(const std::vector<std::string>& table, int page, Int16 pageMax, int size, int k) {
+    if (!pageExists(page, pageMax, size))
+        return {};
+    const std::size_t index = static_cast<std::size_t>(size * page - size + k);
+    return index < table.size() ? table[index] : std::string();
+}
+
+// The ball for a number text; none for a text that is not a number 1..43,
+// so a damaged entry never borrows the picture of another ball.
 int ballFor(const std::string& text, int (*picture)(int)) {
     if (!isNumber(text))
         return 0;
@@ -52,9 +57,63 @@ int ballFor(const std::string& text, int (*picture)(int)) {
     return picture(static_cast<int>(n));
 }
 
+// Pages a bar can select: the quotient rounded half to even, at most what a
+// 16-bit bar holds. A longer history leaves its later pages beyond reach
+// instead of stopping every page change.
+Int16 pageCount(double quotient) { return Int16(static_cast<long long>(std::min(roundHalfEven(quotient), 32767.0))); }
+
 void computePageMax(Program& p, long long ud, long long uh) {
-    p.s.drawPageMax = Int16(static_cast<long long>(roundHalfEven(static_cast<double>(ud) / 7.0)));
-    p.s.setPageMax = Int16(static_cast<long long>(roundHalfEven(static_cast<double>(uh - 2) / 6.0)));
+    p.s.drawPageMax = pageCount(static_cast<double>(ud) / 7.0);
+    p.s.setPageMax = pageCount(static_cast<double>(uh - 2) / 6.0);
+}
+
+// How showCheckPage treats an entry of an existing page that has no ball.
+enum class Fill {
+    // A page change: no picture for it, the rest filled.
+    Lenient,
+    // The opening: the entry fails the step, so the pictures after it are
+    // left as they were.
+    UpToFailure,
+};
+
+void fillCheckPage(Program& p, Fill fill) {
+    Form5& f = p.form5();
+    computePageMax(p, highestIndex(p.s.drawTable), highestIndex(p.s.outHistory));
+    f.VScroll1.setMin(1);
+    f.VScroll2.setMin(1);
+    f.VScroll1.setMax(p.s.drawPageMax);
+    f.VScroll2.setMax(p.s.setPageMax);
+
+    const int drawPage = f.VScroll1.value();
+    const int setPage = f.VScroll2.value();
+    f.Frame1.setCaption("第 " + decimalText(drawPage) + " 回 当選番号");
+    f.Frame2.setCaption("予想番号 第 " + decimalText(setPage) + " 回");
+
+    for (int k = 0; k < 7; ++k)
+        f.Label2(k).setCaption(pageEntry(p.s.drawTable, drawPage, p.s.drawPageMax, 7, k));
+    for (int k = 0; k < 6; ++k)
+        f.Label3(k).setCaption(pageEntry(p.s.outHistory, setPage, p.s.setPageMax, 6, k));
+
+    const bool drawExists = pageExists(drawPage, p.s.drawPageMax, 7);
+    const bool setExists = pageExists(setPage, p.s.setPageMax, 6);
+    struct Ball {
+        Image& image;
+        const Label& number;
+        int (*picture)(int);
+        bool pageExists;
+    };
+    std::vector<Ball> balls;
+    for (int k = 0; k < 6; ++k)
+        balls.push_back({f.Image1(k), f.Label2(k), ballPicture, drawExists});
+    balls.push_back({f.Image1(6), f.Label2(6), bonusBallPicture, drawExists});
+    for (int k = 0; k < 6; ++k)
+        balls.push_back({f.Image2(k), f.Label3(k), ballPicture, setExists});
+    for (const Ball& b : balls) {
+        const int picture = ballFor(b.number.caption(), b.picture);
+        if (picture == 0 && b.pageExists && fill == Fill::UpToFailure)
+            return;
+        b.image.setPicture(picture);
+    }
 }
 
 void scrollChanged(Program& p) {
@@ -100,37 +159,14 @@ void vCheckNumber_Click(Program& p) {
             f.VScroll1.setValue(p.s.drawPageMax);
             f.VScroll2.setValue(p.s.setPageMax);
         },
-        [&] { showCheckPage(p); },
+        [&] { fillCheckPage(p, Fill::UpToFailure); },
         [&] { checkHit(p); },
         [&] { p.s.matchSearchMode = true; },
         [&] { f.show(); },
     });
 }
 
-void showCheckPage(Program& p) {
-    Form5& f = p.form5();
-    computePageMax(p, highestIndex(p.s.drawTable), highestIndex(p.s.outHistory));
-    f.VScroll1.setMin(1);
-    f.VScroll2.setMin(1);
-    f.VScroll1.setMax(p.s.drawPageMax);
-    f.VScroll2.setMax(p.s.setPageMax);
-
-    const Int16 drawPage = f.VScroll1.value();
-    const Int16 setPage = f.VScroll2.value();
-    f.Frame1.setCaption("第 " + decimalText(drawPage) + " 回 当選番号");
-    f.Frame2.setCaption("予想番号 第 " + decimalText(setPage) + " 回");
-
-    for (int k = 0; k < 7; ++k)
-        f.Label2(k).setCaption(pageEntry(p.s.drawTable, drawPage, p.s.drawPageMax, 7, k));
-    for (int k = 0; k < 6; ++k)
-        f.Label3(k).setCaption(pageEntry(p.s.outHistory, setPage, p.s.setPageMax, 6, k));
-
-    for (int k = 0; k < 6; ++k)
-        f.Image1(k).setPicture(ballFor(f.Label2(k).caption(), ballPicture));
-    f.Image1(6).setPicture(ballFor(f.Label2(6).caption(), bonusBallPicture));
-    for (int k = 0; k < 6; ++k)
-        f.Image2(k).setPicture(ballFor(f.Label3(k).caption(), ballPicture));
-}
+void showCheckPage(Program& p) { fillCheckPage(p, Fill::Lenient); }
 
 void checkHit(Program& p) {
     Form5& f = p.form5();
@@ -141,13 +177,11 @@ void checkHit(Program& p) {
     for (int k = 0; k < 6; ++k)
         set[static_cast<std::size_t>(k)] = f.Label3(k).caption();
 
-    // A half without a single number is a page that does not exist (past
-    // the table or what the page arithmetic reaches): nothing can match it,
-    // where ranking would pair up its empty texts as hits.
-    const auto empty = [](const auto& texts) {
-        return std::all_of(texts.begin(), texts.end(), [](const std::string& t) { return t.empty(); });
-    };
-    const PrizeResult r = empty(draw) || empty(set) ? PrizeResult{} : prizeRank(draw, set);
+    // Empty texts of an existing page match each other like any texts; only
+    // a page that does not exist has nothing to match.
+    const bool bothExist =
+        pageExists(f.VScroll1.value(), p.s.drawPageMax, 7) && pageExists(f.VScroll2.value(), p.s.setPageMax, 6);
+    const PrizeResult r = bothExist ? prizeRank(draw, set) : PrizeResult{};
     // Only colours matches; returning cells to black is blackData's job.
     for (const MatchedPair& pair : r.pairs) {
         const Rgb colour = pair.bonus() ? kDarkRed : kRed;

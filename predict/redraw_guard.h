@@ -11,7 +11,7 @@ class RedrawGuard {
 public:
     void another() {
         if (++draws > kLimit)
-            throw ProgramError("the random numbers keep repeating; the prediction was stopped");
+            throw RedrawLimitError();
     }
 
 private:

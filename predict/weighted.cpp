@@ -89,7 +89,7 @@ void GetByData(Program& p) {
         const PredictionSettings settings = currentSettings(p);
         // Six different numbers must remain, or the repeat loop would never end.
         if (allowedNumbers(settings) < 6)
-            throw ProgramError("too few numbers left by the range exclusions");
+            throw TooFewNumbersError();
         p.evenShare = evenShareFor(settings.strength);
         p.s.weightTotal = static_cast<std::int32_t>(p.s.drawNumberTotal) + static_cast<std::int32_t>(p.evenShare);
         for (int pos = 0; pos < 6; ++pos) {

@@ -306,20 +306,37 @@ TEST(SizeLimits, BothHistoriesBeyondThePages) {
     EXPECT_FALSE(anyMessageContains(h.dialogs, kEscaped));
 }
 
-// A hand-made draw file with more draws than the 16-bit page count holds
-// (32,768 draws): the window still opens, on no draw page, and says nothing
-// it cannot know.
-TEST(SizeLimits, MoreDrawsThanThePageCountHolds) {
-    Harness h;
-    Program& p = startWith(h, drawsOf(32768), crlf(setsOf(2)));
-    openMatchSearch(h);
-    Form5& f = p.form5();
-    EXPECT_EQ(captions(f.Label2), Lines(7));
-    EXPECT_EQ(colours(f.Label1), std::vector<Rgb>(7, kBlack));
-    EXPECT_EQ(colours(f.Label4), std::vector<Rgb>(6, kBlack));
-    EXPECT_EQ(f.Label6.caption(), "0");
-    openMatchSearch(h);
-    EXPECT_FALSE(anyMessageContains(h.dialogs, kEscaped));
+// Hand-made files with more draws or kept sets than a 16-bit page count
+// holds (32,768 of either): the bar reaches the highest page it can hold,
+// the window opens on a page beyond reach, and every page change shows the
+// pages there are, and empty ones past them, without a message.
+TEST(SizeLimits, MoreDrawsOrSetsThanThePageCountHolds) {
+    for (const bool manyDraws : {true, false}) {
+        SCOPED_TRACE(manyDraws ? "draws" : "kept sets");
+        Harness h;
+        Program& p = startWith(h, drawsOf(manyDraws ? 32768 : 3), crlf(setsOf(manyDraws ? 2 : 32768)));
+        openMatchSearch(h);
+        Form5& f = p.form5();
+        EXPECT_EQ(f.VScroll1.max(), manyDraws ? 32767 : 3);
+        EXPECT_EQ(f.VScroll2.max(), manyDraws ? 2 : 32767);
+        EXPECT_EQ(captions(f.Label2), manyDraws ? Lines(7) : drawNumbers(3));
+        EXPECT_EQ(captions(f.Label3), manyDraws ? setNumbers(2) : Lines(6));
+        EXPECT_EQ(f.Label6.caption(), "0");
+
+        f.VScroll1.setValue(1);
+        f.VScroll2.setValue(1);
+        EXPECT_EQ(captions(f.Label2), drawNumbers(1));
+        EXPECT_EQ(captions(f.Label3), setNumbers(1));
+        EXPECT_EQ(f.Label6.caption(), "6") << "draw 1 against set 1";
+        f.VScroll1.setValue(32767);
+        f.VScroll2.setValue(32767);
+        EXPECT_EQ(f.Frame1.caption(), "第 32767 回 当選番号");
+        EXPECT_EQ(captions(f.Label2), Lines(7));
+        EXPECT_EQ(captions(f.Label3), Lines(6));
+        EXPECT_EQ(colours(f.Label4), std::vector<Rgb>(6, kBlack));
+        openMatchSearch(h);
+        EXPECT_FALSE(anyMessageContains(h.dialogs, kEscaped));
+    }
 }
 
 } // namespace

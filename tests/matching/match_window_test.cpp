@@ -207,26 +207,103 @@ TEST(MatchWindow, BeforeTheFirstOpeningAScrollChangeOnlyClearsTheColours) {
     EXPECT_EQ(f.Label5.caption(), "1等当選");
 }
 
-TEST(MatchWindow, EntriesThatAreNotNumbersShowNoBallAndStopNothing) {
-    Harness h;
-    Program& p = startWith(h, crlf({"3", "11", "x", "25", "33", "41", "7", "1", "2", "3", "4", "5", "6", "44"}),
-                           {"3", "11", "19", "abc", "33", "0", "1", "2", "3", "4", "5", "6"});
-    p.form1.vCheckNumber.click();
-    ASSERT_TRUE(h.dialogs.shown.empty()) << h.dialogs.shown.front().text;
-    Form5& f = p.form5();
-    EXPECT_TRUE(f.visible());
-    // Draw 2 ends with 44, set 2 is whole.
-    EXPECT_EQ(pictures(f.Image1), (std::vector<int>{101, 102, 103, 104, 105, 106, 0}));
-    EXPECT_EQ(pictures(f.Image2), (std::vector<int>{101, 102, 103, 104, 105, 106}));
+// The opening fills the balls in order (the draw's seven, then the set's
+// six) up to the first entry without a ball and leaves the rest; a page
+// change shows every ball there is. The ranking compares the texts either way.
+TEST(MatchWindow, TheOpeningFillsTheBallsUpToAnEntryWithoutOne) {
+    using Pictures = std::vector<int>;
+    struct Case {
+        std::vector<std::string> draw, set;
+        Pictures drawAtOpening, setAtOpening, drawAfterPaging, setAfterPaging;
+        const char* rank;
+    };
+    const Case cases[] = {
+        {{"3", "11", "x", "25", "33", "41", "7"},
+         {"3", "11", "19", "20", "33", "43"},
+         {103, 111, 0, 0, 0, 0, 0},
+         Pictures(6, 0),
+         {103, 111, 0, 125, 133, 141, 150},
+         {103, 111, 119, 120, 133, 143},
+         "五等当選"},
+        {{"1", "2", "3", "4", "5", "6", "44"},
+         {"1", "2", "3", "4", "5", "6"},
+         {101, 102, 103, 104, 105, 106, 0},
+         Pictures(6, 0),
+         {101, 102, 103, 104, 105, 106, 0},
+         {101, 102, 103, 104, 105, 106},
+         "一等当選"},
+        {{"3", "11", "19", "25", "33", "41", "7"},
+         {"3", "11", "19", "abc", "33", "0"},
+         {103, 111, 119, 125, 133, 141, 150},
+         {103, 111, 119, 0, 0, 0},
+         {103, 111, 119, 125, 133, 141, 150},
+         {103, 111, 119, 0, 133, 0},
+         "四等当選"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.draw[2] + c.draw[6] + c.set[3]);
+        Harness h;
+        std::vector<std::string> draws = {"1", "2", "3", "4", "5", "6", "7"};
+        draws.insert(draws.end(), c.draw.begin(), c.draw.end());
+        std::vector<std::string> sets = setLines({{1, 2, 3, 4, 5, 6}});
+        sets.insert(sets.end(), c.set.begin(), c.set.end());
+        Program& p = startWith(h, crlf(draws), sets);
+        p.form1.vCheckNumber.click();
+        Form5& f = p.form5();
+        EXPECT_TRUE(f.visible());
+        EXPECT_EQ(captions(f.Label2), c.draw);
+        EXPECT_EQ(captions(f.Label3), c.set);
+        EXPECT_EQ(pictures(f.Image1), c.drawAtOpening);
+        EXPECT_EQ(pictures(f.Image2), c.setAtOpening);
+        EXPECT_EQ(f.Label5.caption(), c.rank);
 
-    f.VScroll1.setValue(1);
-    f.VScroll2.setValue(1);
-    ASSERT_TRUE(h.dialogs.shown.empty()) << h.dialogs.shown.front().text;
-    EXPECT_EQ(pictures(f.Image1), (std::vector<int>{103, 111, 0, 125, 133, 141, 150}));
-    EXPECT_EQ(pictures(f.Image2), (std::vector<int>{103, 111, 119, 0, 133, 0}));
-    // The ranking still compares the texts.
-    EXPECT_EQ(f.Label6.caption(), "3");
-    EXPECT_EQ(f.Label5.caption(), "五等当選");
+        f.VScroll1.setValue(1);
+        f.VScroll1.setValue(2);
+        f.VScroll2.setValue(1);
+        f.VScroll2.setValue(2);
+        EXPECT_TRUE(h.dialogs.shown.empty());
+        EXPECT_EQ(pictures(f.Image1), c.drawAfterPaging);
+        EXPECT_EQ(pictures(f.Image2), c.setAfterPaging);
+        EXPECT_EQ(f.Label5.caption(), c.rank);
+    }
+}
+
+// Empty texts of a page that exists are ranked like any texts and match
+// each other (36 main pairs are no prize: only exactly six is); a page that
+// does not exist matches nothing.
+TEST(MatchWindow, EmptyEntriesOfAnExistingPageMatchEachOther) {
+    const std::vector<std::string> emptySet(7, ""); // with the spare entry
+    const std::vector<std::string> emptyBonus{"1", "2", "3", "4", "5", "6", "", ""};
+    struct Case {
+        std::vector<std::string> drawTable, outHistory;
+        std::string mainHits, bonusHits;
+        Rgb mainCell, bonusCell, setCell;
+    };
+    const Case cases[] = {
+        {std::vector<std::string>(8, ""), emptySet, "36", "6", kRed, kDarkRed, kDarkRed},
+        {emptyBonus, emptySet, "0", "6", kBlack, kDarkRed, kDarkRed},
+        {emptyBonus, {"", "", "", "", "", ""}, "0", "0", kBlack, kBlack, kBlack}, // no whole set
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mainHits + c.bonusHits);
+        Harness h;
+        Program& p = startWith(h, drawFile({kDraw1, kDraw2}), setLines({{1, 2, 3, 4, 5, 6}}));
+        p.form1.vCheckNumber.click();
+        Form5& f = p.form5();
+        // Tables as damaged files leave them; the pages follow on the next change.
+        p.s.drawTable = c.drawTable;
+        p.s.outHistory = c.outHistory;
+        f.VScroll1.setValue(2);
+        f.VScroll1.setValue(1);
+        EXPECT_TRUE(h.dialogs.shown.empty());
+        EXPECT_EQ(f.Label5.caption(), "該当なし");
+        EXPECT_EQ(f.Label6.caption(), c.mainHits);
+        EXPECT_EQ(f.Label7.caption(), c.bonusHits);
+        std::vector<Rgb> drawCells(6, c.mainCell);
+        drawCells.push_back(c.bonusCell);
+        EXPECT_EQ(colours(f.Label1), drawCells);
+        EXPECT_EQ(colours(f.Label4), std::vector<Rgb>(6, c.setCell));
+    }
 }
 
 TEST(MatchWindow, PagesThatDoNotExistShowEmpty) {

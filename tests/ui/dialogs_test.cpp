@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -70,6 +71,61 @@ TEST(QtDialogs, AQuestionShowsTitleTextAndButtonsAndReturnsTheAnswer) {
     });
     EXPECT_EQ(dialogs.messageBox("<b>警告</b>", "警告", Buttons::Ok, Icon::Critical), Answer::Ok);
     EXPECT_EQ(icon, QMessageBox::Critical);
+}
+
+// Runs `look` on the message box from the box's own event loop, the first
+// events it takes once it is open.
+void onceTheBoxIsOpen(std::function<void(QMessageBox&)> look) {
+    QTimer::singleShot(0, [look] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        look(*box);
+    });
+}
+
+void press(QMessageBox& box, Qt::Key key) { QTest::keyClick(box.focusWidget() ? box.focusWidget() : &box, key); }
+
+// A question (the keep question among them) is answered by its buttons or by
+// Enter on its default button; Esc and the close box do nothing, where
+// QMessageBox would take them as No. A box with OK alone still closes on Esc.
+TEST(QtDialogs, EscAndTheCloseBoxDoNotAnswerAQuestion) {
+    struct Case {
+        const char* name;
+        Buttons buttons;
+        std::function<void(QMessageBox&)> answer; // after Esc and a close
+        bool staysOpen;
+        Answer expected;
+    };
+    const Case cases[] = {
+        {"Enter takes the default Yes", Buttons::YesNo, [](QMessageBox& box) { press(box, Qt::Key_Return); }, true,
+         Answer::Yes},
+        {"the No button", Buttons::YesNo, [](QMessageBox& box) { box.button(QMessageBox::No)->click(); }, true,
+         Answer::No},
+        {"the Yes button", Buttons::YesNo, [](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); }, true,
+         Answer::Yes},
+        {"a notice closes on Esc", Buttons::Ok, [](QMessageBox&) {}, false, Answer::Ok},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        qt::QtDialogs dialogs;
+        bool openAfterEsc = false;
+        bool openAfterClose = false;
+        onceTheBoxIsOpen([&](QMessageBox& box) {
+            press(box, Qt::Key_Escape);
+            openAfterEsc = box.isVisible();
+            if (openAfterEsc) {
+                box.close();
+                openAfterClose = box.isVisible();
+            }
+            if (box.isVisible())
+                c.answer(box);
+        });
+        EXPECT_EQ(dialogs.messageBox("今回の出力結果を履歴に残しますか？", "【質問】", c.buttons, Icon::None),
+                  c.expected);
+        EXPECT_EQ(openAfterEsc, c.staysOpen);
+        EXPECT_EQ(openAfterClose, c.staysOpen);
+        EXPECT_FALSE(dialogs.open());
+    }
 }
 
 TEST(QtDialogs, TheSaveDialogReturnsTheChosenNameOrNothing) {

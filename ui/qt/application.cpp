@@ -1,6 +1,6 @@
 #include "ui/qt/application.h"
 
-#include "app/errors.h"
+#include "app/failure_text.h"
 #include "app/startup.h"
 #include "ui/qt/pictures.h"
 
@@ -72,16 +72,8 @@ ZokiApp::~ZokiApp() {
 bool ZokiApp::start() {
     try {
         Form_Load(*program_);
-    } catch (const FileError& e) {
-        dialogs_.messageBox(
-            "ゾキを起動できません。\rプログラムのフォルダにデータ ファイル (OutData.dat) を作成できないか、"
-            "読み込めませんでした。\rフォルダ: " +
-                program_->folder.string() + "\r理由: " + e.what(),
-            "【警告】", Buttons::Ok, Icon::Critical);
-        return false;
     } catch (const std::exception& e) {
-        dialogs_.messageBox("ゾキを起動できません。\rフォルダ: " + program_->folder.string() + "\r理由: " + e.what(),
-                            "【警告】", Buttons::Ok, Icon::Critical);
+        dialogs_.messageBox(cannotStartMessage(e, program_->folder), "【警告】", Buttons::Ok, Icon::Critical);
         return false;
     }
     program_->form1.show();

@@ -1,6 +1,8 @@
 #include "ui/qt/form_view.h"
 
+#include "app/failure_text.h"
 #include "ui/qt/pictures.h"
+#include "ui/qt/qt_services.h"
 #include "ui/qt/widgets.h"
 
 #include <QAction>
@@ -490,8 +492,7 @@ void FormView::deliver(const std::function<void()>& userAction) {
     } catch (const std::exception& e) {
         // The program's handlers report their own faults; this is the last
         // guard so that nothing the user does can end the program.
-        QMessageBox::critical(window_, QStringLiteral("警告"),
-                              QStringLiteral("処理を続けられませんでした。\n") + QString::fromUtf8(e.what()));
+        QMessageBox::critical(window_, QStringLiteral("警告"), displayText(stoppedMessage(e)));
     }
 }
 

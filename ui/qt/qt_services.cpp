@@ -1,8 +1,11 @@
 #include "ui/qt/qt_services.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -42,18 +45,48 @@ struct OpenDialog {
     int& depth;
 };
 
+// A message box. A question is answered by its buttons alone (or Enter on
+// the default one): QMessageBox takes No for its escape button, so Esc or
+// the close box would answer No, and for the keep question throw the run away.
+class MessageBox : public QMessageBox {
+public:
+    MessageBox(Icon icon, const QString& title, const QString& text, StandardButtons buttons, QWidget* parent,
+               bool question)
+        : QMessageBox(icon, title, text, buttons, parent), question(question) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (question && event->matches(QKeySequence::Cancel)) {
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override {
+        if (question) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+
+private:
+    const bool question;
+};
+
 } // namespace
 
 Answer QtDialogs::messageBox(const std::string& text, const std::string& title, Buttons buttons, Icon icon) {
-    QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon, QString::fromStdString(title),
-                    displayText(text), buttons == Buttons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                    owner ? owner() : nullptr);
+    const bool question = buttons == Buttons::YesNo;
+    MessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon, QString::fromStdString(title),
+                   displayText(text), question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                   owner ? owner() : nullptr, question);
     box.setTextFormat(Qt::PlainText);
-    if (buttons == Buttons::YesNo)
+    if (question)
         box.setDefaultButton(QMessageBox::Yes);
     const OpenDialog open(depth_);
     const int result = box.exec();
-    if (buttons == Buttons::Ok)
+    if (!question)
         return Answer::Ok;
     return result == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }

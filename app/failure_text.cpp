@@ -1,0 +1,37 @@
+#include "app/failure_text.h"
+
+#include "app/errors.h"
+
+#include <new>
+
+namespace zoki {
+
+std::string failureText(const std::exception& e) {
+    if (dynamic_cast<const FileError*>(&e))
+        return e.what();
+    if (dynamic_cast<const OverflowError*>(&e))
+        return "扱える数の上限 (32767) を超えました。\r"
+               "data.dat と OutData.dat に大きすぎる数や多すぎる行がないか確かめて下さい。";
+    if (dynamic_cast<const TypeMismatchError*>(&e))
+        return "数として読めない値がありました。\rdata.dat と OutData.dat に数字以外の行がないか確かめて下さい。";
+    if (dynamic_cast<const DivisionByZeroError*>(&e))
+        return "0 で割る計算になりました。\rdata.dat と OutData.dat の内容を確かめて下さい。";
+    if (dynamic_cast<const IndexError*>(&e))
+        return "表の範囲の外を読もうとしました。\rdata.dat と OutData.dat の内容を確かめて下さい。";
+    if (dynamic_cast<const RedrawLimitError*>(&e))
+        return "乱数が同じ値ばかりを返すため、予測を中止しました。\rもう一度「判定」を押して下さい。";
+    if (dynamic_cast<const TooFewNumbersError*>(&e))
+        return "対象外にした範囲が多すぎて、6 個の数字を選べません。\r"
+               "「予測範囲指定」のチェックを減らしてから、もう一度「判定」を押して下さい。";
+    if (dynamic_cast<const std::bad_alloc*>(&e))
+        return "メモリが足りません。\r他のプログラムを閉じてから、もう一度操作して下さい。";
+    return "予期しない問題が起きました。\rもう一度操作して下さい。直らないときはゾキを起動し直して下さい。";
+}
+
+std::string stoppedMessage(const std::exception& e) { return std::string(kStopped) + "\r" + failureText(e); }
+
+std::string cannotStartMessage(const std::exception& e, const std::filesystem::path& folder) {
+    return std::string(kCannotStart) + "\r" + failureText(e) + "\rフォルダ: " + folder.string();
+}
+
+} // namespace zoki
