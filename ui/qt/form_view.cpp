@@ -390,17 +390,17 @@ void FormView::syncForm(Prop p) {
     if (p != Prop::Visible)
         return;
     if (!form_->visible()) {
-        if (window_)
+        if (window_ && window_->isVisible()) {
+            if (hooks_.hiding)
+                hooks_.hiding(*window_);
             window_->hide();
+        }
         return;
     }
     if (!window_)
         build();
-    if (!placed_) {
-        placed_ = true;
-        if (hooks_.place)
-            hooks_.place(*window_);
-    }
+    if (!window_->isVisible() && hooks_.place)
+        hooks_.place(*window_);
     window_->show();
     window_->raise();
     window_->activateWindow();

@@ -25,10 +25,12 @@ public:
     struct Hooks {
         // The user closed the window with its close box.
         std::function<void()> closed;
-        // Where a window shown for the first time is placed.
+        // Where a window is put each time it goes from hidden to shown.
         std::function<void(QWidget&)> place;
         // False while a modal dialog is open: timer ticks wait until it closes.
         std::function<bool()> ticksAllowed;
+        // The window is about to be hidden by the program: where it stands now.
+        std::function<void(QWidget&)> hiding;
     };
 
     FormView(Form& form, Hooks hooks);
@@ -72,7 +74,6 @@ private:
     Hooks hooks_;
     QPointer<QWidget> window_;
     QWidget* client_ = nullptr;
-    bool placed_ = false;
     // Widgets are being set from the controls: their signals are not user actions.
     int syncing_ = 0;
     std::unordered_map<const Control*, QWidget*> widgets_;
