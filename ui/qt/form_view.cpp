@@ -235,10 +235,9 @@ QWidget* FormView::makeWidget(Control& c, QWidget* parent) {
         return new QGroupBox(parent);
     case Kind::ScrollBar: {
         auto& bar = static_cast<ScrollBar&>(c);
-        auto* w = new QScrollBar(bar.vertical ? Qt::Vertical : Qt::Horizontal, parent);
+        auto* w = new ScrollBarWidget(bar.vertical ? Qt::Vertical : Qt::Horizontal, parent);
         // A change is raised when the user lets go of the thumb, not while dragging.
         w->setTracking(false);
-        w->setFocusPolicy(Qt::StrongFocus);
         connect(w, &QScrollBar::valueChanged, this, [this, &bar](int value) {
             if (syncing_)
                 return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QScrollBar>
 #include <QWidget>
 
 #include <functional>
@@ -45,6 +46,23 @@ protected:
 
 private:
     bool pressed_ = false;
+};
+
+// A scroll bar control. Every key moves the value the way the arrow on its
+// side does; the thumb stands for one step of the value, so where it sits
+// reads at a glance; a frame shows that the bar has the focus.
+class ScrollBarWidget : public QScrollBar {
+    Q_OBJECT
+public:
+    explicit ScrollBarWidget(Qt::Orientation orientation, QWidget* parent = nullptr);
+    // Where the thumb and its groove are drawn (and take the mouse).
+    QRect thumbRect() const;
+    QRect grooveRect() const;
+
+protected:
+    void initStyleOption(QStyleOptionSlider* option) const override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 } // namespace zoki::qt
