@@ -176,6 +176,67 @@ void FormView::build() {
     for (Control* c : form.controls())
         if (c->kind() != Kind::MenuItem && c->kind() != Kind::Timer)
             ensureWidget(*c);
+    orderInputs();
+}
+
+// The keyboard visits the inputs in the order the window definition holds
+// them, which is the order a user reads the window in.
+void FormView::orderInputs() {
+    inputs_.clear();
+    for (Control* c : form_->controls())
+        if (QWidget* w = widget(*c); w && (w->focusPolicy() & Qt::TabFocus))
+            inputs_.push_back(w);
+    for (std::size_t i = 1; i < inputs_.size(); ++i)
+        QWidget::setTabOrder(inputs_[i - 1], inputs_[i]);
+}
+
+QWidget* FormView::firstInput() const { return nextInput(nullptr); }
+
+QWidget* FormView::nextInput(const QWidget* after) const {
+    auto it = inputs_.begin();
+    if (after) {
+        it = std::find(inputs_.begin(), inputs_.end(), after);
+        if (it != inputs_.end())
+            ++it;
+    }
+    for (; it != inputs_.end(); ++it)
+        if ((*it)->isEnabled() && (*it)->isVisibleTo(window_))
+            return *it;
+    return nullptr;
+}
+
+void FormView::focusInput(QWidget* input) {
+    if (!input)
+        return;
+    input->setFocus(Qt::TabFocusReason);
+    // Typing replaces what the field holds, as after a Tab.
+    if (auto* edit = qobject_cast<QLineEdit*>(input))
+        edit->selectAll();
+}
+
+// While a run is revealed the program disables the inputs, the focused one
+// among them; when it comes back the keyboard is there again, as it was.
+void FormView::setWidgetEnabled(QWidget& w, bool enabled) {
+    const bool hadFocus = window_ && window_->focusWidget() == &w;
+    if (!enabled && hadFocus && (!focusBeforeDisabling_ || focusBeforeDisabling_->isEnabled()))
+        focusBeforeDisabling_ = &w;
+    w.setEnabled(enabled);
+    if (!enabled || focusBeforeDisabling_ != &w)
+        return;
+    focusBeforeDisabling_ = nullptr;
+    QWidget* now = window_->focusWidget();
+    if (!now || !now->isEnabled())
+        focusInput(&w);
+}
+
+// Enter in a field goes on to the next input, and presses it when it is a
+// button (the registration form's last field presses "登録").
+void FormView::enterPressed(QWidget* field) {
+    QWidget* next = nextInput(field);
+    if (auto* button = qobject_cast<QPushButton*>(next))
+        button->click();
+    else
+        focusInput(next);
 }
 
 QWidget* FormView::ensureWidget(Control& c) {
@@ -228,6 +289,8 @@ QWidget* FormView::makeWidget(Control& c, QWidget* parent) {
     case Kind::Button: {
         auto& button = static_cast<Button&>(c);
         auto* w = new QPushButton(parent);
+        // Enter presses a focused button, as Space does.
+        w->setAutoDefault(true);
         connect(w, &QPushButton::clicked, this, [this, &button] { deliver([&button] { button.click(); }); });
         return w;
     }
@@ -253,6 +316,7 @@ QWidget* FormView::makeWidget(Control& c, QWidget* parent) {
         connect(w, &QLineEdit::textEdited, this, [this, &field](const QString& text) {
             deliver([&field, &text] { field.setText(text.toStdString()); });
         });
+        connect(w, &QLineEdit::returnPressed, this, [this, w] { enterPressed(w); });
         return w;
     }
     case Kind::Timer:
@@ -317,7 +381,7 @@ void FormView::sync(Control& c, Prop p) {
         w->setVisible(c.visible());
         break;
     case Prop::Enabled:
-        w->setEnabled(c.enabled());
+        setWidgetEnabled(*w, c.enabled());
         break;
     case Prop::ToolTip:
         w->setToolTip(qs(c.toolTip()));
@@ -403,6 +467,8 @@ void FormView::syncForm(Prop p) {
     window_->show();
     window_->raise();
     window_->activateWindow();
+    // Shown or shown again, the window starts at its first input.
+    focusInput(firstInput());
 }
 
 void FormView::syncTimer(Timer& t) {

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <unordered_map>
+#include <vector>
 
 class QAction;
 class QMainWindow;
@@ -66,6 +67,13 @@ private:
     void syncForm(Prop p);
     void syncMenuItem(MenuItem& item, Prop p);
     void syncTimer(Timer& t);
+    void orderInputs();
+    QWidget* firstInput() const;
+    // The first enabled, visible input after `after` (all of them: nullptr).
+    QWidget* nextInput(const QWidget* after) const;
+    void focusInput(QWidget* input);
+    void enterPressed(QWidget* field);
+    void setWidgetEnabled(QWidget& w, bool enabled);
     // Runs a user action against the form unless the view is detached; a
     // fault that escapes is reported instead of ending the program.
     void deliver(const std::function<void()>& action);
@@ -79,6 +87,10 @@ private:
     std::unordered_map<const Control*, QWidget*> widgets_;
     std::unordered_map<const Control*, QAction*> actions_;
     std::unordered_map<const Control*, QTimer*> timers_;
+    // The widgets the keyboard reaches, in Tab order.
+    std::vector<QWidget*> inputs_;
+    // The input that had the focus when the program disabled it.
+    QPointer<QWidget> focusBeforeDisabling_;
 };
 
 } // namespace zoki::qt
