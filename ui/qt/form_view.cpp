@@ -28,6 +28,12 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 QColor qcolor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
+// Every window has a fixed size: a title, a close box and a minimize box, no
+// maximize box.
+constexpr Qt::WindowFlags kFixedWindow = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                         Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                         Qt::WindowCloseButtonHint;
+
 // "データ(&D)" reads "データ(D)" to a screen reader; "&&" is a plain "&".
 QString withoutMnemonic(const QString& caption) {
     QString out;
@@ -155,8 +161,9 @@ void FormView::detach() {
 
 void FormView::build() {
     Form& form = *form_;
+    installAccessibility();
     if (form.id() == FormId::Form1) {
-        auto* main = new QMainWindow;
+        auto* main = new QMainWindow(nullptr, kFixedWindow);
         client_ = new QWidget(main);
         main->setCentralWidget(client_);
         window_ = main;
@@ -164,8 +171,7 @@ void FormView::build() {
         // The menu bar plus the fixed client area decide the window's size.
         main->layout()->setSizeConstraint(QLayout::SetFixedSize);
     } else {
-        window_ = new QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                           Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+        window_ = new FormWindow(kFixedWindow);
         client_ = window_;
     }
     window_->setObjectName(qs(form.name()));
@@ -313,7 +319,12 @@ QWidget* FormView::makeWidget(Control& c, QWidget* parent) {
         auto* w = new QLineEdit(parent);
         w->setAlignment(alignment(field.align));
         applyFont(*w, field.font);
-        connect(w, &QLineEdit::textEdited, this, [this, &field](const QString& text) {
+        // Whatever put the text there (typing, a paste, an input method, an
+        // assistive tool) the field holds it; the program's own settings are
+        // already in it.
+        connect(w, &QLineEdit::textChanged, this, [this, &field](const QString& text) {
+            if (syncing_)
+                return;
             deliver([&field, &text] { field.setText(text.toStdString()); });
         });
         connect(w, &QLineEdit::returnPressed, this, [this, w] { enterPressed(w); });

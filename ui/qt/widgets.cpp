@@ -2,6 +2,7 @@
 
 #include "ui/qt/pictures.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -79,7 +80,39 @@ QStyle* scrollBarStyle() {
     return style;
 }
 
+// A picture or a label is named by what it shows, and by nothing when it
+// shows nothing (Qt would lend it the caption of the frame around it).
+class NamedByContent : public QAccessibleWidget {
+public:
+    NamedByContent(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        if (auto* label = qobject_cast<QLabel*>(widget()))
+            return label->text();
+        return widget()->accessibleName();
+    }
+};
+
+QAccessibleInterface* accessibleFor(const QString& className, QObject* object) {
+    if (className == QLatin1String(FormWindow::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    if (className == QLatin1String(PictureBox::staticMetaObject.className()))
+        return new NamedByContent(static_cast<QWidget*>(object), QAccessible::Graphic);
+    if (className == QLatin1String(LabelWidget::staticMetaObject.className()))
+        return new NamedByContent(static_cast<QWidget*>(object), QAccessible::StaticText);
+    return nullptr;
+}
+
 } // namespace
+
+void installAccessibility() {
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    QAccessible::installFactory(accessibleFor);
+}
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
@@ -224,5 +257,7 @@ void ScrollBarWidget::paintEvent(QPaintEvent* event) {
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
+
+FormWindow::FormWindow(Qt::WindowFlags flags) : QWidget(nullptr, flags) {}
 
 } // namespace zoki::qt

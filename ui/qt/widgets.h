@@ -11,6 +11,7 @@ namespace zoki::qt {
 // An image control: shows a numbered picture (or nothing), drawn at its own
 // size or stretched to the control, and reports clicks and double-clicks.
 class PictureBox : public QWidget {
+    Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent = nullptr);
     int number() const { return number_; }
@@ -36,6 +37,7 @@ private:
 
 // A label control: caption, optional painted back colour, and a click.
 class LabelWidget : public QLabel {
+    Q_OBJECT
 public:
     explicit LabelWidget(QWidget* parent = nullptr);
     std::function<void()> onClick;
@@ -64,5 +66,17 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 };
+
+// A secondary window: a top-level window of its own in the accessibility tree.
+class FormWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit FormWindow(Qt::WindowFlags flags);
+};
+
+// Makes the widgets above say what they are to assistive technology: windows
+// as windows named by their title, pictures and labels by what they show and
+// by nothing when they show nothing. Safe to call more than once.
+void installAccessibility();
 
 } // namespace zoki::qt
