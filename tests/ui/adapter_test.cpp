@@ -321,7 +321,7 @@ TEST(FormViewTimers, TicksFollowTheTimerAndWaitWhileADialogIsOpen) {
     int ticks = 0;
     form.T.onTick = [&] { ++ticks; };
     bool allowed = true;
-    qt::FormView view(form, {{}, {}, [&] { return allowed; }});
+    qt::FormView view(form, {{}, {}, [&] { return allowed; }, {}});
     QTimer* timer = view.timer(form.T);
     ASSERT_NE(timer, nullptr);
     EXPECT_FALSE(timer->isActive()) << "an interval of 0 never ticks";

@@ -1,8 +1,14 @@
 #include "ui/qt/adapter.h"
 
+#include "ui/qt/pictures.h"
+#include "ui/qt/placement.h"
+
 #include <QApplication>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QScreen>
+
+#include <algorithm>
 
 namespace zoki::qt {
 
@@ -49,10 +55,12 @@ void Adapter::add(Form& form) {
     FormView::Hooks hooks;
     const FormId id = form.id();
     hooks.closed = [this, id] { program_.userClosed(id); };
-    if (id == FormId::Form1)
+    if (id == FormId::Form1) {
         hooks.place = [this](QWidget& w) { placeMain(w); };
-    else
-        hooks.place = [this](QWidget& w) { placeBeside(w); };
+    } else {
+        hooks.place = [this, id](QWidget& w) { placeSecondary(id, w); };
+        hooks.hiding = [this, id](QWidget& w) { remember(id, w); };
+    }
     hooks.ticksAllowed = ticksAllowed_;
     views_[id] = std::make_unique<FormView>(form, std::move(hooks));
 }
@@ -61,44 +69,73 @@ void Adapter::discard(Form& form) {
     auto it = views_.find(form.id());
     if (it == views_.end())
         return;
+    if (QWidget* window = it->second->window(); window && window->isVisible())
+        remember(form.id(), *window);
     it->second->detach();
     // The close may be delivered by this very window; let it finish first.
     it->second.release()->deleteLater();
     views_.erase(it);
 }
 
+namespace {
+
+// The widest secondary window by its design, for the room the main window
+// leaves beside it.
+int widestSecondaryWindow() {
+    static const int width =
+        twipsToPixels(std::max({Form2().clientWidth, Form3().clientWidth, Form4().clientWidth, Form5().clientWidth}));
+    return width;
+}
+
+// A window's frame: exact once it has been on screen, before that its size
+// with the frame the main window got from the window manager.
+QSize frameSize(const QWidget& window, const QWidget& main) {
+    if (window.frameGeometry() != window.geometry())
+        return window.frameGeometry().size();
+    const QRect frame = main.frameGeometry();
+    const QRect inner = main.geometry();
+    return window.size() + QSize(frame.width() - inner.width(), frame.height() - inner.height());
+}
+
+} // namespace
+
 void Adapter::placeMain(QWidget& window) {
+    if (mainPlaced_)
+        return;
     const QScreen* screen = window.screen();
     if (!screen)
         return;
-    const QRect area = screen->availableGeometry();
+    mainPlaced_ = true;
     window.adjustSize();
-    const QSize size = window.size();
-    window.move(area.x() + std::max(0, (area.width() - size.width()) / 2),
-                area.y() + std::max(0, (area.height() - size.height()) / 3));
+    window.move(
+        mainWindowPosition(screen->availableGeometry(), window.frameGeometry().size(), widestSecondaryWindow()));
 }
 
-// A secondary window opens beside the main window where there is room, so it
-// does not cover the board.
-void Adapter::placeBeside(QWidget& window) {
+void Adapter::placeSecondary(FormId id, QWidget& window) {
     QMainWindow* main = mainWindow();
-    if (!main || !main->isVisible())
+    if (!main || !main->isVisible() || !main->screen())
         return;
-    const QScreen* screen = main->screen();
-    if (!screen)
-        return;
-    const QRect area = screen->availableGeometry();
-    const QRect anchor = main->frameGeometry();
-    window.adjustSize();
-    const QSize size = window.size();
-    constexpr int gap = 8;
-    int x = anchor.right() + gap;
-    if (x + size.width() > area.right())
-        x = anchor.left() - gap - size.width();
-    if (x < area.left())
-        x = std::min(anchor.left() + 48, area.right() - size.width());
-    const int y = std::clamp(anchor.top(), area.top(), std::max(area.top(), area.bottom() - size.height()));
-    window.move(std::max(area.left(), x), y);
+    Desk desk;
+    desk.area = main->screen()->availableGeometry();
+    desk.main = main->frameGeometry();
+    const int menuBottom = main->menuBar()->mapToGlobal(QPoint(0, main->menuBar()->height())).y();
+    desk.mainTop = QRect(desk.main.topLeft(), QPoint(desk.main.right(), std::max(desk.main.top(), menuBottom - 1)));
+    for (const auto& [other, view] : views_)
+        if (other != id && other != FormId::Form1 && view->window() && view->window()->isVisible())
+            desk.others.push_back(view->window()->frameGeometry());
+
+    const QSize frame = frameSize(window, *main);
+    auto user = userPlaces_.find(id);
+    const QPoint at =
+        user != userPlaces_.end() ? onScreen(desk.area, QRect(user->second, frame)) : besideMain(desk, frame);
+    window.move(at);
+    placedAt_[id] = window.pos();
+}
+
+void Adapter::remember(FormId id, const QWidget& window) {
+    auto placed = placedAt_.find(id);
+    if (placed != placedAt_.end() && placed->second != window.pos())
+        userPlaces_[id] = window.pos();
 }
 
 } // namespace zoki::qt

@@ -3,6 +3,8 @@
 #include "app/program.h"
 #include "ui/qt/form_view.h"
 
+#include <QPoint>
+
 #include <functional>
 #include <map>
 #include <memory>
@@ -32,11 +34,19 @@ private:
     void add(Form& form);
     void discard(Form& form);
     void placeMain(QWidget& window);
-    void placeBeside(QWidget& window);
+    void placeSecondary(FormId id, QWidget& window);
+    // The window is hidden or goes away: if the user moved it from where it
+    // was put, that is where it opens next time.
+    void remember(FormId id, const QWidget& window);
 
     Program& program_;
     std::function<bool()> ticksAllowed_;
     std::map<FormId, std::unique_ptr<FormView>> views_;
+    bool mainPlaced_ = false;
+    // Where each secondary window was last put, and where the user left the
+    // ones they moved; both outlive a window that is discarded and rebuilt.
+    std::map<FormId, QPoint> placedAt_;
+    std::map<FormId, QPoint> userPlaces_;
 };
 
 } // namespace zoki::qt

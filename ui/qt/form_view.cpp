@@ -30,6 +30,12 @@ QString qs(const std::string& s) { return QString::fromStdString(s); }
 
 QColor qcolor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
+// Every window has a fixed size: a title, a close box and a minimize box, no
+// maximize box.
+constexpr Qt::WindowFlags kFixedWindow = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                         Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                         Qt::WindowCloseButtonHint;
+
 // "データ(&D)" reads "データ(D)" to a screen reader; "&&" is a plain "&".
 QString withoutMnemonic(const QString& caption) {
     QString out;
@@ -157,8 +163,9 @@ void FormView::detach() {
 
 void FormView::build() {
     Form& form = *form_;
+    installAccessibility();
     if (form.id() == FormId::Form1) {
-        auto* main = new QMainWindow;
+        auto* main = new QMainWindow(nullptr, kFixedWindow);
         client_ = new QWidget(main);
         main->setCentralWidget(client_);
         window_ = main;
@@ -166,8 +173,7 @@ void FormView::build() {
         // The menu bar plus the fixed client area decide the window's size.
         main->layout()->setSizeConstraint(QLayout::SetFixedSize);
     } else {
-        window_ = new QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                           Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint);
+        window_ = new FormWindow(kFixedWindow);
         client_ = window_;
     }
     window_->setObjectName(qs(form.name()));
@@ -178,6 +184,67 @@ void FormView::build() {
     for (Control* c : form.controls())
         if (c->kind() != Kind::MenuItem && c->kind() != Kind::Timer)
             ensureWidget(*c);
+    orderInputs();
+}
+
+// The keyboard visits the inputs in the order the window definition holds
+// them, which is the order a user reads the window in.
+void FormView::orderInputs() {
+    inputs_.clear();
+    for (Control* c : form_->controls())
+        if (QWidget* w = widget(*c); w && (w->focusPolicy() & Qt::TabFocus))
+            inputs_.push_back(w);
+    for (std::size_t i = 1; i < inputs_.size(); ++i)
+        QWidget::setTabOrder(inputs_[i - 1], inputs_[i]);
+}
+
+QWidget* FormView::firstInput() const { return nextInput(nullptr); }
+
+QWidget* FormView::nextInput(const QWidget* after) const {
+    auto it = inputs_.begin();
+    if (after) {
+        it = std::find(inputs_.begin(), inputs_.end(), after);
+        if (it != inputs_.end())
+            ++it;
+    }
+    for (; it != inputs_.end(); ++it)
+        if ((*it)->isEnabled() && (*it)->isVisibleTo(window_))
+            return *it;
+    return nullptr;
+}
+
+void FormView::focusInput(QWidget* input) {
+    if (!input)
+        return;
+    input->setFocus(Qt::TabFocusReason);
+    // Typing replaces what the field holds, as after a Tab.
+    if (auto* edit = qobject_cast<QLineEdit*>(input))
+        edit->selectAll();
+}
+
+// While a run is revealed the program disables the inputs, the focused one
+// among them; when it comes back the keyboard is there again, as it was.
+void FormView::setWidgetEnabled(QWidget& w, bool enabled) {
+    const bool hadFocus = window_ && window_->focusWidget() == &w;
+    if (!enabled && hadFocus && (!focusBeforeDisabling_ || focusBeforeDisabling_->isEnabled()))
+        focusBeforeDisabling_ = &w;
+    w.setEnabled(enabled);
+    if (!enabled || focusBeforeDisabling_ != &w)
+        return;
+    focusBeforeDisabling_ = nullptr;
+    QWidget* now = window_->focusWidget();
+    if (!now || !now->isEnabled())
+        focusInput(&w);
+}
+
+// Enter in a field goes on to the next input, and presses it when it is a
+// button (the registration form's last field presses "登録").
+void FormView::enterPressed(QWidget* field) {
+    QWidget* next = nextInput(field);
+    if (auto* button = qobject_cast<QPushButton*>(next))
+        button->click();
+    else
+        focusInput(next);
 }
 
 QWidget* FormView::ensureWidget(Control& c) {
@@ -230,6 +297,8 @@ QWidget* FormView::makeWidget(Control& c, QWidget* parent) {
     case Kind::Button: {
         auto& button = static_cast<Button&>(c);
         auto* w = new QPushButton(parent);
+        // Enter presses a focused button, as Space does.
+        w->setAutoDefault(true);
         connect(w, &QPushButton::clicked, this, [this, &button] { deliver([&button] { button.click(); }); });
         return w;
     }
@@ -237,10 +306,9 @@ QWidget* FormView::makeWidget(Control& c, QWidget* parent) {
         return new QGroupBox(parent);
     case Kind::ScrollBar: {
         auto& bar = static_cast<ScrollBar&>(c);
-        auto* w = new QScrollBar(bar.vertical ? Qt::Vertical : Qt::Horizontal, parent);
+        auto* w = new ScrollBarWidget(bar.vertical ? Qt::Vertical : Qt::Horizontal, parent);
         // A change is raised when the user lets go of the thumb, not while dragging.
         w->setTracking(false);
-        w->setFocusPolicy(Qt::StrongFocus);
         connect(w, &QScrollBar::valueChanged, this, [this, &bar](int value) {
             if (syncing_)
                 return;
@@ -253,9 +321,15 @@ QWidget* FormView::makeWidget(Control& c, QWidget* parent) {
         auto* w = new QLineEdit(parent);
         w->setAlignment(alignment(field.align));
         applyFont(*w, field.font);
-        connect(w, &QLineEdit::textEdited, this, [this, &field](const QString& text) {
+        // Whatever put the text there (typing, a paste, an input method, an
+        // assistive tool) the field holds it; the program's own settings are
+        // already in it.
+        connect(w, &QLineEdit::textChanged, this, [this, &field](const QString& text) {
+            if (syncing_)
+                return;
             deliver([&field, &text] { field.setText(text.toStdString()); });
         });
+        connect(w, &QLineEdit::returnPressed, this, [this, w] { enterPressed(w); });
         return w;
     }
     case Kind::Timer:
@@ -320,7 +394,7 @@ void FormView::sync(Control& c, Prop p) {
         w->setVisible(c.visible());
         break;
     case Prop::Enabled:
-        w->setEnabled(c.enabled());
+        setWidgetEnabled(*w, c.enabled());
         break;
     case Prop::ToolTip:
         w->setToolTip(qs(c.toolTip()));
@@ -392,20 +466,22 @@ void FormView::syncForm(Prop p) {
     if (p != Prop::Visible)
         return;
     if (!form_->visible()) {
-        if (window_)
+        if (window_ && window_->isVisible()) {
+            if (hooks_.hiding)
+                hooks_.hiding(*window_);
             window_->hide();
+        }
         return;
     }
     if (!window_)
         build();
-    if (!placed_) {
-        placed_ = true;
-        if (hooks_.place)
-            hooks_.place(*window_);
-    }
+    if (!window_->isVisible() && hooks_.place)
+        hooks_.place(*window_);
     window_->show();
     window_->raise();
     window_->activateWindow();
+    // Shown or shown again, the window starts at its first input.
+    focusInput(firstInput());
 }
 
 void FormView::syncTimer(Timer& t) {

@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <unordered_map>
+#include <vector>
 
 class QAction;
 class QMainWindow;
@@ -25,10 +26,12 @@ public:
     struct Hooks {
         // The user closed the window with its close box.
         std::function<void()> closed;
-        // Where a window shown for the first time is placed.
+        // Where a window is put each time it goes from hidden to shown.
         std::function<void(QWidget&)> place;
         // False while a modal dialog is open: timer ticks wait until it closes.
         std::function<bool()> ticksAllowed;
+        // The window is about to be hidden by the program: where it stands now.
+        std::function<void(QWidget&)> hiding;
     };
 
     FormView(Form& form, Hooks hooks);
@@ -64,6 +67,13 @@ private:
     void syncForm(Prop p);
     void syncMenuItem(MenuItem& item, Prop p);
     void syncTimer(Timer& t);
+    void orderInputs();
+    QWidget* firstInput() const;
+    // The first enabled, visible input after `after` (all of them: nullptr).
+    QWidget* nextInput(const QWidget* after) const;
+    void focusInput(QWidget* input);
+    void enterPressed(QWidget* field);
+    void setWidgetEnabled(QWidget& w, bool enabled);
     // Runs a user action against the form unless the view is detached; a
     // fault that escapes is reported instead of ending the program.
     void deliver(const std::function<void()>& action);
@@ -72,12 +82,15 @@ private:
     Hooks hooks_;
     QPointer<QWidget> window_;
     QWidget* client_ = nullptr;
-    bool placed_ = false;
     // Widgets are being set from the controls: their signals are not user actions.
     int syncing_ = 0;
     std::unordered_map<const Control*, QWidget*> widgets_;
     std::unordered_map<const Control*, QAction*> actions_;
     std::unordered_map<const Control*, QTimer*> timers_;
+    // The widgets the keyboard reaches, in Tab order.
+    std::vector<QWidget*> inputs_;
+    // The input that had the focus when the program disabled it.
+    QPointer<QWidget> focusBeforeDisabling_;
 };
 
 } // namespace zoki::qt

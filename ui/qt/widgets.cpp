@@ -2,10 +2,117 @@
 
 #include "ui/qt/pictures.h"
 
+#include <QAccessibleWidget>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOptionSlider>
 
 namespace zoki::qt {
+
+namespace {
+
+// The shortest thumb still easy to see and to grab with the mouse.
+constexpr int kThumbMinimum = 8;
+
+class ScrollBarStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        // The usual minimum is longer than one step in our short bars, and
+        // longer than the whole groove of the match search window's.
+        if (metric == PM_ScrollBarSliderMin)
+            return kThumbMinimum;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+
+    // The usual thumb is nearly as pale as its groove; this one is solid, and
+    // takes the highlight colour while the bar has the focus.
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                            const QWidget* widget) const override {
+        const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
+        if (control != CC_ScrollBar || !bar) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        QStyleOptionSlider rest(*bar);
+        rest.subControls &= ~SC_ScrollBarSlider;
+        QProxyStyle::drawComplexControl(control, &rest, painter, widget);
+        if (!(bar->subControls & SC_ScrollBarSlider))
+            return;
+        const QRect thumb = subControlRect(CC_ScrollBar, bar, SC_ScrollBarSlider, widget);
+        if (thumb.isEmpty())
+            return;
+        const bool horizontal = bar->orientation == Qt::Horizontal;
+        const QRectF shape = QRectF(thumb).adjusted(horizontal ? 0.5 : 2.5, horizontal ? 2.5 : 0.5,
+                                                    horizontal ? -0.5 : -2.5, horizontal ? -2.5 : -0.5);
+        const QPalette& palette = bar->palette;
+        QColor fill = palette.color(QPalette::Dark);
+        QColor edge = palette.color(QPalette::Shadow);
+        if (!(bar->state & State_Enabled)) {
+            fill = palette.color(QPalette::Disabled, QPalette::Midlight);
+            edge = palette.color(QPalette::Disabled, QPalette::Mid);
+        } else if (bar->state & State_HasFocus) {
+            fill = palette.color(QPalette::Highlight);
+            edge = fill.darker(130);
+        } else if ((bar->state & State_Sunken) && (bar->activeSubControls & SC_ScrollBarSlider)) {
+            fill = fill.darker(115);
+        }
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(edge);
+        painter->setBrush(fill);
+        painter->drawRoundedRect(shape, 2, 2);
+        painter->restore();
+    }
+};
+
+QStyle* scrollBarStyle() {
+    static QPointer<QStyle> style;
+    if (!style) {
+        style = new ScrollBarStyle(QStyleFactory::create(QApplication::style()->name()));
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+// A picture or a label is named by what it shows, and by nothing when it
+// shows nothing (Qt would lend it the caption of the frame around it).
+class NamedByContent : public QAccessibleWidget {
+public:
+    NamedByContent(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role) {}
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name)
+            return QAccessibleWidget::text(t);
+        if (auto* label = qobject_cast<QLabel*>(widget()))
+            return label->text();
+        return widget()->accessibleName();
+    }
+};
+
+QAccessibleInterface* accessibleFor(const QString& className, QObject* object) {
+    if (className == QLatin1String(FormWindow::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    if (className == QLatin1String(PictureBox::staticMetaObject.className()))
+        return new NamedByContent(static_cast<QWidget*>(object), QAccessible::Graphic);
+    if (className == QLatin1String(LabelWidget::staticMetaObject.className()))
+        return new NamedByContent(static_cast<QWidget*>(object), QAccessible::StaticText);
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibility() {
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    QAccessible::installFactory(accessibleFor);
+}
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {}
 
@@ -72,5 +179,85 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (wasPressed && rect().contains(event->position().toPoint()) && onClick)
         onClick();
 }
+
+ScrollBarWidget::ScrollBarWidget(Qt::Orientation orientation, QWidget* parent) : QScrollBar(orientation, parent) {
+    setStyle(scrollBarStyle());
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ScrollBarWidget::initStyleOption(QStyleOptionSlider* option) const {
+    QScrollBar::initStyleOption(option);
+    // The thumb's length is one step of the groove; the page keys still move
+    // by the bar's own page step.
+    option->pageStep = 1;
+}
+
+QRect ScrollBarWidget::thumbRect() const {
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    return style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
+}
+
+QRect ScrollBarWidget::grooveRect() const {
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    return style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarGroove, this);
+}
+
+void ScrollBarWidget::keyPressEvent(QKeyEvent* event) {
+    // Qt's scroll bars turn the arrow keys round so that Up scrolls up, which
+    // on a horizontal bar makes Left raise the value. Here Left and Up go
+    // where the left and upper arrow go, Right and Down the other way.
+    const bool mirrored = orientation() == Qt::Horizontal && isRightToLeft();
+    SliderAction action = SliderNoAction;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        action = mirrored ? SliderSingleStepAdd : SliderSingleStepSub;
+        break;
+    case Qt::Key_Right:
+        action = mirrored ? SliderSingleStepSub : SliderSingleStepAdd;
+        break;
+    case Qt::Key_Up:
+        action = SliderSingleStepSub;
+        break;
+    case Qt::Key_Down:
+        action = SliderSingleStepAdd;
+        break;
+    case Qt::Key_PageUp:
+        action = SliderPageStepSub;
+        break;
+    case Qt::Key_PageDown:
+        action = SliderPageStepAdd;
+        break;
+    case Qt::Key_Home:
+        action = SliderToMinimum;
+        break;
+    case Qt::Key_End:
+        action = SliderToMaximum;
+        break;
+    default:
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
+    // With Ctrl, Alt or Meta the key belongs to a shortcut, not to the bar.
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        event->ignore();
+        return;
+    }
+    triggerAction(action);
+    event->accept();
+}
+
+void ScrollBarWidget::paintEvent(QPaintEvent* event) {
+    QScrollBar::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
+FormWindow::FormWindow(Qt::WindowFlags flags) : QWidget(nullptr, flags) {}
 
 } // namespace zoki::qt

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QScrollBar>
 #include <QWidget>
 
 #include <functional>
@@ -10,6 +11,7 @@ namespace zoki::qt {
 // An image control: shows a numbered picture (or nothing), drawn at its own
 // size or stretched to the control, and reports clicks and double-clicks.
 class PictureBox : public QWidget {
+    Q_OBJECT
 public:
     explicit PictureBox(QWidget* parent = nullptr);
     int number() const { return number_; }
@@ -35,6 +37,7 @@ private:
 
 // A label control: caption, optional painted back colour, and a click.
 class LabelWidget : public QLabel {
+    Q_OBJECT
 public:
     explicit LabelWidget(QWidget* parent = nullptr);
     std::function<void()> onClick;
@@ -46,5 +49,34 @@ protected:
 private:
     bool pressed_ = false;
 };
+
+// A scroll bar control. Every key moves the value the way the arrow on its
+// side does; the thumb stands for one step of the value, so where it sits
+// reads at a glance; a frame shows that the bar has the focus.
+class ScrollBarWidget : public QScrollBar {
+    Q_OBJECT
+public:
+    explicit ScrollBarWidget(Qt::Orientation orientation, QWidget* parent = nullptr);
+    // Where the thumb and its groove are drawn (and take the mouse).
+    QRect thumbRect() const;
+    QRect grooveRect() const;
+
+protected:
+    void initStyleOption(QStyleOptionSlider* option) const override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A secondary window: a top-level window of its own in the accessibility tree.
+class FormWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit FormWindow(Qt::WindowFlags flags);
+};
+
+// Makes the widgets above say what they are to assistive technology: windows
+// as windows named by their title, pictures and labels by what they show and
+// by nothing when they show nothing. Safe to call more than once.
+void installAccessibility();
 
 } // namespace zoki::qt
