@@ -1,0 +1,275 @@
+#include "app/encoding.h"
+#include "app/main_window.h"
+#include "app/textfile.h"
+#include "import/import.h"
+#include "import/import_messages.h"
+#include "support/fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zoki {
+namespace {
+
+using test::drawFile;
+using test::Harness;
+using Draws = std::vector<std::vector<int>>;
+
+const Draws kDraws = {
+    {3, 11, 19, 25, 33, 41, 7}, {2, 8, 20, 27, 30, 43, 15}, {1, 5, 12, 23, 34, 40, 9}, {6, 13, 21, 28, 36, 42, 10}};
+
+Draws first(std::size_t n) { return Draws(kDraws.begin(), kDraws.begin() + static_cast<std::ptrdiff_t>(n)); }
+
+// A history as a results site gives it, in Shift_JIS: header, "第N回", date,
+// numbers, prize columns.
+std::string historyCsv(const Draws& draws, int firstNumber = 1) {
+    std::string text = "開催回,日付,第1数字,第2数字,第3数字,第4数字,第5数字,第6数字,ボーナス数字,1等口数,1等賞金\r\n";
+    for (std::size_t i = 0; i < draws.size(); ++i) {
+        text += "第" + std::to_string(firstNumber + static_cast<int>(i)) + "回,2001/03/0" + std::to_string(i + 1);
+        for (const int n : draws[i])
+            text += "," + std::to_string(n);
+        text += ",0,\"0\"\r\n";
+    }
+    return toShiftJis(text);
+}
+
+std::vector<std::string> titles(const test::ScriptedDialogs& d) {
+    std::vector<std::string> out;
+    for (const auto& m : d.shown)
+        out.push_back(m.title);
+    return out;
+}
+
+// Starts over data.dat and imports `csv` through the menu with the answers.
+Program& importThroughMenu(Harness& h, const std::string& dataBytes, const std::string& csv,
+                           std::vector<Answer> answers = {}) {
+    h.folder.write("data.dat", dataBytes);
+    h.folder.write("loto6.csv", csv);
+    // One kept set, so that the statistics run to their end.
+    h.folder.write("OutData.dat", drawFile({{4, 9, 15, 22, 30, 41}}));
+    Program& p = h.start();
+    h.dialogs.shown.clear();
+    h.dialogs.answers.assign(answers.begin(), answers.end());
+    h.dialogs.openAnswers.push_back((h.folder / "loto6.csv").string());
+    p.form1.vImport.click();
+    return p;
+}
+
+TEST(Import, TheMenuAsksForAFileShowsTheSummaryAppendsAndRefreshes) {
+    Harness h;
+    Program& p = importThroughMenu(h, drawFile(first(2)), historyCsv(kDraws));
+
+    ASSERT_EQ(h.dialogs.openRequests.size(), 1u);
+    EXPECT_EQ(h.dialogs.openRequests[0].title, "当選データの取込");
+    EXPECT_EQ(h.dialogs.openRequests[0].filter, kImportFilter);
+    EXPECT_EQ(h.dialogs.openRequests[0].folder, "");
+    ASSERT_EQ(h.dialogs.shown.size(), 2u);
+    EXPECT_EQ(h.dialogs.shown[0].text, "ファイル「loto6.csv」を読み込みました。\r"
+                                       "当選データ: 4 回分 (第1回～第4回)\r"
+                                       "新しく追加する当選データ: 2 回分 (第3回～第4回)\r"
+                                       "取り込めない行: なし\r"
+                                       "data.dat に追加しますか？");
+    EXPECT_EQ(h.dialogs.shown[0].title, "【質問】");
+    EXPECT_EQ(h.dialogs.shown[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(h.dialogs.shown[1].text, "当選データを 2 回分取り込みました (全 4 回分)。");
+
+    EXPECT_EQ(h.folder.read("data.dat"), drawFile(kDraws));
+    EXPECT_FALSE(h.folder.exists("data.dat.bak"));
+    // The statistics and the recent draws follow at once.
+    EXPECT_EQ(p.s.drawNumberTotal, 28);
+    EXPECT_EQ(p.s.numberCount[43], 1);
+    EXPECT_EQ(p.s.numberCount[4], 0);
+    EXPECT_EQ(p.s.drawLineCount, 28);
+    EXPECT_EQ(p.form2().Label4(0).caption(), "第4回");
+    EXPECT_EQ(p.form2().Label3(0).caption(), "6");
+
+    // The dialog opens where the last file was, for the rest of the session.
+    p.form1.vImport.click();
+    ASSERT_EQ(h.dialogs.openRequests.size(), 2u);
+    EXPECT_EQ(h.dialogs.openRequests[1].folder, h.folder.path().string());
+}
+
+TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFile) {
+    // Hand-written, LF only, a blank: the backup must keep these very bytes.
+    const std::string oddOld = "3\n11\n 19\n25\n33\n41\n8\n";
+    struct Case {
+        const char* name;
+        std::string data;
+        std::string csv;
+        std::vector<Answer> answers;
+        std::vector<std::string> titles;
+        std::string dataAfter;
+        std::optional<std::string> backup;
+    };
+    const Case cases[] = {
+        {"empty data.dat takes the whole history",
+         "",
+         historyCsv(kDraws),
+         {},
+         {"【質問】", kImportTitle},
+         drawFile(kDraws),
+         std::nullopt},
+        {"No writes nothing",
+         drawFile(first(1)),
+         historyCsv(kDraws),
+         {Answer::No},
+         {"【質問】"},
+         drawFile(first(1)),
+         std::nullopt},
+        {"all there already",
+         drawFile(kDraws),
+         historyCsv(first(3)),
+         {},
+         {kImportTitle},
+         drawFile(kDraws),
+         std::nullopt},
+        {"they differ: Yes replaces and keeps a backup",
+         oddOld,
+         historyCsv(kDraws),
+         {Answer::Yes},
+         {"【質問】", kImportTitle},
+         drawFile(kDraws),
+         oddOld},
+        {"they differ: No keeps data.dat",
+         oddOld,
+         historyCsv(kDraws),
+         {Answer::No},
+         {"【質問】"},
+         oddOld,
+         std::nullopt},
+        {"a later history needs the draws before it",
+         drawFile(first(1)),
+         historyCsv(first(2), 3),
+         {},
+         {"【警告】"},
+         drawFile(first(1)),
+         std::nullopt},
+        {"a file without draws",
+         drawFile(first(1)),
+         toShiftJis("回号,日付\r\n※ データなし\r\n"),
+         {},
+         {"【警告】"},
+         drawFile(first(1)),
+         std::nullopt},
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        importThroughMenu(h, c.data, c.csv, c.answers);
+        EXPECT_EQ(titles(h.dialogs), c.titles) << c.name;
+        EXPECT_EQ(h.folder.read("data.dat"), c.dataAfter) << c.name;
+        EXPECT_EQ(h.folder.exists("data.dat.bak"), c.backup.has_value()) << c.name;
+        if (c.backup && h.folder.exists("data.dat.bak")) {
+            EXPECT_EQ(h.folder.read("data.dat.bak"), *c.backup) << c.name;
+        }
+    }
+}
+
+TEST(Import, TheReplaceQuestionSaysWhereTheyDifferAndAnOlderBackupIsReplaced) {
+    Harness h;
+    h.folder.write("data.dat.bak", "an older backup");
+    Draws old = kDraws;
+    old[1][3] = 26;
+    importThroughMenu(h, drawFile(old), historyCsv(first(3)));
+    ASSERT_FALSE(h.dialogs.shown.empty());
+    EXPECT_EQ(h.dialogs.shown[0].text, "ファイル「loto6.csv」を読み込みました。\r"
+                                       "当選データ: 3 回分 (第1回～第3回)\r"
+                                       "取り込めない行: なし\r"
+                                       "data.dat の当選データ (4 回分) は、第2回が取り込むファイルと異なります。\r"
+                                       "置き換えると data.dat の当選データは全 3 回分になります。"
+                                       "今の data.dat は data.dat.bak として残します。\r"
+                                       "data.dat を置き換えますか？");
+    EXPECT_EQ(h.folder.read("data.dat.bak"), drawFile(old));
+    EXPECT_EQ(h.folder.read("data.dat"), drawFile(first(3)));
+}
+
+TEST(Import, AFailedReadOrWriteIsToldAndChangesNothing) {
+    struct Case {
+        const char* name;
+        std::string data;
+        int failingWrites;
+        const char* told;
+    };
+    Draws other = kDraws;
+    other[0][0] = 4;
+    const Case cases[] = {
+        {"data.dat cannot be written", drawFile(first(1)), 1, "当選データファイル (data.dat) に保存できませんでした。"},
+        {"the backup cannot be written", drawFile(other), 1, "data.dat の控え (data.dat.bak) を保存できませんでした。"},
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        h.folder.write("data.dat", c.data);
+        h.folder.write("loto6.csv", historyCsv(kDraws));
+        Program& p = h.start();
+        const std::vector<std::string> table = p.s.drawTable;
+        h.dialogs.shown.clear();
+        h.dialogs.openAnswers.push_back((h.folder / "loto6.csv").string());
+        WriteFaultInjection::failNextWrites(c.failingWrites);
+        p.form1.vImport.click();
+        WriteFaultInjection::failNextWrites(0);
+        ASSERT_EQ(h.dialogs.shown.size(), 2u) << c.name;
+        EXPECT_EQ(h.dialogs.shown[1].text.rfind(c.told, 0), 0u) << c.name << ": " << h.dialogs.shown[1].text;
+        EXPECT_EQ(h.dialogs.shown[1].icon, Icon::Critical) << c.name;
+        EXPECT_EQ(h.folder.read("data.dat"), c.data) << c.name;
+        EXPECT_FALSE(h.folder.exists("data.dat.bak")) << c.name;
+        EXPECT_EQ(p.s.drawTable, table) << c.name;
+    }
+
+    Harness h;
+    h.folder.write("data.dat", drawFile(first(1)));
+    Program& p = h.start();
+    h.dialogs.shown.clear();
+    importDrawHistory(p, h.folder / "gone.csv");
+    ASSERT_EQ(h.dialogs.shown.size(), 1u);
+    EXPECT_EQ(h.dialogs.shown[0].text.rfind("ファイル「gone.csv」を読み込めませんでした。", 0), 0u);
+    EXPECT_EQ(h.folder.read("data.dat"), drawFile(first(1)));
+}
+
+TEST(Import, ADropImportsOneFileAndNothingDuringAReveal) {
+    Harness h;
+    h.folder.write("data.dat", "");
+    h.folder.write("loto6.csv", historyCsv(kDraws));
+    Program& p = h.start();
+    h.dialogs.shown.clear();
+    const std::string csv = (h.folder / "loto6.csv").string();
+
+    itemEnable(p, 0); // a reveal greys the data menu
+    ASSERT_TRUE(p.form1.onOLEDragDrop);
+    EXPECT_FALSE(p.form1.acceptsDrop());
+    p.form1.onOLEDragDrop({csv});
+    EXPECT_TRUE(h.dialogs.shown.empty());
+
+    p.form1.vSet.setEnabled(true);
+    EXPECT_TRUE(p.form1.acceptsDrop());
+    p.form1.onOLEDragDrop({csv, csv});
+    ASSERT_EQ(h.dialogs.shown.size(), 1u);
+    EXPECT_EQ(h.dialogs.shown[0].text,
+              "一度に取り込めるファイルは一つです。\r当選データのファイルを一つだけドロップしてください。");
+    EXPECT_EQ(h.folder.read("data.dat"), "");
+
+    p.form1.onOLEDragDrop({csv});
+    EXPECT_EQ(titles(h.dialogs), (std::vector<std::string>{"【警告】", "【質問】", kImportTitle}));
+    EXPECT_EQ(h.folder.read("data.dat"), drawFile(kDraws));
+    EXPECT_EQ(p.lastImportFolder, h.folder.path().string());
+    EXPECT_TRUE(h.dialogs.openRequests.empty());
+}
+
+TEST(ImportMessages, ListTheFirstTenFaultyRowsAndCountTheRest) {
+    std::vector<FaultyRow> faults;
+    for (int line = 2; line <= 13; ++line)
+        faults.push_back({line, RowFault::AfterGap, 500});
+    faults[0] = {2, RowFault::OutOfRange, 0};
+    const std::string text = faultList(faults);
+    EXPECT_EQ(text.rfind("取り込めない行: 12 行\r・2 行目: 1～43 以外の数字があります\r・3 行目: "
+                         "第500回が欠けているため取り込みません\r",
+                         0),
+              0u);
+    EXPECT_NE(text.find("・11 行目: "), std::string::npos);
+    EXPECT_EQ(text.find("・12 行目"), std::string::npos);
+    EXPECT_EQ(text.substr(text.rfind('\r') + 1), "・ほか 2 行");
+}
+
+} // namespace
+} // namespace zoki
