@@ -22,6 +22,8 @@ namespace {
 constexpr const char* kWarning = "【警告】";
 constexpr const char* kQuestion = "【質問】";
 constexpr const char* kNotDone = "\r取り込みは行われていません。";
+constexpr const char* kCheckFolder =
+    "\rディスクの空きと、ゾキのフォルダに書き込めるかを確かめてから、もう一度取り込んでください。";
 // The whole history with every prize column is far below this; a larger
 // file is not a draw history, and reading it would only cost memory.
 constexpr std::uintmax_t kMaxFileBytes = 16u << 20;
@@ -59,7 +61,8 @@ std::optional<CurrentDrawFile> readCurrentDrawFile(Program& p) {
         if (std::filesystem::exists(p.drawPath(), ec) || ec)
             current.bytes = readBytes(p.drawPath());
     } catch (const FileError& e) {
-        fail(p, "当選データファイル (data.dat) を読み込めませんでした。\r" + std::string(e.what()) + kNotDone);
+        fail(p, "当選データファイル (data.dat) を読み込めませんでした。\r" + std::string(e.what()) + kNotDone +
+                    "\rゾキのフォルダの data.dat を確かめてから、もう一度取り込んでください。");
         return std::nullopt;
     }
     for (const std::string& line : splitLines(current.bytes))
@@ -81,7 +84,8 @@ bool saveBackup(Program& p, const std::string& oldBytes) {
         replaceFileAtomically(p.folder / "data.dat.bak", oldBytes);
         return true;
     } catch (const FileError& e) {
-        fail(p, "data.dat の控え (data.dat.bak) を保存できませんでした。\r" + std::string(e.what()) + kNotDone);
+        fail(p, "data.dat の控え (data.dat.bak) を保存できませんでした。\r" + std::string(e.what()) + kNotDone +
+                    kCheckFolder);
         return false;
     }
 }
@@ -91,7 +95,8 @@ bool saveDrawFile(Program& p, const std::vector<std::string>& lines) {
         writeDrawFile(p, lines);
         return true;
     } catch (const FileError& e) {
-        fail(p, "当選データファイル (data.dat) に保存できませんでした。\r" + std::string(e.what()) + kNotDone);
+        fail(p, "当選データファイル (data.dat) に保存できませんでした。\r" + std::string(e.what()) + kNotDone +
+                    kCheckFolder);
         return false;
     }
 }

@@ -219,12 +219,18 @@ TEST(Import, AFailedReadOrWriteIsToldAndChangesNothing) {
 
     Harness h;
     h.folder.write("data.dat", drawFile(first(1)));
+    h.folder.write("huge.csv", std::string((16u << 20) + 1, '1'));
     Program& p = h.start();
-    h.dialogs.shown.clear();
-    importDrawHistory(p, h.folder / "gone.csv");
-    ASSERT_EQ(h.dialogs.shown.size(), 1u);
-    EXPECT_EQ(h.dialogs.shown[0].text.rfind("ファイル「gone.csv」を読み込めませんでした。", 0), 0u);
-    EXPECT_EQ(h.folder.read("data.dat"), drawFile(first(1)));
+    const std::pair<const char*, const char*> told[] = {{"gone.csv", "ファイル「gone.csv」を読み込めませんでした。"},
+                                                        {"huge.csv", "ファイル「huge.csv」は大きすぎます"}};
+    for (const auto& [file, text] : told) {
+        h.dialogs.shown.clear();
+        importDrawHistory(p, h.folder / file);
+        ASSERT_EQ(h.dialogs.shown.size(), 1u) << file;
+        EXPECT_EQ(h.dialogs.shown[0].text.rfind(text, 0), 0u) << file;
+        EXPECT_EQ(h.dialogs.shown[0].title, "【警告】") << file;
+        EXPECT_EQ(h.folder.read("data.dat"), drawFile(first(1))) << file;
+    }
 }
 
 TEST(Import, ADropImportsOneFileAndNothingDuringAReveal) {
