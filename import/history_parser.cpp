@@ -105,7 +105,9 @@ std::string clean(std::string_view raw) {
     return out.substr(begin, end - begin);
 }
 
-enum class Separator { Comma, Tab, Semicolon, Blank };
+// Any: commas and semicolons separate fields, and so do runs of blanks, for
+// files that put the six numbers into one field ("02 08 10 13 27 30").
+enum class Separator { Comma, Tab, Semicolon, Blank, Any };
 
 // A field that starts with a quote runs to the closing quote ("" is one
 // quote inside); separators inside it belong to it ("1,234,500").
@@ -125,30 +127,39 @@ std::size_t readQuoted(std::string_view line, std::size_t i, std::string& field)
     return i;
 }
 
-std::vector<std::string> splitAtBlanks(std::string_view line) {
+std::vector<std::string> splitAtBlanks(std::string_view line, bool commas) {
     std::vector<std::string> fields;
     std::size_t i = 0;
     std::size_t len = 0;
-    for (;;) {
+    const auto hard = [&](std::size_t at) { return commas && (line[at] == ',' || line[at] == ';'); };
+    const auto skipBlanks = [&] {
         while (i < line.size() && blankAt(line, i, len))
             i += len;
-        if (i >= line.size())
-            break;
+    };
+    skipBlanks();
+    while (i < line.size()) {
         std::string field;
         if (line[i] == '"')
             i = readQuoted(line, i, field);
         const std::size_t start = i;
-        while (i < line.size() && !blankAt(line, i, len))
+        while (i < line.size() && !hard(i) && !blankAt(line, i, len))
             ++i;
         field.append(line.substr(start, i - start));
         fields.push_back(clean(field));
+        skipBlanks();
+        if (i < line.size() && hard(i)) {
+            ++i;
+            skipBlanks();
+            if (i >= line.size())
+                fields.emplace_back(); // the empty last field of "a,"
+        }
     }
     return fields;
 }
 
 std::vector<std::string> splitFields(std::string_view line, Separator sep) {
-    if (sep == Separator::Blank)
-        return splitAtBlanks(line);
+    if (sep == Separator::Blank || sep == Separator::Any)
+        return splitAtBlanks(line, sep == Separator::Any);
     const char d = sep == Separator::Comma ? ',' : sep == Separator::Tab ? '\t' : ';';
     std::vector<std::string> fields;
     std::size_t i = 0;
@@ -168,8 +179,16 @@ std::vector<std::string> splitFields(std::string_view line, Separator sep) {
     return fields;
 }
 
-// A whole number in ASCII digits ("7", "07"), or -1.
+constexpr std::string_view kOpen = "（";
+constexpr std::string_view kClose = "）";
+
+// A whole number in ASCII digits ("7", "07"), also in brackets as bonus
+// numbers sometimes are ("(7)"), or -1.
 int wholeNumber(std::string_view f) {
+    if (f.size() > 2 && f.front() == '(' && f.back() == ')')
+        f = f.substr(1, f.size() - 2);
+    else if (f.starts_with(kOpen) && f.ends_with(kClose) && f.size() > kOpen.size() + kClose.size())
+        f = f.substr(kOpen.size(), f.size() - kOpen.size() - kClose.size());
     if (f.empty() || f.size() > 6)
         return -1;
     int v = 0;
@@ -509,7 +528,8 @@ Separator chooseSeparator(const std::vector<std::string>& lines) {
         sample.push_back(lines[i]);
     Separator best = Separator::Comma;
     int bestRows = 0;
-    for (const Separator sep : {Separator::Comma, Separator::Tab, Separator::Semicolon, Separator::Blank}) {
+    for (const Separator sep :
+         {Separator::Comma, Separator::Tab, Separator::Semicolon, Separator::Blank, Separator::Any}) {
         const int rows = detectLayout(splitRows(sample, sep)).validRows;
         if (rows > bestRows) {
             bestRows = rows;

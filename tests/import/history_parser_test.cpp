@@ -37,6 +37,7 @@ struct Style {
     bool quoteAll = false;
     bool padded = false;    // "07"
     bool fullWidth = false; // "７"
+    bool oneField = false;  // the six numbers in one field, the bonus in brackets
 };
 
 std::string field(const Style& s, std::string text) {
@@ -63,8 +64,15 @@ std::string row(const Style& s, int k, const Numbers& d) {
         f.push_back("2000/10/0" + std::to_string(4 + k));
     if (s.date == Date::Split)
         f.insert(f.end(), {"2000", "10", std::to_string(4 + k)});
-    for (const int v : d)
-        f.push_back(numberText(s, v));
+    if (s.oneField) {
+        std::string mains;
+        for (std::size_t i = 0; i < 6; ++i)
+            mains += (i ? " " : "") + numberText(s, d[i]);
+        f.insert(f.end(), {mains, "(" + numberText(s, d[6]) + ")"});
+    } else {
+        for (const int v : d)
+            f.push_back(numberText(s, v));
+    }
     if (s.prizes)
         f.insert(f.end(), {std::to_string(k * 7 % 5), std::to_string(k) + ",234,500", "0"});
     std::string line;
@@ -150,6 +158,11 @@ TEST(HistoryParser, ReadsTheFilesPlayersDownload) {
              s.sep = ";";
              s.padded = true;
              s.eol = "\r";
+         })},
+        {"six numbers in one field, bonus in brackets", with([](Style& s) {
+             s.oneField = true;
+             s.header = false;
+             s.padded = true;
          })},
         {"full-width digits, ideographic spaces", with([](Style& s) {
              s.sep = "\xE3\x80\x80";
