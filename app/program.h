@@ -49,7 +49,8 @@ public:
     Int16 evenShare;
     std::int32_t getNo = 0;
     Int16 tempNumLock;
-    std::string lastSaveName; // the save dialog's remembered file name
+    std::string lastSaveName;     // the save dialog's remembered file name
+    std::string lastImportFolder; // where the import dialog opens, for this session
 
     std::filesystem::path folder;
     std::filesystem::path drawPath() const { return folder / "data.dat"; }

@@ -21,6 +21,11 @@ public:
     // from the last chosen name; std::nullopt when the user cancels. It never
     // asks its own overwrite question.
     virtual std::optional<std::string> saveFileName(const std::string& filter, const std::string& lastName) = 0;
+    // The open dialog with a title and a filter in the same form, starting in
+    // `folder` (the home folder when empty); std::nullopt when the user
+    // cancels.
+    virtual std::optional<std::string> openFileName(const std::string& title, const std::string& filter,
+                                                    const std::string& folder) = 0;
 };
 
 // Uniform single-precision values in [0, 1).

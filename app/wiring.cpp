@@ -6,6 +6,7 @@
 #include "draws/registration.h"
 #include "history/history_window.h"
 #include "history/output_file.h"
+#include "import/import.h"
 #include "matching/match_window.h"
 #include "predict/run.h"
 #include "predict/settings.h"
@@ -32,6 +33,11 @@ void wireForm1(Program& p) {
     f.vResData.onClick = on(p, vResData_Click);
     f.vResHistData.onClick = on(p, vResHistData_Click);
     f.vResHitNoData.onClick = on(p, vResHitNoData_Click);
+    f.vImport.onClick = on(p, vImport_Click);
+    f.onOLEDragDrop = [&p](const std::vector<std::string>& files) {
+        p.dispatch([&p, &files] { Form_OLEDragDrop(p, files); });
+    };
+    f.acceptsDrop = [&p] { return importAvailable(p); };
 
     f.vData.onClick = on(p, vData_Click);
     f.vSetHigh.onClick = on(p, vSetHigh_Click);

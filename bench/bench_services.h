@@ -13,6 +13,9 @@ public:
     explicit SilentDialogs(Answer answer = Answer::Ok) : answer(answer) {}
     Answer messageBox(const std::string&, const std::string&, Buttons, Icon) override { return answer; }
     std::optional<std::string> saveFileName(const std::string&, const std::string&) override { return std::nullopt; }
+    std::optional<std::string> openFileName(const std::string&, const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
     Answer answer;
 };
 

@@ -27,6 +27,9 @@ public:
         return Answer::Ok;
     }
     std::optional<std::string> saveFileName(const std::string&, const std::string&) override { return name; }
+    std::optional<std::string> openFileName(const std::string&, const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
     std::string name;
     std::vector<std::string> messages;
 };

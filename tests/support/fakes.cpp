@@ -30,6 +30,16 @@ std::optional<std::string> ScriptedDialogs::saveFileName(const std::string& filt
     return a;
 }
 
+std::optional<std::string> ScriptedDialogs::openFileName(const std::string& title, const std::string& filter,
+                                                         const std::string& folder) {
+    openRequests.push_back({title, filter, folder});
+    if (openAnswers.empty())
+        return std::nullopt;
+    auto a = openAnswers.front();
+    openAnswers.pop_front();
+    return a;
+}
+
 float ScriptedRandom::next() {
     ++drawn;
     if (values.empty())

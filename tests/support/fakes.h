@@ -25,6 +25,8 @@ class ScriptedDialogs : public Dialogs {
 public:
     Answer messageBox(const std::string& text, const std::string& title, Buttons buttons, Icon icon) override;
     std::optional<std::string> saveFileName(const std::string& filter, const std::string& lastName) override;
+    std::optional<std::string> openFileName(const std::string& title, const std::string& filter,
+                                            const std::string& folder) override;
 
     std::vector<ShownMessage> shown;
     std::deque<Answer> answers;
@@ -36,6 +38,14 @@ public:
     };
     std::vector<SaveRequest> saveRequests;
     std::deque<std::optional<std::string>> saveAnswers; // nullopt = cancelled
+
+    struct OpenRequest {
+        std::string title;
+        std::string filter;
+        std::string folder;
+    };
+    std::vector<OpenRequest> openRequests;
+    std::deque<std::optional<std::string>> openAnswers; // nullopt = cancelled
 };
 
 // Plays back exact values, then repeats the last one; counts re-seeds.

@@ -231,6 +231,9 @@ public:
         : Control(form, Kind::MenuItem, std::move(name), index), caption_(std::move(caption)) {}
     const std::string& caption() const { return caption_; }
     void setCaption(std::string c);
+    // A line between the items of a menu is an item captioned "-", as the
+    // menu designer writes one; it has no command.
+    bool isSeparator() const { return caption_ == "-"; }
     bool checked() const { return checked_; }
     void setChecked(bool c);
     // Sub-items in display order; empty for a command item.

@@ -44,6 +44,12 @@ public:
     // Raised by the adapter when the main window becomes active.
     std::function<void()> onActivate;
 
+    // Raised by the adapter when local files are dropped on the window (their
+    // paths, UTF-8); a window without it takes no drops. acceptsDrop is asked
+    // while files are dragged over the window: false refuses them.
+    std::function<void(const std::vector<std::string>&)> onOLEDragDrop;
+    std::function<bool()> acceptsDrop;
+
     void registerControl(Control& c) { controls_.push_back(&c); }
     void notify(Control* c, Prop p) {
         if (listener)

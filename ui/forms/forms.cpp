@@ -21,7 +21,7 @@ Form1::Form1() : Form(FormId::Form1, "Form1") {
 
     typeKind.items = {&selectLoto6, &selectNumbers3, &selectNumbers4};
     selectLoto6.setChecked(true);
-    vSet.items = {&addAdd, &vCheckNumber, &dataAdd, &vResData, &vResHistData, &vResHitNoData};
+    vSet.items = {&addAdd, &vCheckNumber, &dataAdd, &vResData, &vResHistData, &vResHitNoData, &vSep1, &vImport};
     vSetting.items = {&vSetHigh, &vSetMid, &vSetLow};
     yosoku.items = {&lvA, &lvB, &lvC, &lvD, &lvE};
     vSpeed.items = {&vSHigh, &vHigh, &vMidle, &vLow};

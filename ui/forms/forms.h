@@ -32,6 +32,8 @@ public:
     MenuItem vResData{*this, "vResData", "結果出力(&O)"};
     MenuItem vResHistData{*this, "vResHistData", "過去の結果を出力する(&W)"};
     MenuItem vResHitNoData{*this, "vResHitNoData", "過去の当選データを出力する(&H)"};
+    MenuItem vSep1{*this, "vSep1", "-"};
+    MenuItem vImport{*this, "vImport", "当選データ取込(&I)..."};
 
     MenuItem exepe{*this, "exepe", "予測設定(&E)"};
     MenuItem vData{*this, "vData", "データから乱数を予測(&R)"};

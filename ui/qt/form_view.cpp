@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QLayout>
 #include <QLineEdit>
@@ -14,13 +15,17 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <QUrl>
 
 #include <algorithm>
 #include <exception>
+#include <string>
+#include <vector>
 
 namespace zoki::qt {
 
@@ -89,6 +94,20 @@ void setColor(QWidget& w, QPalette::ColorRole role, Rgb c) {
     QPalette palette = w.palette();
     palette.setColor(role, qcolor(c));
     w.setPalette(palette);
+}
+
+// The local files of a drag; none when anything else comes along (text, web
+// links), which is then no drop of files.
+std::vector<std::string> localFiles(const QMimeData* data) {
+    std::vector<std::string> files;
+    if (!data || !data->hasUrls())
+        return files;
+    for (const QUrl& url : data->urls()) {
+        if (!url.isLocalFile())
+            return {};
+        files.push_back(url.toLocalFile().toStdString());
+    }
+    return files;
 }
 
 } // namespace
@@ -180,6 +199,7 @@ void FormView::build() {
     window_->setWindowTitle(qs(form.caption()));
     client_->setFixedSize(twipsToPixels(form.clientWidth), twipsToPixels(form.clientHeight));
     window_->installEventFilter(this);
+    window_->setAcceptDrops(static_cast<bool>(form.onOLEDragDrop));
 
     for (Control* c : form.controls())
         if (c->kind() != Kind::MenuItem && c->kind() != Kind::Timer)
@@ -505,6 +525,11 @@ void FormView::buildMenus() {
 }
 
 void FormView::addMenuItem(MenuItem& item, QMenu* into) {
+    if (item.isSeparator()) {
+        if (into)
+            into->addSeparator()->setObjectName(qs(item.objectName()));
+        return;
+    }
     QMenuBar* bar = mainWindow()->menuBar();
     QAction* qaction = nullptr;
     if (!item.items.empty()) {
@@ -579,6 +604,28 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
         event->ignore();
         if (hooks_.closed)
             hooks_.closed();
+        return true;
+    }
+    if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove || event->type() == QEvent::Drop) {
+        auto* drop = static_cast<QDropEvent*>(event);
+        std::vector<std::string> files = localFiles(drop->mimeData());
+        if (files.empty() || !form_->onOLEDragDrop || (form_->acceptsDrop && !form_->acceptsDrop())) {
+            drop->ignore();
+            return true;
+        }
+        drop->acceptProposedAction();
+        // Taken up once the drop has ended, so the program's questions do
+        // not keep the file manager waiting.
+        if (event->type() == QEvent::Drop)
+            QMetaObject::invokeMethod(
+                this,
+                [this, files = std::move(files)] {
+                    deliver([this, &files] {
+                        if (form_->onOLEDragDrop)
+                            form_->onOLEDragDrop(files);
+                    });
+                },
+                Qt::QueuedConnection);
         return true;
     }
     if (event->type() == QEvent::WindowActivate && form_->onActivate)

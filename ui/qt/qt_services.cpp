@@ -102,6 +102,17 @@ std::optional<std::string> QtDialogs::saveFileName(const std::string& filter, co
     return chosen.toStdString();
 }
 
+std::optional<std::string> QtDialogs::openFileName(const std::string& title, const std::string& filter,
+                                                   const std::string& folder) {
+    const QString start = folder.empty() ? QDir::homePath() : QString::fromStdString(folder);
+    const OpenDialog open(depth_);
+    const QString chosen = QFileDialog::getOpenFileName(owner ? owner() : nullptr, QString::fromStdString(title), start,
+                                                        dialogFilter(filter));
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return chosen.toStdString();
+}
+
 void QtPlatform::quit() {
     if (quitting_)
         return;

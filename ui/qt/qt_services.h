@@ -15,6 +15,8 @@ class QtDialogs : public Dialogs {
 public:
     Answer messageBox(const std::string& text, const std::string& title, Buttons buttons, Icon icon) override;
     std::optional<std::string> saveFileName(const std::string& filter, const std::string& lastName) override;
+    std::optional<std::string> openFileName(const std::string& title, const std::string& filter,
+                                            const std::string& folder) override;
 
     // The window a dialog belongs to (the active one, else the main window).
     std::function<QWidget*()> owner;

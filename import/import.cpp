@@ -1,0 +1,157 @@
+#include "import/import.h"
+
+#include "app/errors.h"
+#include "app/numtext.h"
+#include "app/program.h"
+#include "app/steps.h"
+#include "app/textfile.h"
+#include "draws/draw_file.h"
+#include "draws/statistics.h"
+#include "import/history_parser.h"
+#include "import/import_messages.h"
+#include "import/merge_plan.h"
+
+#include <cstdint>
+#include <optional>
+#include <system_error>
+
+namespace zoki {
+
+namespace {
+
+constexpr const char* kWarning = "【警告】";
+constexpr const char* kQuestion = "【質問】";
+constexpr const char* kNotDone = "\r取り込みは行われていません。";
+constexpr const char* kCheckFolder =
+    "\rディスクの空きと、ゾキのフォルダに書き込めるかを確かめてから、もう一度取り込んでください。";
+// The whole history with every prize column is far below this; a larger
+// file is not a draw history, and reading it would only cost memory.
+constexpr std::uintmax_t kMaxFileBytes = 16u << 20;
+
+void fail(Program& p, const std::string& text) { p.message(text, kWarning, Buttons::Ok, Icon::Critical); }
+
+std::optional<std::string> readHistoryFile(Program& p, const std::filesystem::path& file, const std::string& name) {
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(file, ec);
+    if (!ec && size > kMaxFileBytes) {
+        fail(p, "ファイル「" + name +
+                    "」は大きすぎます (16 MB まで)。\r当選データの CSV またはテキスト ファイルを選んでください。");
+        return std::nullopt;
+    }
+    try {
+        return readBytes(file);
+    } catch (const FileError& e) {
+        fail(p, "ファイル「" + name + "」を読み込めませんでした。\r" + e.what() +
+                    "\rファイルを確かめてから、もう一度取り込んでください。");
+        return std::nullopt;
+    }
+}
+
+// data.dat as it is now: its bytes, kept for the backup, and its lines.
+struct CurrentDrawFile {
+    std::string bytes;
+    std::vector<std::string> lines;
+};
+
+std::optional<CurrentDrawFile> readCurrentDrawFile(Program& p) {
+    CurrentDrawFile current;
+    try {
+        std::error_code ec;
+        // A data.dat removed since start-up is an empty history.
+        if (std::filesystem::exists(p.drawPath(), ec) || ec)
+            current.bytes = readBytes(p.drawPath());
+    } catch (const FileError& e) {
+        fail(p, "当選データファイル (data.dat) を読み込めませんでした。\r" + std::string(e.what()) + kNotDone +
+                    "\rゾキのフォルダの data.dat を確かめてから、もう一度取り込んでください。");
+        return std::nullopt;
+    }
+    for (const std::string& line : splitLines(current.bytes))
+        current.lines.push_back(trimSpaces(line));
+    return current;
+}
+
+bool writes(MergeCase kind) {
+    return kind == MergeCase::TakeAll || kind == MergeCase::Append || kind == MergeCase::Replace;
+}
+
+void refuse(Program& p, const std::string& name, const DrawHistory& history, const MergePlan& plan) {
+    // Nothing new is news, not a fault.
+    p.message(importRefusal(name, history, plan), plan.kind == MergeCase::NothingNew ? kImportTitle : kWarning);
+}
+
+bool saveBackup(Program& p, const std::string& oldBytes) {
+    try {
+        replaceFileAtomically(p.folder / "data.dat.bak", oldBytes);
+        return true;
+    } catch (const FileError& e) {
+        fail(p, "data.dat の控え (data.dat.bak) を保存できませんでした。\r" + std::string(e.what()) + kNotDone +
+                    kCheckFolder);
+        return false;
+    }
+}
+
+bool saveDrawFile(Program& p, const std::vector<std::string>& lines) {
+    try {
+        writeDrawFile(p, lines);
+        return true;
+    } catch (const FileError& e) {
+        fail(p, "当選データファイル (data.dat) に保存できませんでした。\r" + std::string(e.what()) + kNotDone +
+                    kCheckFolder);
+        return false;
+    }
+}
+
+void importChosen(Program& p, const std::string& chosen) {
+    const std::filesystem::path file(chosen);
+    p.lastImportFolder = file.parent_path().string();
+    importDrawHistory(p, file);
+}
+
+} // namespace
+
+bool importAvailable(const Program& p) { return p.form1.vSet.enabled() && p.form1.vImport.enabled(); }
+
+void vImport_Click(Program& p) {
+    if (const auto chosen = p.dialogs.openFileName(kImportTitle, kImportFilter, p.lastImportFolder))
+        importChosen(p, *chosen);
+}
+
+void Form_OLEDragDrop(Program& p, const std::vector<std::string>& files) {
+    if (!importAvailable(p) || files.empty())
+        return;
+    if (files.size() > 1) {
+        p.message("一度に取り込めるファイルは一つです。\r当選データのファイルを一つだけドロップしてください。",
+                  kWarning);
+        return;
+    }
+    importChosen(p, files.front());
+}
+
+void importDrawHistory(Program& p, const std::filesystem::path& file) {
+    const std::string name = file.filename().string();
+    const std::optional<std::string> bytes = readHistoryFile(p, file, name);
+    if (!bytes)
+        return;
+    const DrawHistory history = parseDrawHistory(*bytes);
+    const std::optional<CurrentDrawFile> current = readCurrentDrawFile(p);
+    if (!current)
+        return;
+    const MergePlan plan = planMerge(current->lines, history);
+    if (!writes(plan.kind)) {
+        refuse(p, name, history, plan);
+        return;
+    }
+    if (p.message(importQuestion(name, history, plan), kQuestion, Buttons::YesNo) != Answer::Yes)
+        return;
+    if (plan.kind == MergeCase::Replace && !saveBackup(p, current->bytes))
+        return;
+    if (!saveDrawFile(p, plan.lines))
+        return;
+    p.s.drawTable = plan.lines;
+    // The draws are saved; statistics that stop on damaged data change
+    // nothing about that.
+    tryStep([&] { RefreshStatistics(p); });
+    p.message(importDone(plan), kImportTitle);
+}
+
+} // namespace zoki
