@@ -1,5 +1,6 @@
 #include "history/output_file.h"
 
+#include "app/errors.h"
 #include "app/main_window.h"
 #include "app/numtext.h"
 #include "app/program.h"
@@ -7,7 +8,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -83,13 +83,14 @@ void DummyFormLoad(Program& p) {
 
 void outDataClear_Click(Program& p) {
     // A file that is already gone is fine; any other failure to delete leaves
-    // the history in place, and the user must not believe it erased.
-    if (::unlink(p.outPath().c_str()) != 0 && errno != ENOENT) {
-        const int err = errno;
-        tellClearFailure(p, p.outPath().string() + ": cannot delete (" + std::strerror(err) + ")");
-        return;
-    }
+    // the history in place, and the user must not believe it erased. A link
+    // stays: its file goes and is made again empty.
     try {
+        const std::filesystem::path target = resolveLinks(p.outPath());
+        if (::unlink(target.c_str()) != 0 && errno != ENOENT) {
+            tellClearFailure(p, FileError(target, FileAction::Delete, errno).what());
+            return;
+        }
         createEmptyIfMissing(p.outPath());
     } catch (const FileError& e) {
         tellClearFailure(p, e.what());
