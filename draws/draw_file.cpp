@@ -17,13 +17,16 @@ void loadDrawFileAtStartup(Program& p) {
     else
         rewrite = true;
 
+    // Each kept line as it was read, beside its trimmed value.
+    std::vector<std::string> keptLines;
     p.s.drawFileLines.clear();
-    for (const std::string& line : lines) {
+    for (std::string& line : lines) {
         if (line.empty()) {
             rewrite = true;
             continue;
         }
         p.s.drawFileLines.push_back(trimSpaces(line));
+        keptLines.push_back(std::move(line));
     }
 
     p.s.drawTable.clear();
@@ -36,8 +39,15 @@ void loadDrawFileAtStartup(Program& p) {
 
     if (!rewrite)
         return;
+    // A line of spaces is an empty value in the table but goes back as it
+    // was: written as an empty line, the next start would drop it and shift
+    // every later draw by one line.
+    std::vector<std::string> entries = p.s.drawTable;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].empty())
+            entries[i] = keptLines[i];
     try {
-        writeDrawFile(p, p.s.drawTable);
+        writeDrawFile(p, entries);
     } catch (const FileError& e) {
         // The old file stays as it was; the table in memory is the cleaned
         // one, which holds the same values.
@@ -71,8 +81,11 @@ void LoadDrawFile(Program& p) {
 void writeDrawFile(Program& p, const std::vector<std::string>& entries) {
     std::vector<std::string> lines;
     lines.reserve(entries.size());
-    for (const std::string& e : entries)
-        lines.push_back(trimSpaces(e));
+    for (const std::string& e : entries) {
+        // Never an empty line for a line of spaces: see the start-up load.
+        std::string trimmed = trimSpaces(e);
+        lines.push_back(trimmed.empty() ? e : std::move(trimmed));
+    }
     replaceFileAtomically(p.drawPath(), joinLines(lines));
 }
 
