@@ -12,7 +12,7 @@ namespace zoki {
 void loadDrawFileAtStartup(Program& p) {
     bool rewrite = false;
     std::vector<std::string> lines;
-    if (auto read = readLinesIfExists(p.drawPath()))
+    if (auto read = readTextLinesIfExists(p.drawPath()))
         lines = std::move(*read);
     else
         rewrite = true;
@@ -48,9 +48,10 @@ void loadDrawFileAtStartup(Program& p) {
             entries[i] = keptLines[i];
     try {
         writeDrawFile(p, entries);
-    } catch (const FileError& e) {
-        // The old file stays as it was; the table in memory is the cleaned
-        // one, which holds the same values.
+    } catch (const ProgramError& e) {
+        // The old file stays as it was (FileError, or EncodingError for a
+        // text the code page cannot hold); the table in memory is the
+        // cleaned one, which holds the same values.
         p.message("当選データファイル (data.dat) を書き換えられませんでした。\r" + std::string(e.what()) +
                       "\rファイルは変更されていません。",
                   "警告", Buttons::Ok, Icon::Critical);
@@ -58,7 +59,7 @@ void loadDrawFileAtStartup(Program& p) {
 }
 
 std::vector<std::string> readDrawTableWithSpare(Program& p) {
-    std::vector<std::string> table = readLines(p.drawPath());
+    std::vector<std::string> table = readTextLines(p.drawPath());
     for (std::string& line : table)
         if (!line.empty() && (line.front() == ' ' || line.back() == ' '))
             line = trimSpaces(line);
@@ -86,7 +87,7 @@ void writeDrawFile(Program& p, const std::vector<std::string>& entries) {
         std::string trimmed = trimSpaces(e);
         lines.push_back(trimmed.empty() ? e : std::move(trimmed));
     }
-    replaceFileAtomically(p.drawPath(), joinLines(lines));
+    replaceFileAtomically(p.drawPath(), textFileBytes(lines));
 }
 
 } // namespace zoki
