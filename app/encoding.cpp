@@ -12,7 +12,8 @@ class Converter {
 public:
     Converter(const char* to, const char* from) : cd(::iconv_open(to, from)) {
         if (cd == reinterpret_cast<iconv_t>(-1))
-            throw EncodingError("この環境には Shift_JIS (CP932) の変換機能がありません。");
+            throw EncodingError("この環境には Shift_JIS (CP932) の文字コード変換がありません。"
+                                "システムの文字コード変換機能を入れ直してから、もう一度お試し下さい。");
     }
     ~Converter() { ::iconv_close(cd); }
     Converter(const Converter&) = delete;
@@ -93,8 +94,8 @@ std::string describe(std::string_view text, std::size_t at) {
 
 // `position` counts bytes from the start of the whole text.
 EncodingError unmappable(std::string_view text, std::size_t at, std::size_t position) {
-    return EncodingError("Shift_JIS で書けない文字 (" + describe(text, at) + ", " + std::to_string(position) +
-                         " バイト目) があります。");
+    return EncodingError("Shift_JIS で書けない文字 (" + describe(text, at) + "、" + std::to_string(position + 1) +
+                         " バイト目) があります。その文字を直してから、もう一度お試し下さい。");
 }
 
 // Converts one piece free of kept bytes; `offset` is where it starts in the
@@ -122,7 +123,7 @@ void appendShiftJis(Converter& conv, std::string_view utf8, std::size_t offset, 
         const std::size_t at = utf8.size() - inLeft;
         if (err == EILSEQ || err == EINVAL)
             throw unmappable(utf8, at, offset + at);
-        throw EncodingError("Shift_JIS への変換に失敗しました。");
+        throw EncodingError("Shift_JIS への変換に失敗しました。もう一度お試し下さい。");
     }
     out.resize(used);
 }

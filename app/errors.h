@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 
@@ -46,10 +47,26 @@ public:
     TooFewNumbersError() : ProgramError("too few numbers left by the range exclusions") {}
 };
 
-// A file could not be opened, read or written; `what()` names file and reason.
+// What the program was doing with a file when it failed.
+enum class FileAction { Read, Write, Create, Delete };
+
+// A file could not be opened, read, written or deleted. `what()` is already
+// the user's text: a short Japanese sentence naming the file (or its folder),
+// the cause and what to do about it.
 class FileError : public ProgramError {
 public:
-    using ProgramError::ProgramError;
+    FileError(std::filesystem::path path, FileAction action, int error);
+    // A text that is already the user's message.
+    explicit FileError(const std::string& text) : ProgramError(text) {}
+
+    const std::filesystem::path& path() const { return path_; }
+    FileAction action() const { return action_; }
+    int error() const { return error_; }
+
+private:
+    std::filesystem::path path_;
+    FileAction action_ = FileAction::Write;
+    int error_ = 0;
 };
 
 } // namespace zoki

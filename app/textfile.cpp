@@ -1,13 +1,12 @@
 #include "app/textfile.h"
 
+#include "app/encoding.h"
 #include "app/errors.h"
 
+#include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
-#include <fstream>
 #include <random>
-#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -16,26 +15,126 @@ namespace zoki {
 namespace {
 
 int injectedFailures = 0;
+std::function<void(SaveStep, const std::filesystem::path&)> stepHook;
 
-std::string reason(int err) { return std::strerror(err); }
-
-FileError fileError(const std::filesystem::path& path, const std::string& what, int err) {
-    return FileError(path.string() + ": " + what + " (" + reason(err) + ")");
+bool injectedFailure() {
+    if (injectedFailures <= 0)
+        return false;
+    --injectedFailures;
+    return true;
 }
 
-void writeAll(int fd, std::string_view bytes, const std::filesystem::path& path) {
+void reached(SaveStep step, const std::filesystem::path& target) {
+    if (stepHook)
+        stepHook(step, target);
+}
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+    // Closes now, reporting whether the last buffered bytes went out.
+    bool close() {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+// Writes all bytes at `offset`, or at the current position when negative.
+void writeAll(int fd, std::string_view bytes, off_t offset, const std::filesystem::path& path) {
     const char* p = bytes.data();
     std::size_t left = bytes.size();
     while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
+        const ssize_t n = offset < 0 ? ::write(fd, p, left) : ::pwrite(fd, p, left, offset);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            throw fileError(path, "cannot write", errno);
+            throw FileError(path, FileAction::Write, errno);
         }
         p += n;
         left -= static_cast<std::size_t>(n);
+        if (offset >= 0)
+            offset += n;
     }
+}
+
+std::string readAll(int fd, const std::filesystem::path& path) {
+    std::string bytes;
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            throw FileError(path, FileAction::Read, errno);
+        }
+        if (n == 0)
+            return bytes;
+        bytes.append(buf, static_cast<std::size_t>(n));
+    }
+}
+
+// The replacement takes the old file's owner and group where the process may
+// give them (a user may not give a file away: that is no reason to refuse the
+// save), then its permission bits, which a change of owner may have cleared.
+void takeOver(int fd, const struct stat& old) {
+    if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0 && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
+        }
+    }
+    // A file system without permission bits keeps its own; the save goes on.
+    if (::fchmod(fd, old.st_mode & 07777) != 0) {
+    }
+}
+
+bool folderRefusesNewFiles(int err) { return err == EACCES || err == EPERM || err == EROFS; }
+
+// The fallback for a folder that cannot be written: the file itself is
+// rewritten from the first byte that differs. The old content stays in memory
+// until the new one is flushed and is put back if anything fails.
+void rewriteInPlace(const std::filesystem::path& target, std::string_view bytes) {
+    FileDescriptor fd(::open(target.c_str(), O_RDWR | O_CLOEXEC));
+    if (fd.get() < 0)
+        throw FileError(target, FileAction::Write, errno);
+    const std::string old = readAll(fd.get(), target);
+    const std::size_t from =
+        static_cast<std::size_t>(std::mismatch(old.begin(), old.end(), bytes.begin(), bytes.end()).first - old.begin());
+    if (from == old.size() && from == bytes.size())
+        return;
+    const auto at = static_cast<off_t>(from);
+    try {
+        if (injectedFailure()) {
+            writeAll(fd.get(), bytes.substr(from, (bytes.size() - from) / 2), at, target);
+            throw FileError(target, FileAction::Write, ENOSPC);
+        }
+        writeAll(fd.get(), bytes.substr(from), at, target);
+        reached(SaveStep::InPlaceWritten, target);
+        if (bytes.size() < old.size() && ::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) != 0)
+            throw FileError(target, FileAction::Write, errno);
+        if (::fsync(fd.get()) != 0)
+            throw FileError(target, FileAction::Write, errno);
+    } catch (const FileError&) {
+        // Best effort: what cannot be put back is still the old content up to
+        // `from`, and the caller tells the user.
+        try {
+            writeAll(fd.get(), std::string_view(old).substr(from), at, target);
+        } catch (const FileError&) {
+        }
+        if (::ftruncate(fd.get(), static_cast<off_t>(old.size())) != 0 || ::fsync(fd.get()) != 0) {
+        }
+        throw;
+    }
+    reached(SaveStep::InPlaceFlushed, target);
 }
 
 // The temporary file of a replacement: a dot, the file's name, ".tmp" and up
@@ -79,6 +178,8 @@ void removeLeftTemporaries(const std::filesystem::path& folder, const std::files
 
 void WriteFaultInjection::failNextWrites(int count) { injectedFailures = count; }
 
+void SaveStepHook::set(std::function<void(SaveStep, const std::filesystem::path&)> hook) { stepHook = std::move(hook); }
+
 std::vector<std::string> splitLines(std::string_view content) {
     std::vector<std::string> lines;
     std::size_t start = 0;
@@ -103,27 +204,11 @@ std::vector<std::string> splitLines(std::string_view content) {
 std::string readBytes(const std::filesystem::path& path) {
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec))
-        throw fileError(path, "cannot read", EISDIR);
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        throw fileError(path, "cannot open", errno);
-    std::string bytes;
-    char buf[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            const int err = errno;
-            ::close(fd);
-            throw fileError(path, "cannot read", err);
-        }
-        if (n == 0)
-            break;
-        bytes.append(buf, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return bytes;
+        throw FileError(path, FileAction::Read, EISDIR);
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (fd.get() < 0)
+        throw FileError(path, FileAction::Read, errno);
+    return readAll(fd.get(), path);
 }
 
 std::optional<std::vector<std::string>> readLinesIfExists(const std::filesystem::path& path) {
@@ -144,60 +229,109 @@ std::string joinLines(const std::vector<std::string>& lines) {
     return out;
 }
 
-void replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+std::optional<std::vector<std::string>> readTextLinesIfExists(const std::filesystem::path& path) {
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
-        throw fileError(path, "cannot replace", EISDIR);
+    if (!std::filesystem::exists(path, ec))
+        return std::nullopt;
+    return splitLines(fromShiftJis(readBytes(path)));
+}
 
-    removeLeftTemporaries(folder, path);
+std::vector<std::string> readTextLines(const std::filesystem::path& path) {
+    return splitLines(fromShiftJis(readBytes(path)));
+}
 
+std::string textFileBytes(const std::vector<std::string>& lines) { return toShiftJis(joinLines(lines)); }
+
+std::filesystem::path resolveLinks(const std::filesystem::path& path) {
+    std::filesystem::path at = path;
+    // As many links as the system itself follows before it gives up.
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(at.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return at;
+        std::error_code ec;
+        const std::filesystem::path next = std::filesystem::read_symlink(at, ec);
+        if (ec)
+            throw FileError(at, FileAction::Read, ec.value());
+        at = next.is_absolute() ? next : at.parent_path() / next;
+    }
+    throw FileError(path, FileAction::Write, ELOOP);
+}
+
+void replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+    const std::filesystem::path target = resolveLinks(path);
+    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    struct stat oldStat {};
+    const bool existed = ::stat(target.c_str(), &oldStat) == 0;
+    if (existed && S_ISDIR(oldStat.st_mode))
+        throw FileError(target, FileAction::Write, EISDIR);
+    const bool inPlacePossible = existed && S_ISREG(oldStat.st_mode);
+
+    removeLeftTemporaries(folder, target);
+
+    // A new file gets what the user's umask allows; a replacement starts
+    // private and takes the old file's mode before any byte is written.
     std::random_device rd;
-    std::string name = temporaryPrefix(path);
-    name += std::to_string(rd() % 1000000);
-    const std::filesystem::path tmp = folder / name;
-    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0)
-        throw fileError(path, "cannot write", errno);
+    std::filesystem::path tmp;
+    int raw = -1;
+    for (int attempt = 0; attempt < 100 && raw < 0; ++attempt) {
+        std::string name = temporaryPrefix(target);
+        name += std::to_string(rd() % 1000000);
+        tmp = folder / name;
+        raw = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, existed ? 0600 : 0666);
+        if (raw < 0 && errno != EEXIST)
+            break;
+    }
+    if (raw < 0) {
+        const int err = errno;
+        if (inPlacePossible && folderRefusesNewFiles(err))
+            return rewriteInPlace(target, bytes);
+        throw FileError(target, existed ? FileAction::Write : FileAction::Create, err);
+    }
+    FileDescriptor fd(raw);
+    if (existed)
+        takeOver(fd.get(), oldStat);
     try {
-        if (injectedFailures > 0) {
-            --injectedFailures;
-            throw fileError(path, "cannot write", ENOSPC);
-        }
-        writeAll(fd, bytes, path);
-        if (::fsync(fd) != 0)
-            throw fileError(path, "cannot write", errno);
+        if (injectedFailure())
+            throw FileError(target, FileAction::Write, ENOSPC);
+        writeAll(fd.get(), bytes, -1, target);
+        reached(SaveStep::TemporaryWritten, target);
+        if (::fsync(fd.get()) != 0)
+            throw FileError(target, FileAction::Write, errno);
+        if (!fd.close())
+            throw FileError(target, FileAction::Write, errno);
     } catch (...) {
-        ::close(fd);
         ::unlink(tmp.c_str());
         throw;
     }
-    if (::close(fd) != 0) {
+    reached(SaveStep::TemporaryFlushed, target);
+    if (::rename(tmp.c_str(), target.c_str()) != 0) {
         const int err = errno;
         ::unlink(tmp.c_str());
-        throw fileError(path, "cannot write", err);
+        // A folder that lets new files in but not over this one (sticky).
+        if (inPlacePossible && folderRefusesNewFiles(err))
+            return rewriteInPlace(target, bytes);
+        throw FileError(target, FileAction::Write, err);
     }
-    if (::rename(tmp.c_str(), path.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(tmp.c_str());
-        throw fileError(path, "cannot replace", err);
-    }
+    reached(SaveStep::Renamed, target);
     const int dfd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
         ::fsync(dfd);
         ::close(dfd);
     }
+    reached(SaveStep::FolderFlushed, target);
 }
 
 void createEmptyIfMissing(const std::filesystem::path& path) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    const std::filesystem::path target = resolveLinks(path);
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd >= 0) {
         ::close(fd);
         return;
     }
     if (errno == EEXIST)
         return;
-    throw fileError(path, "cannot create", errno);
+    throw FileError(target, FileAction::Create, errno);
 }
 
 } // namespace zoki

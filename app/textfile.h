@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,19 +26,61 @@ std::string readBytes(const std::filesystem::path& path);
 // Each line followed by CR LF.
 std::string joinLines(const std::vector<std::string>& lines);
 
-// Replaces the file atomically: the bytes go to a temporary file in the same
-// folder, which is flushed to disk and renamed over the old file; the folder
-// is then flushed too. On any failure the old file is untouched, the
-// temporary file removed, and FileError thrown. Temporary files that earlier
-// saves of the same file left when they were killed are removed first.
+// The data files' text: lines of the system code page (CP932) decoded to
+// UTF-8. A byte that does not decode is kept (see fromShiftJis), so writing
+// the lines back with textFileBytes gives the bytes that were read.
+std::optional<std::vector<std::string>> readTextLinesIfExists(const std::filesystem::path& path);
+std::vector<std::string> readTextLines(const std::filesystem::path& path);
+
+// Each line followed by CR LF, in the system code page; throws EncodingError.
+std::string textFileBytes(const std::vector<std::string>& lines);
+
+// The file a path really names: symbolic links followed, chains included, a
+// relative link read from the folder that holds it. A link to nothing names
+// the file it would create. Throws FileError (ELOOP) for a chain that loops.
+std::filesystem::path resolveLinks(const std::filesystem::path& path);
+
+// Replaces the file atomically: the bytes go to a temporary file beside the
+// real file (a symbolic link is written through, never replaced), which
+// takes the old file's permission bits (and owner and group where the
+// process may set them), is flushed to disk and renamed over the old file;
+// the folder is then flushed too. On any failure the old file is untouched,
+// the temporary file removed, and FileError thrown. Temporary files that
+// earlier saves of the same file left when they were killed are removed
+// first.
+//
+// A folder that cannot be written, holding a file that can: the file is
+// rewritten in place from the first byte that differs, so a save that adds
+// to the end never overwrites the old bytes, and a crash leaves them whole.
+// A save that changes earlier bytes or shortens the file has no such
+// shelter: a crash between its write and its cut to length can leave the
+// new bytes followed by the end of the old ones. A failed write puts the old
+// content back from memory before FileError is thrown.
 void replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
-// Creates an empty file unless one exists (never overwrites). Throws FileError.
+// Creates an empty file unless one exists (never overwrites; a link to
+// nothing gets its file). Throws FileError.
 void createEmptyIfMissing(const std::filesystem::path& path);
 
-// Test hook: when set, the next atomic replacements fail as a full disk would.
+// Test hook: when set, the next saves fail as a full disk would; a rewrite in
+// place fails after writing half of its changed bytes.
 struct WriteFaultInjection {
     static void failNextWrites(int count);
+};
+
+// The points of a save where a test can stop the process, as a crash would.
+enum class SaveStep {
+    TemporaryWritten, // the new bytes are in the temporary file, not flushed
+    TemporaryFlushed, // the temporary file is complete, flushed and closed
+    Renamed,          // it has taken the file's name
+    FolderFlushed,    // the folder is flushed: the save is done
+    InPlaceWritten,   // rewrite in place: the changed bytes are written
+    InPlaceFlushed,   // rewrite in place: cut to length and flushed, done
+};
+
+// Test hook: called at each step with the real file being saved.
+struct SaveStepHook {
+    static void set(std::function<void(SaveStep, const std::filesystem::path&)> hook);
 };
 
 } // namespace zoki

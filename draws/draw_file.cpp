@@ -12,18 +12,21 @@ namespace zoki {
 void loadDrawFileAtStartup(Program& p) {
     bool rewrite = false;
     std::vector<std::string> lines;
-    if (auto read = readLinesIfExists(p.drawPath()))
+    if (auto read = readTextLinesIfExists(p.drawPath()))
         lines = std::move(*read);
     else
         rewrite = true;
 
+    // Each kept line as it was read, beside its trimmed value.
+    std::vector<std::string> keptLines;
     p.s.drawFileLines.clear();
-    for (const std::string& line : lines) {
+    for (std::string& line : lines) {
         if (line.empty()) {
             rewrite = true;
             continue;
         }
         p.s.drawFileLines.push_back(trimSpaces(line));
+        keptLines.push_back(std::move(line));
     }
 
     p.s.drawTable.clear();
@@ -36,11 +39,19 @@ void loadDrawFileAtStartup(Program& p) {
 
     if (!rewrite)
         return;
+    // A line of spaces is an empty value in the table but goes back as it
+    // was: written as an empty line, the next start would drop it and shift
+    // every later draw by one line.
+    std::vector<std::string> entries = p.s.drawTable;
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].empty())
+            entries[i] = keptLines[i];
     try {
-        writeDrawFile(p, p.s.drawTable);
-    } catch (const FileError& e) {
-        // The old file stays as it was; the table in memory is the cleaned
-        // one, which holds the same values.
+        writeDrawFile(p, entries);
+    } catch (const ProgramError& e) {
+        // The old file stays as it was (FileError, or EncodingError for a
+        // text the code page cannot hold); the table in memory is the
+        // cleaned one, which holds the same values.
         p.message("当選データファイル (data.dat) を書き換えられませんでした。\r" + std::string(e.what()) +
                       "\rファイルは変更されていません。",
                   "警告", Buttons::Ok, Icon::Critical);
@@ -48,7 +59,7 @@ void loadDrawFileAtStartup(Program& p) {
 }
 
 std::vector<std::string> readDrawTableWithSpare(Program& p) {
-    std::vector<std::string> table = readLines(p.drawPath());
+    std::vector<std::string> table = readTextLines(p.drawPath());
     for (std::string& line : table)
         if (!line.empty() && (line.front() == ' ' || line.back() == ' '))
             line = trimSpaces(line);
@@ -71,9 +82,12 @@ void LoadDrawFile(Program& p) {
 void writeDrawFile(Program& p, const std::vector<std::string>& entries) {
     std::vector<std::string> lines;
     lines.reserve(entries.size());
-    for (const std::string& e : entries)
-        lines.push_back(trimSpaces(e));
-    replaceFileAtomically(p.drawPath(), joinLines(lines));
+    for (const std::string& e : entries) {
+        // Never an empty line for a line of spaces: see the start-up load.
+        std::string trimmed = trimSpaces(e);
+        lines.push_back(trimmed.empty() ? e : std::move(trimmed));
+    }
+    replaceFileAtomically(p.drawPath(), textFileBytes(lines));
 }
 
 } // namespace zoki

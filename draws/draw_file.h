@@ -19,8 +19,11 @@ void LoadDrawFile(Program& p);
 // Throws FileError when the file cannot be read.
 std::vector<std::string> readDrawTableWithSpare(Program& p);
 
-// Replaces data.dat with the given entries, each trimmed, one per line.
-// Atomic; throws FileError and leaves the old file on failure.
+// Replaces data.dat with the given entries, each trimmed, one per line, in
+// the system code page. An entry of spaces only is written as it is, never as
+// an empty line, which the next start-up would remove. Atomic; throws
+// FileError (or EncodingError for a text the code page cannot hold) and
+// leaves the old file on failure.
 void writeDrawFile(Program& p, const std::vector<std::string>& entries);
 
 } // namespace zoki

@@ -43,7 +43,7 @@ void Form4_Command1_Click(Program& p) {
 
     // 1. The draw table as the file holds it now, lines unchanged, one spare.
     try {
-        std::vector<std::string> table = readLines(p.drawPath());
+        std::vector<std::string> table = readTextLines(p.drawPath());
         table.emplace_back();
         p.s.drawTable = std::move(table);
     } catch (const FileError& e) {
@@ -133,7 +133,7 @@ void Form4_Command1_Click(Program& p) {
     // user's texts stay as they were, so the draw can be registered again.
     try {
         writeDrawFile(p, extended);
-    } catch (const FileError& e) {
+    } catch (const ProgramError& e) { // FileError, or EncodingError for a text the code page cannot hold
         p.message("当選データファイル (data.dat) に保存できませんでした。\r" + std::string(e.what()) +
                       "\r登録は行われていません。",
                   kTitle, Buttons::Ok, Icon::Critical);

@@ -1,5 +1,6 @@
 #include "history/output_file.h"
 
+#include "app/errors.h"
 #include "app/main_window.h"
 #include "app/numtext.h"
 #include "app/program.h"
@@ -7,7 +8,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -24,7 +24,7 @@ std::vector<std::string> withSpare(std::vector<std::string> lines) {
     return lines;
 }
 
-void tellWriteFailure(Program& p, const FileError& e) {
+void tellWriteFailure(Program& p, const ProgramError& e) {
     p.message("出力履歴ファイル (OutData.dat) に保存できませんでした。\r" + std::string(e.what()) +
                   "\r履歴は変更されていません。",
               "警告", Buttons::Ok, Icon::Critical);
@@ -40,7 +40,7 @@ void tellClearFailure(Program& p, const std::string& reason) {
 void loadOutHistoryAtStartup(Program& p) {
     createEmptyIfMissing(p.outPath());
     p.s.outHistory.clear();
-    p.s.outHistory = withSpare(readLines(p.outPath()));
+    p.s.outHistory = withSpare(readTextLines(p.outPath()));
 }
 
 bool saveInfo(Program& p) {
@@ -51,12 +51,12 @@ bool saveInfo(Program& p) {
     try {
         // A file removed by another program since start-up is an empty
         // history: the run's sets are kept rather than lost.
-        std::vector<std::string> lines = readLinesIfExists(p.outPath()).value_or(std::vector<std::string>());
+        std::vector<std::string> lines = readTextLinesIfExists(p.outPath()).value_or(std::vector<std::string>());
         p.s.outHistory = withSpare(lines);
         lines.insert(lines.end(), entries.begin(), entries.end());
-        replaceFileAtomically(p.outPath(), joinLines(lines));
+        replaceFileAtomically(p.outPath(), textFileBytes(lines));
         return true;
-    } catch (const FileError& e) {
+    } catch (const ProgramError& e) { // FileError, or EncodingError for a text the code page cannot hold
         p.s.outHistory = before;
         tellWriteFailure(p, e);
         return false;
@@ -65,7 +65,7 @@ bool saveInfo(Program& p) {
 
 void reloadOutHistoryTrimmed(Program& p) {
     try {
-        std::vector<std::string> lines = readLines(p.outPath());
+        std::vector<std::string> lines = readTextLines(p.outPath());
         for (std::string& line : lines)
             line = trimSpaces(line);
         p.s.outHistory = withSpare(std::move(lines));
@@ -76,20 +76,21 @@ void reloadOutHistoryTrimmed(Program& p) {
 
 void DummyFormLoad(Program& p) {
     dataClear(p);
-    std::vector<std::string> lines = readLines(p.outPath());
+    std::vector<std::string> lines = readTextLines(p.outPath());
     if (!lines.empty())
         p.s.outHistory = withSpare(std::move(lines));
 }
 
 void outDataClear_Click(Program& p) {
     // A file that is already gone is fine; any other failure to delete leaves
-    // the history in place, and the user must not believe it erased.
-    if (::unlink(p.outPath().c_str()) != 0 && errno != ENOENT) {
-        const int err = errno;
-        tellClearFailure(p, p.outPath().string() + ": cannot delete (" + std::strerror(err) + ")");
-        return;
-    }
+    // the history in place, and the user must not believe it erased. A link
+    // stays: its file goes and is made again empty.
     try {
+        const std::filesystem::path target = resolveLinks(p.outPath());
+        if (::unlink(target.c_str()) != 0 && errno != ENOENT) {
+            tellClearFailure(p, FileError(target, FileAction::Delete, errno).what());
+            return;
+        }
         createEmptyIfMissing(p.outPath());
     } catch (const FileError& e) {
         tellClearFailure(p, e.what());

@@ -1,5 +1,6 @@
 #include "import/import.h"
 
+#include "app/encoding.h"
 #include "app/errors.h"
 #include "app/numtext.h"
 #include "app/program.h"
@@ -65,7 +66,9 @@ std::optional<CurrentDrawFile> readCurrentDrawFile(Program& p) {
                     "\rゾキのフォルダの data.dat を確かめてから、もう一度取り込んでください。");
         return std::nullopt;
     }
-    for (const std::string& line : splitLines(current.bytes))
+    // Decoded as every reader of data.dat decodes it, so that writeDrawFile
+    // gives back the bytes of the lines the import keeps.
+    for (const std::string& line : splitLines(fromShiftJis(current.bytes)))
         current.lines.push_back(trimSpaces(line));
     return current;
 }

@@ -65,9 +65,11 @@ void vResData_Click(Program& p) {
 
     saveReport(p, *path, [&] {
         std::string bytes;
-        // Earlier blocks are kept byte for byte; only their line ends become CR LF.
-        if (const auto old = readLinesIfExists(*path); old && isPredictionReport(*old))
-            bytes = joinLines(*old);
+        // The title is looked for in the decoded text: in the raw bytes, a
+        // character whose second byte is "L" could complete it. Earlier blocks
+        // are kept byte for byte; only their line ends become CR LF.
+        if (const auto old = readTextLinesIfExists(*path); old && isPredictionReport(*old))
+            bytes = textFileBytes(*old);
         bytes += predictionBlock(cells);
         return bytes;
     });

@@ -1,9 +1,11 @@
 #include "app/errors.h"
 #include "app/textfile.h"
 #include "support/fakes.h"
+#include "support/message_checks.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <unistd.h>
@@ -88,11 +90,55 @@ TEST(ReplaceFileAtomically, UnwritablePlacesThrow) {
     EXPECT_TRUE(std::filesystem::is_directory(folder / "dir.dat"));
     EXPECT_THROW(replaceFileAtomically(folder / "missing" / "a.dat", "x"), FileError);
     if (::geteuid() != 0) {
+        // A closed folder: its writable file is rewritten in place, a
+        // read-only one is refused.
         folder.write("a.dat", "old");
         std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_write,
                                      std::filesystem::perm_options::remove);
+        replaceFileAtomically(folder / "a.dat", "older");
+        EXPECT_EQ(folder.read("a.dat"), "older");
+        std::filesystem::permissions(folder / "a.dat", std::filesystem::perms::owner_write,
+                                     std::filesystem::perm_options::remove);
         EXPECT_THROW(replaceFileAtomically(folder / "a.dat", "new"), FileError);
-        EXPECT_EQ(folder.read("a.dat"), "old");
+        EXPECT_EQ(folder.read("a.dat"), "older");
+    }
+}
+
+// What the user reads: the file or its folder, the cause and the remedy in
+// Japanese, never the system's English.
+TEST(FileError, SaysInJapaneseWhatFailedAndWhatToDo) {
+    struct Case {
+        int error;
+        FileAction action;
+        std::string text;
+    };
+    const std::string file = "/home/u/zoki/data.dat";
+    for (const Case& c : {
+             Case{ENOSPC, FileAction::Write, file + " を書き込む空き容量が不足しています。空きを作ってから"},
+             Case{EDQUOT, FileAction::Create, file + " を書き込む空き容量が不足しています。"},
+             Case{EACCES, FileAction::Write,
+                  file + " への書き込みの権限がありません。ファイルとフォルダーの権限を確かめて"},
+             Case{EPERM, FileAction::Create, file + " への書き込みの権限がありません。"},
+             Case{EACCES, FileAction::Read, file + " の読み取りの権限がありません。"},
+             Case{EACCES, FileAction::Delete, file + " の削除の権限がありません。"},
+             Case{EROFS, FileAction::Write, "フォルダー /home/u/zoki は読み取り専用の場所です。"},
+             Case{ENOENT, FileAction::Write, "フォルダー /home/u/zoki が見つかりません。フォルダーがあるか確かめて"},
+             Case{ENOENT, FileAction::Read, file + " が見つかりません。"},
+             Case{EISDIR, FileAction::Write, file + " には、ファイルの代わりにフォルダーがあります。"},
+             Case{ELOOP, FileAction::Write, file + " のシンボリック リンクが循環しています。"},
+             Case{EIO, FileAction::Read, file + " の読み書き中にディスクのエラーが起きました。"},
+             Case{EMFILE, FileAction::Read,
+                  file + " を読み込めませんでした (エラー番号 " + std::to_string(EMFILE) + ")。"},
+             Case{EFBIG, FileAction::Delete,
+                  file + " を削除できませんでした (エラー番号 " + std::to_string(EFBIG) + ")。"},
+         }) {
+        const FileError e(file, c.action, c.error);
+        const std::string what = e.what();
+        EXPECT_EQ(what.rfind(c.text, 0), 0U) << what;
+        EXPECT_NE(what.find("もう一度お試し下さい。"), std::string::npos) << what;
+        EXPECT_EQ(test::lettersBeyondNames(what, {file, "/home/u/zoki"}), "") << what;
+        EXPECT_EQ(e.path(), file);
+        EXPECT_EQ(e.error(), c.error);
     }
 }
 

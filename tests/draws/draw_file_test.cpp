@@ -44,7 +44,7 @@ TEST(DrawFileStartup, DropsEmptyLinesAndKeepsEveryValue) {
         // A line of spaces keeps its place as an empty value; it is not an
         // empty line, so alone it does not cause a rewrite.
         {"line of spaces alone", "3\r\n   \r\n11\r\n", {"3", "", "11"}, "3\r\n   \r\n11\r\n"},
-        {"line of spaces with an empty line", "3\r\n   \r\n\r\n11\r\n", {"3", "", "11"}, "3\r\n\r\n11\r\n"},
+        {"line of spaces with an empty line", "3\r\n   \r\n\r\n11\r\n", {"3", "", "11"}, "3\r\n   \r\n11\r\n"},
         {"trailing line of spaces", "3\r\n11\r\n   \r\n\r\n", {"3", "11"}, "3\r\n11\r\n"},
         {"only empty lines", "\r\n\r\n", {}, ""},
     };
@@ -61,15 +61,49 @@ TEST(DrawFileStartup, DropsEmptyLinesAndKeepsEveryValue) {
     }
 }
 
-TEST(DrawFileStartup, ALineOfSpacesWrittenAsEmptyGoesAtTheNextStart) {
-    Harness h;
-    h.folder.write("data.dat", "3\r\n   \r\n\r\n11\r\n");
-    h.start();
-    ASSERT_EQ(h.folder.read("data.dat"), "3\r\n\r\n11\r\n");
-    Harness again;
-    again.folder.write("data.dat", h.folder.read("data.dat"));
-    again.start();
-    EXPECT_EQ(again.folder.read("data.dat"), "3\r\n11\r\n");
+// A line of spaces is a value of its draw: a rewrite that turned it into an
+// empty line would let the next start drop it and shift every later draw.
+TEST(DrawFileStartup, RewritesNeverRegroupTheDraws) {
+    const std::string draws = crlf({"3",  "11", "19", "25", "33", "41", "7",  "2",  "   ", "8",  "20",
+                                    "27", "30", "43", "15", "1",  "5",  "12", "23", "34",  "40", "9"});
+    const std::string newDraw = crlf({"6", "13", "21", "28", "36", "42", "10"});
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool registers;
+        std::string after; // data.dat after the command
+    };
+    const std::vector<Case> cases = {
+        {"start, register, restart", draws, true, draws + newDraw},
+        {"start-up clean-up, restart", draws + "\r\n", false, draws},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Harness h;
+        h.folder.write("data.dat", c.bytes);
+        h.folder.write("OutData.dat", kOneKeptSet);
+        Program& p = h.start();
+        const Lines before = p.s.drawRecords;
+        ASSERT_EQ(before.size(), 4U);
+        EXPECT_EQ(before[1], "2--8-20-27-30-43_2");
+        if (c.registers) {
+            p.form1.addAdd.click();
+            const Lines fields = splitLines(newDraw);
+            for (int k = 0; k < 7; ++k)
+                p.form4().Text1(k).setText(fields[static_cast<std::size_t>(k)]);
+            p.form4().Command1.click();
+            ASSERT_TRUE(h.dialogs.shown.empty());
+        }
+        EXPECT_EQ(h.folder.read("data.dat"), c.after);
+
+        Harness again;
+        again.folder.write("data.dat", h.folder.read("data.dat"));
+        again.folder.write("OutData.dat", kOneKeptSet);
+        const Lines after = again.start().s.drawRecords;
+        EXPECT_EQ(again.folder.read("data.dat"), c.after);
+        ASSERT_GE(after.size(), 3U);
+        EXPECT_EQ(Lines(after.begin(), after.begin() + 3), Lines(before.begin(), before.begin() + 3));
+    }
 }
 
 TEST(DrawFileStartup, AMissingFileIsCreatedEmpty) {

@@ -4,6 +4,8 @@
 // not do to itself: give up root so that permission bits bind, mount a small
 // file system in a mount namespace of its own, or be killed.
 
+#include "app/textfile.h"
+
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -54,11 +56,27 @@ private:
 
 inline std::string errnoText(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
 
+// The exit code of a child stopped by crashAt.
+inline constexpr int kCrashed = 86;
+
+// In the child: the process ends at `step` of the next save, as if the
+// machine had stopped there.
+inline void crashAt(SaveStep step) {
+    SaveStepHook::set([step](SaveStep reached, const std::filesystem::path&) {
+        if (reached == step) {
+            std::fflush(stdout);
+            ::_exit(kCrashed);
+        }
+    });
+}
+
 // Runs `body` in a child process and reports its outcome in the calling test:
 // failures of EXPECT/ASSERT inside the child (printed by the child) fail the
-// test, a skip note skips it, a crash or an escaping exception fails it.
-// Call it as the last statement of a test, or check HasFailure()/IsSkipped().
-inline void runInChild(const std::function<void(const ChildContext&)>& body) {
+// test, a skip note skips it, a crash or an escaping exception fails it, and
+// so does ending other than with `expectedExit` (kCrashed: stopped by
+// crashAt). Call it as the last statement of a test, or check
+// HasFailure()/IsSkipped().
+inline void runInChild(const std::function<void(const ChildContext&)>& body, int expectedExit = 0) {
     int fds[2];
     ASSERT_EQ(::pipe(fds), 0) << errnoText("pipe");
     std::fflush(stdout);
@@ -105,7 +123,11 @@ inline void runInChild(const std::function<void(const ChildContext&)>& body) {
     const int code = WEXITSTATUS(status);
     if (code == ChildContext::kSkipped)
         GTEST_SKIP() << note;
-    if (code == 1)
+    if (code == expectedExit)
+        return;
+    if (code == 0)
+        ADD_FAILURE() << "the child process ended without reaching its crash point " << note;
+    else if (code == 1)
         ADD_FAILURE() << "the child process failed (its failures are printed above) " << note;
     else if (code != 0)
         ADD_FAILURE() << "the child process ended with code " << code << ": " << note;
@@ -120,10 +142,11 @@ inline bool privateMountNamespace() {
 }
 
 // A program folder the child can turn read-only and back while the program
-// runs. As root, whom permission bits do not bind, the child either drops to
-// an unprivileged account that owns the folder (chown the folder and its
-// files to kNobody in the parent first, see handOverToNobody), or, when that
-// is not possible, uses a bind mount of the folder that it remounts read-only.
+// runs, its files with it or (`filesToo` false) not. As root, whom permission
+// bits do not bind, the child either drops to an unprivileged account that
+// owns the folder (chown the folder and its files to kNobody in the parent
+// first, see handOverToNobody), or, when that is not possible, uses a bind
+// mount of the folder that it remounts read-only, files and all.
 class ReadOnlySwitch {
 public:
     // Call in the child before the program starts; skips when no way works.
@@ -145,15 +168,26 @@ public:
                    errnoText("read-only bind mount"));
     }
 
-    void readOnly(bool on) const {
+    void readOnly(bool on, bool filesToo = true) const {
         if (method_ == Method::Permissions) {
             ASSERT_EQ(::chmod(folder_.c_str(), on ? 0555 : 0755), 0) << errnoText("chmod");
+            for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
+                if (filesToo && entry.is_regular_file()) {
+                    ASSERT_EQ(::chmod(entry.path().c_str(), on ? 0444 : 0644), 0) << errnoText("chmod");
+                }
+            }
         } else {
             unsigned long flags = MS_REMOUNT | MS_BIND;
             if (on)
                 flags |= MS_RDONLY;
             ASSERT_EQ(::mount(nullptr, folder_.c_str(), nullptr, flags, nullptr), 0) << errnoText("remount");
         }
+    }
+
+    // Only permission bits can keep a folder closed and its files open.
+    void needFilesWritable(const ChildContext& child) const {
+        if (method_ != Method::Permissions)
+            child.skip("a read-only bind mount closes the files with their folder");
     }
 
 private:

@@ -3,6 +3,7 @@
 // where a value is not a number, a value without a ball gets no picture, and
 // nothing crashes or changes a byte of the file.
 #include "app/errors.h"
+#include "app/numtext.h"
 #include "app/textfile.h"
 #include "hardening/scenario.h"
 
@@ -32,10 +33,16 @@ enum class Reading { Counted, NotCounted, Blank, NotANumber };
 struct ValueCase {
     const char* name;
     std::string line; // the line as it stands in the file
-    std::string text; // what the draw table holds (trimmed)
+    std::string text; // what the draw table holds (decoded and trimmed)
     Reading reading;
-    int number = 0; // for Counted: the number it counts as
+    int number = 0;        // for Counted: the number it counts as
+    std::string decoded{}; // the line decoded from the code page, when it is not the line itself
+
+    const std::string& held() const { return decoded.empty() ? line : decoded; }
 };
+
+// Bytes of a file that do not decode are held as U+DC00 + byte.
+const std::string kKept83 = "\xED\xB2\x83";
 
 const std::vector<ValueCase> kValues = {
     {"leading zero", "07", "07", Reading::Counted, 7},
@@ -50,9 +57,9 @@ const std::vector<ValueCase> kValues = {
     {"a NUL byte", kNul, kNul, Reading::NotANumber},
     {"a megabyte of digits", kMegabyteOfDigits, kMegabyteOfDigits, Reading::NotANumber},
     {"a megabyte of letters", kMegabyteOfLetters, kMegabyteOfLetters, Reading::NotANumber},
-    {"Shift_JIS", kShiftJisSeven, kShiftJisSeven, Reading::NotANumber},
-    {"UTF-8", kUtf8Seven, kUtf8Seven, Reading::NotANumber},
-    {"UTF-8 text and a digit", kUtf8Text, kUtf8Text, Reading::NotANumber},
+    {"Shift_JIS", kShiftJisSeven, "７", Reading::NotANumber, 0, "７"},
+    {"UTF-8", kUtf8Seven, "荳" + kKept83, Reading::NotANumber, 0, "荳" + kKept83},
+    {"UTF-8 text and a digit", kUtf8Text, "隨ｬ7", Reading::NotANumber, 0, "隨ｬ7"},
     {"a tab", "7\t", "7\t", Reading::NotANumber},
 };
 
@@ -146,13 +153,15 @@ TEST(DamagedFiles, ADrawValueIsReadAsTheStatisticsDefine) {
         EXPECT_EQ(h.folder.read("data.dat"), bytes);
         EXPECT_EQ(h.folder.read("OutData.dat"), crlf(kTwoSets));
 
-        // A registration keeps every line, only trimmed of blanks.
+        // A registration keeps every line byte for byte, only trimmed of
+        // blanks; a line of blanks stays as it is.
         h.dialogs.shown.clear();
         Form4& form = enterDraw(p, kNewDraw);
         form.Command1.click();
         EXPECT_TRUE(h.dialogs.shown.empty());
         Lines expected = splitLines(bytes);
-        expected[17] = c.text;
+        if (!trimSpaces(c.line).empty())
+            expected[17] = trimSpaces(c.line);
         expected.insert(expected.end(), kNewDraw.begin(), kNewDraw.end());
         EXPECT_EQ(h.folder.read("data.dat"), crlf(expected));
     }
@@ -172,6 +181,7 @@ TEST(DamagedFiles, AKeptLineIsReadAsTheStatisticsDefine) {
 
         EXPECT_TRUE(h.dialogs.shown.empty());
         Lines held = lines;
+        held[14] = c.held();
         held.emplace_back();
         EXPECT_EQ(p.s.outHistory, held);
         EXPECT_EQ(p.s.drawNumberTotal, 21);
@@ -194,7 +204,7 @@ TEST(DamagedFiles, AKeptLineIsReadAsTheStatisticsDefine) {
         Form5& f5 = p.form5();
         EXPECT_TRUE(f5.visible());
         EXPECT_EQ(f5.VScroll2.max(), 3);
-        EXPECT_EQ(f5.Label3(2).caption(), c.line);
+        EXPECT_EQ(f5.Label3(2).caption(), c.held());
         const bool ball = c.reading == Reading::Counted;
         EXPECT_EQ(f5.Image2(2).picture(), ball ? ballPicture(c.number) : 0);
         EXPECT_EQ(f5.Image2(3).picture(), ball ? ballPicture(27) : 0);

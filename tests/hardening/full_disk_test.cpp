@@ -60,7 +60,7 @@ TEST(FullDisk, KeptRunRegistrationAndReportsAreToldAndLoseNothing) {
         runAndReveal(h, 5, Answer::Yes);
         ASSERT_EQ(h.dialogs.shown.size(), 2U);
         EXPECT_NE(h.dialogs.shown[1].text.find("OutData.dat"), std::string::npos) << h.dialogs.shown[1].text;
-        EXPECT_NE(h.dialogs.shown[1].text.find("No space left on device"), std::string::npos)
+        EXPECT_NE(h.dialogs.shown[1].text.find("空き容量が不足しています。空きを作ってから"), std::string::npos)
             << h.dialogs.shown[1].text;
         EXPECT_EQ(h.folder.read("OutData.dat"), outsWithRun);
         EXPECT_EQ(p.s.outHistory, heldWithRun);

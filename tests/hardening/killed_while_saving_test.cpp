@@ -1,6 +1,8 @@
 // The program killed while it saves, again and again: each data file must
 // afterwards hold either its old or its new content, byte for byte, and
-// temporary files must not pile up.
+// temporary files must not pile up. A stress test: where the kills land
+// depends on the machine, so nothing here asserts it; crash_test.cpp stops a
+// save at each of its steps.
 #include "app/errors.h"
 #include "app/main_window.h"
 #include "app/startup.h"
@@ -118,9 +120,6 @@ void killAlternatingSaves(const KillFolder& folder, const std::string& name, con
     const std::vector<std::string> kept = {"OutData.dat", "data.dat"};
     const auto saveTime = timeOfOneSave([&] { save(false); });
     std::mt19937 gen(20240601);
-    int sawOld = 0;
-    int sawNew = 0;
-    int midWrite = 0;
     for (int kill = 0; kill < kKills; ++kill) {
         bool newOne = false;
         killWhileSaving(gen, saveTime, [&] {
@@ -129,16 +128,9 @@ void killAlternatingSaves(const KillFolder& folder, const std::string& name, con
         });
         const std::string now = folder.read(name);
         ASSERT_TRUE(now == aBytes || now == bBytes) << "kill " << kill << ": " << now.size() << " bytes";
-        (now == aBytes ? sawOld : sawNew) += 1;
         const std::vector<std::string> left = leftovers(folder.path(), kept);
         ASSERT_LE(left.size(), 2U) << "kill " << kill << ": temporary files pile up, " << left.front();
-        midWrite += left.empty() ? 0 : 1;
     }
-    // Both contents occurred, and some kills hit a save between writing its
-    // temporary file and renaming it.
-    EXPECT_GT(sawOld, 0);
-    EXPECT_GT(sawNew, 0);
-    EXPECT_GT(midWrite, 0) << "no kill landed between writing the temporary file and renaming it";
 
     // The next save leaves nothing behind but the file.
     save(false);
@@ -192,7 +184,6 @@ TEST(KilledWhileSaving, TheOutputHistoryHoldsWholeKeptRunsOnly) {
 
     std::mt19937 gen(20240602);
     std::size_t savedRuns = 0;
-    int midWrite = 0;
     for (int kill = 0; kill < kKills; ++kill) {
         killWhileSaving(gen, saveTime, [&] {
             if (!saveInfo(p))
@@ -211,10 +202,7 @@ TEST(KilledWhileSaving, TheOutputHistoryHoldsWholeKeptRunsOnly) {
         ASSERT_EQ(now.substr(baseBytes.size()), runs) << "kill " << kill;
         const std::vector<std::string> left = leftovers(h.folder.path(), {"OutData.dat", "data.dat"});
         ASSERT_LE(left.size(), 2U) << "kill " << kill << ": temporary files pile up, " << left.front();
-        midWrite += left.empty() ? 0 : 1;
     }
-    EXPECT_GT(savedRuns, 0U);
-    EXPECT_GT(midWrite, 0) << "no kill landed between writing the temporary file and renaming it";
 
     // A start and a kept run afterwards: the history is whole and the folder clean.
     Program started(h.folder.path(), h.dialogs, h.random, h.platform);

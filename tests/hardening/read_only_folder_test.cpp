@@ -2,12 +2,14 @@
 // kept run, at a registration and at a report. Each case runs in a child
 // process that cannot write the folder even when the tests run as root.
 #include "app/errors.h"
+#include "app/textfile.h"
 #include "hardening/child_process.h"
 #include "hardening/scenario.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace zoki {
@@ -142,6 +144,7 @@ TEST(ReadOnlyFolder, ARegistrationIsToldAndKeepsFileAndTexts) {
         ASSERT_EQ(h.dialogs.shown.size(), 1U);
         const ShownMessage& m = h.dialogs.shown[0];
         EXPECT_NE(m.text.find("data.dat"), std::string::npos) << m.text;
+        EXPECT_NE(m.text.find("書き込みの権限がありません。"), std::string::npos) << m.text;
         EXPECT_NE(m.text.find("登録は行われていません"), std::string::npos) << m.text;
         EXPECT_EQ(m.title, "警告");
         EXPECT_EQ(h.folder.read("data.dat"), draws);
@@ -201,8 +204,72 @@ TEST(ReadOnlyFolder, ErasingTheOutputHistoryIsToldAndKeepsTheFile) {
         folder.readOnly(true);
         p.form1.outDataClear.click();
         ASSERT_EQ(h.dialogs.shown.size(), 1U);
-        EXPECT_NE(h.dialogs.shown[0].text.find("OutData.dat"), std::string::npos) << h.dialogs.shown[0].text;
+        EXPECT_NE(h.dialogs.shown[0].text.find("OutData.dat の削除の権限がありません。"), std::string::npos)
+            << h.dialogs.shown[0].text;
         EXPECT_EQ(h.folder.read("OutData.dat"), outs);
+    });
+}
+
+// The files themselves can be written: each save rewrites its file in place,
+// keeping its mode, and a failed write puts the old bytes back.
+TEST(ReadOnlyFolder, WritableFilesAreRewrittenInPlace) {
+    Harness h;
+    const std::string draws = drawFile(kThreeDraws);
+    h.folder.write("data.dat", draws + "\r\n"); // an empty line for the start-up clean-up
+    h.folder.write("OutData.dat", crlf(kTwoSets));
+    h.folder.write("old.txt", "an earlier file\r\n");
+    for (const char* name : {"data.dat", "OutData.dat", "old.txt"})
+        ASSERT_EQ(::chmod((h.folder / name).c_str(), 0640), 0);
+    handOverToNobody(h.folder.path());
+    runInChild([&](const ChildContext& child) {
+        const ReadOnlySwitch folder(child, h.folder.path());
+        folder.needFilesWritable(child);
+        folder.readOnly(true, false);
+        const std::vector<std::string> entries = {"OutData.dat", "data.dat", "old.txt"};
+
+        Program& p = h.start();
+        EXPECT_TRUE(h.dialogs.shown.empty());
+        EXPECT_EQ(h.folder.read("data.dat"), draws);
+        enterDraw(p, kNewDraw).Command1.click();
+        EXPECT_EQ(h.folder.read("data.dat"), draws + crlf(kNewDraw));
+        runAndReveal(h, 1, Answer::Yes);
+        EXPECT_EQ(h.folder.read("OutData.dat"), crlf(kTwoSets) + crlf(boardSets(p, 1)[0]));
+        h.dialogs.saveAnswers.push_back((h.folder / "old.txt").string());
+        p.form1.vResHitNoData.click();
+        EXPECT_EQ(h.folder.read("old.txt").rfind(std::string(53, '#') + "\r\n", 0), 0U);
+        ASSERT_TRUE(anyMessageContains(h.dialogs, kWish));
+        EXPECT_EQ(h.dialogs.shown.size(), 2U) << "the keep question and the wish";
+
+        // A new file cannot be made there.
+        h.dialogs.shown.clear();
+        h.dialogs.saveAnswers.push_back((h.folder / "new.txt").string());
+        p.form1.vResHitNoData.click();
+        ASSERT_EQ(h.dialogs.shown.size(), 1U);
+        EXPECT_NE(h.dialogs.shown[0].text.find("new.txt への書き込みの権限がありません。"), std::string::npos);
+
+        // Writes that fail half-way, after the old bytes and over them.
+        for (const char* name : {"data.dat", "old.txt"}) {
+            h.dialogs.shown.clear();
+            const std::string before = h.folder.read(name);
+            WriteFaultInjection::failNextWrites(1);
+            if (name == std::string("data.dat")) {
+                enterDraw(p, kNewDraw).Command1.click();
+            } else {
+                h.dialogs.saveAnswers.push_back((h.folder / name).string());
+                p.form1.vResData.click();
+            }
+            WriteFaultInjection::failNextWrites(0);
+            EXPECT_EQ(h.folder.read(name), before) << name;
+            ASSERT_EQ(h.dialogs.shown.size(), 1U) << name;
+            EXPECT_NE(h.dialogs.shown[0].text.find("空き容量が不足しています"), std::string::npos) << name;
+        }
+
+        for (const std::string& name : entries) {
+            struct stat st {};
+            ASSERT_EQ(::stat((h.folder / name).c_str(), &st), 0);
+            EXPECT_EQ(st.st_mode & 07777, 0640U) << name;
+        }
+        EXPECT_EQ(entriesOf(h.folder.path()), entries);
     });
 }
 

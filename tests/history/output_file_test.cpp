@@ -142,8 +142,9 @@ TEST(SaveInfo, AReadOnlyFolderIsToldAndChangesNothing) {
     h.folder.write("OutData.dat", bytes);
     Program& p = h.start();
     fillBoard(p);
-    std::filesystem::permissions(h.folder.path(), std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::remove);
+    // The file too: a writable file would be rewritten in place.
+    for (const auto& path : {h.folder / "OutData.dat", h.folder.path()})
+        std::filesystem::permissions(path, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
     EXPECT_FALSE(saveInfo(p));
     EXPECT_EQ(h.folder.read("OutData.dat"), bytes);
     EXPECT_EQ(p.s.outHistory, withSpare({"4", "9", "15", "22", "30", "41"}));

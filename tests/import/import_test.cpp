@@ -99,6 +99,8 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
     const std::string one = drawFile(first(1));
     const std::string four = drawFile(kDraws);
     const std::string q = "【質問】", w = "【警告】", i = kImportTitle;
+    std::string handEdited = drawFile(first(3));
+    handEdited.replace(handEdited.find("11\r\n"), 2, "\x82\x56");
     struct Case {
         const char* name;
         std::string data, csv;
@@ -120,6 +122,15 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
          one,
          older,
          "第2回が欠けてしまいます"},
+        // "７" typed by hand in Shift_JIS, in a draw before the history's first.
+        {"draws kept before the history keep their bytes",
+         handEdited,
+         historyCsv(Draws(kDraws.begin() + 2, kDraws.end()), 3),
+         Answer::Yes,
+         {q, i},
+         handEdited + drawFile({kDraws[3]}),
+         older,
+         "data.dat に追加しますか？"},
         {"no draws in the file",
          one,
          toShiftJis("回号,日付\r\n※ データなし\r\n"),

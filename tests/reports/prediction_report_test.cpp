@@ -124,6 +124,8 @@ TEST_F(PredictionReport, OnlyAnEarlierPredictionReportIsKept) {
              Case{"one line only", crlf({k38}), ""},
              Case{"empty file", "", ""},
              Case{"other line ends", lfReport, crlf({k38, "  LOTO 6 EXPECTED DATA", "old"})},
+             // キ is 83 4C: its second byte is an "L".
+             Case{"title completed by half a character", crlf({k38, "\x83LOTO 6 EXPECTED DATA"}), ""},
              Case{"Shift_JIS text kept as bytes", crlf({k38, "x LOTO 6 EXPECTED DATA x", sj::suisoku + "\x5C"}),
                   crlf({k38, "x LOTO 6 EXPECTED DATA x", sj::suisoku + "\x5C"})},
          }) {
