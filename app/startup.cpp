@@ -1,12 +1,12 @@
 #include "app/startup.h"
 
-#include "app/main_window.h"
-#include "app/numtext.h"
-#include "app/program.h"
-#include "app/steps.h"
+#include "base/numtext.h"
+#include "base/steps.h"
 #include "draws/draw_file.h"
 #include "draws/statistics.h"
 #include "history/output_file.h"
+#include "program/main_window.h"
+#include "program/program.h"
 
 #include <string>
 
@@ -47,10 +47,5 @@ void Form_Load(Program& p) {
 void Form_Activate(Program& p) { p.form2().Timer1.setEnabled(true); }
 
 void Form_Unload(Program& p) { p.platform.quit(); }
-
-void ResetNumberCounts(Program& p) {
-    for (int n = 1; n <= 43; ++n)
-        p.s.numberCount[static_cast<std::size_t>(n)] = 0;
-}
 
 } // namespace zoki

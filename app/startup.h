@@ -10,7 +10,6 @@ class Program;
 void Form_Load(Program& p);
 void Form_Activate(Program& p);
 void Form_Unload(Program& p);
-void ResetNumberCounts(Program& p);
 
 // "ゾキ ver0.42"
 inline constexpr int kVersionMajor = 0;

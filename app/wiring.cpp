@@ -1,7 +1,7 @@
 // The composition root: every control event of every window reaches its
 // handler here, through Program::dispatch.
-#include "app/main_window.h"
-#include "app/program.h"
+#include "app/wiring.h"
+
 #include "app/startup.h"
 #include "draws/registration.h"
 #include "history/history_window.h"
@@ -10,6 +10,8 @@
 #include "matching/match_window.h"
 #include "predict/run.h"
 #include "predict/settings.h"
+#include "program/main_window.h"
+#include "program/program.h"
 #include "reports/reports.h"
 #include "reveal/reveal.h"
 
@@ -20,8 +22,6 @@ namespace {
 std::function<void()> on(Program& p, void (*handler)(Program&)) {
     return [&p, handler] { p.dispatch([&p, handler] { handler(p); }); };
 }
-
-} // namespace
 
 void wireForm1(Program& p) {
     Form1& f = p.form1;
@@ -83,6 +83,28 @@ void wireForm5(Program& p, Form5& f) {
     f.VScroll2.onChange = on(p, Form5_VScroll2_Change);
     for (const auto& image : f.Image1)
         image->onDblClick = [] {};
+}
+
+} // namespace
+
+void wire(Program& p, Form& form) {
+    switch (form.id()) {
+    case FormId::Form1:
+        wireForm1(p);
+        break;
+    case FormId::Form2:
+        wireForm2(p, static_cast<Form2&>(form));
+        break;
+    case FormId::Form3:
+        wireForm3(p, static_cast<Form3&>(form));
+        break;
+    case FormId::Form4:
+        wireForm4(p, static_cast<Form4&>(form));
+        break;
+    case FormId::Form5:
+        wireForm5(p, static_cast<Form5&>(form));
+        break;
+    }
 }
 
 } // namespace zoki

@@ -3,13 +3,14 @@
 // parsing the file, the merge with data.dat, the atomic save and the
 // statistics refresh, once into an empty data.dat and once as the monthly
 // update of a data.dat that holds all but the last ten draws.
-#include "app/encoding.h"
-#include "app/program.h"
 #include "app/startup.h"
-#include "app/textfile.h"
+#include "app/wiring.h"
+#include "base/encoding.h"
+#include "base/textfile.h"
 #include "bench/bench_services.h"
 #include "import/history_parser.h"
 #include "import/import.h"
+#include "program/program.h"
 
 #include <benchmark/benchmark.h>
 
@@ -84,7 +85,7 @@ struct Fixture {
             kept.push_back(std::to_string(i % 43 + 1));
         replaceFileAtomically(folder / "OutData.dat", joinLines(kept));
         replaceFileAtomically(folder / "data.dat", "");
-        program = std::make_unique<Program>(folder, dialogs, random, platform);
+        program = std::make_unique<Program>(folder, dialogs, random, platform, wire);
         // Stands in for the window adapter.
         program->form2().listener = [this](Control*, Prop) { ++notifications; };
         Form_Load(*program);

@@ -1,10 +1,11 @@
 // Weighted and plain generation of five sets over a 2,200-draw history.
-#include "app/program.h"
-#include "app/random.h"
+#include "app/wiring.h"
+#include "base/random.h"
 #include "bench/bench_services.h"
 #include "predict/run.h"
 #include "predict/settings.h"
 #include "predict/weighted.h"
+#include "program/program.h"
 
 #include <benchmark/benchmark.h>
 
@@ -25,7 +26,7 @@ struct Fixture {
     SilentDialogs dialogs;
     NoPlatform platform;
     ClockMixedRandom random{12345};
-    Program p{std::filesystem::temp_directory_path(), dialogs, random, platform};
+    Program p{std::filesystem::temp_directory_path(), dialogs, random, platform, wire};
 
     Fixture() {
         std::mt19937 gen(2200);

@@ -1,8 +1,9 @@
 // The largest report: every kept set ranked against every draw and written
 // as Shift_JIS. Peak memory is the process's maximum resident set size.
-#include "app/program.h"
-#include "app/services.h"
+#include "app/wiring.h"
+#include "base/services.h"
 #include "bench/bench_services.h"
+#include "program/program.h"
 #include "reports/reports.h"
 
 #include <benchmark/benchmark.h>
@@ -56,7 +57,7 @@ struct Fixture {
 
     Fixture(int draws, int sets)
         : folder(std::filesystem::temp_directory_path() / ("zoki-bench-" + std::to_string(::getpid()))),
-          dialogs((folder / "hist").string()), p(folder, dialogs, random, platform) {
+          dialogs((folder / "hist").string()), p(folder, dialogs, random, platform, wire) {
         std::filesystem::create_directories(folder);
         std::mt19937 rng(20240601);
         for (int d = 0; d < draws; ++d)

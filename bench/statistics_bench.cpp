@@ -2,12 +2,13 @@
 // walks of the table, both charts with their sorts, the ranking pictures, the
 // re-read of data.dat and the recent draws panel, with a listener on the
 // history window standing in for the window adapter.
-#include "app/program.h"
-#include "app/services.h"
 #include "app/startup.h"
-#include "app/textfile.h"
+#include "app/wiring.h"
+#include "base/services.h"
+#include "base/textfile.h"
 #include "bench/bench_services.h"
 #include "draws/statistics.h"
+#include "program/program.h"
 
 #include <benchmark/benchmark.h>
 
@@ -69,7 +70,7 @@ struct Fixture {
     Fixture& operator=(const Fixture&) = delete;
 
     Program& start() {
-        program = std::make_unique<Program>(folder, dialogs, random, platform);
+        program = std::make_unique<Program>(folder, dialogs, random, platform, wire);
         program->form2().listener = [this](Control*, Prop) { ++notifications; };
         Form_Load(*program);
         return *program;

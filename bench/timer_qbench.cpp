@@ -1,9 +1,10 @@
 // Step-tick pacing of the reveal: QTimer with Qt::PreciseTimer (the timer
 // type the adapter uses) at 10 ms and 400 ms, while a 10 ms flicker timer runs
 // the real flicker handler beside it. Prints mean and worst deviation.
-#include "app/program.h"
-#include "app/random.h"
+#include "app/wiring.h"
+#include "base/random.h"
 #include "bench/bench_services.h"
+#include "program/program.h"
 #include "reveal/reveal.h"
 
 #include <QApplication>
@@ -90,7 +91,7 @@ int main(int argc, char** argv) {
     SilentDialogs dialogs{Answer::No};
     NoPlatform platform;
     ClockMixedRandom random;
-    Program p(std::filesystem::temp_directory_path(), dialogs, random, platform);
+    Program p(std::filesystem::temp_directory_path(), dialogs, random, platform, wire);
 
     std::printf("step interval  ticks  mean ms   dev of mean  worst dev ms  min ms   max ms   mean within 5%%\n");
     const struct {

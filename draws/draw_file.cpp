@@ -1,11 +1,11 @@
 #include "draws/draw_file.h"
 
-#include "app/errors.h"
-#include "app/numtext.h"
-#include "app/program.h"
-#include "app/steps.h"
-#include "app/textfile.h"
+#include "base/errors.h"
+#include "base/numtext.h"
+#include "base/steps.h"
+#include "base/textfile.h"
 #include "draws/recent_draws.h"
+#include "program/program.h"
 
 namespace zoki {
 

@@ -1,7 +1,7 @@
 #include "draws/recent_draws.h"
 
-#include "app/numtext.h"
-#include "app/program.h"
+#include "base/numtext.h"
+#include "program/program.h"
 
 #include <cmath>
 #include <string>

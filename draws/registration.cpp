@@ -1,13 +1,13 @@
 #include "draws/registration.h"
 
-#include "app/errors.h"
-#include "app/int16.h"
-#include "app/numtext.h"
-#include "app/program.h"
-#include "app/steps.h"
-#include "app/textfile.h"
+#include "base/errors.h"
+#include "base/int16.h"
+#include "base/numtext.h"
+#include "base/steps.h"
+#include "base/textfile.h"
 #include "draws/draw_file.h"
 #include "draws/statistics.h"
+#include "program/program.h"
 
 #include <array>
 #include <string>

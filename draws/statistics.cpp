@@ -1,12 +1,11 @@
 #include "draws/statistics.h"
 
-#include "app/errors.h"
-#include "app/int16.h"
-#include "app/numtext.h"
-#include "app/program.h"
-#include "app/startup.h"
-#include "app/steps.h"
+#include "base/errors.h"
+#include "base/int16.h"
+#include "base/numtext.h"
+#include "base/steps.h"
 #include "draws/draw_file.h"
+#include "program/program.h"
 
 #include <algorithm>
 #include <array>
@@ -257,6 +256,11 @@ void RefreshStatistics(Program& p) {
         return;
     }
     outputChartAndClose(p, s);
+}
+
+void ResetNumberCounts(Program& p) {
+    for (int n = 1; n <= 43; ++n)
+        p.s.numberCount[static_cast<std::size_t>(n)] = 0;
 }
 
 void PaintBarRed(Program& p) { p.form2().Label2(p.s.barNumber - 1).setBackColor(kRed); }

@@ -1,9 +1,9 @@
 #include "history/history_window.h"
 
-#include "app/program.h"
-#include "app/steps.h"
+#include "base/steps.h"
 #include "draws/statistics.h"
 #include "history/output_file.h"
+#include "program/program.h"
 
 namespace zoki {
 
@@ -18,5 +18,9 @@ void dataAdd_Click(Program& p) {
         [&] { p.form2().show(); },
     });
 }
+
+void Command2_Click(Program& p) { dataAdd_Click(p); }
+
+void Image6_Click(Program& p) { Command2_Click(p); }
 
 } // namespace zoki

@@ -1,10 +1,10 @@
 #include "history/output_file.h"
 
-#include "app/errors.h"
-#include "app/main_window.h"
-#include "app/numtext.h"
-#include "app/program.h"
-#include "app/textfile.h"
+#include "base/errors.h"
+#include "base/numtext.h"
+#include "base/textfile.h"
+#include "program/main_window.h"
+#include "program/program.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,7 +1,7 @@
 #include "import/history_parser.h"
 
-#include "app/encoding.h"
-#include "app/textfile.h"
+#include "base/encoding.h"
+#include "base/textfile.h"
 
 #include <algorithm>
 #include <map>

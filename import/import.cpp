@@ -1,16 +1,16 @@
 #include "import/import.h"
 
-#include "app/encoding.h"
-#include "app/errors.h"
-#include "app/numtext.h"
-#include "app/program.h"
-#include "app/steps.h"
-#include "app/textfile.h"
+#include "base/encoding.h"
+#include "base/errors.h"
+#include "base/numtext.h"
+#include "base/steps.h"
+#include "base/textfile.h"
 #include "draws/draw_file.h"
 #include "draws/statistics.h"
 #include "import/history_parser.h"
 #include "import/import_messages.h"
 #include "import/merge_plan.h"
+#include "program/program.h"
 
 #include <cstdint>
 #include <optional>

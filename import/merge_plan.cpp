@@ -1,6 +1,6 @@
 #include "import/merge_plan.h"
 
-#include "app/numtext.h"
+#include "base/numtext.h"
 
 namespace zoki {
 

@@ -1,11 +1,11 @@
 #include "matching/match_window.h"
 
-#include "app/int16.h"
-#include "app/numtext.h"
-#include "app/program.h"
-#include "app/steps.h"
+#include "base/int16.h"
+#include "base/numtext.h"
+#include "base/steps.h"
 #include "draws/statistics.h"
 #include "matching/prize.h"
+#include "program/program.h"
 
 #include <algorithm>
 #include <string>

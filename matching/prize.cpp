@@ -1,6 +1,6 @@
 #include "matching/prize.h"
 
-#include "app/errors.h"
+#include "base/errors.h"
 
 namespace zoki {
 

@@ -1,13 +1,14 @@
 #include "predict/run.h"
 
-#include "app/main_window.h"
-#include "app/numtext.h"
-#include "app/program.h"
-#include "app/random.h"
+#include "base/numtext.h"
+#include "base/random.h"
 #include "draws/statistics.h"
 #include "predict/redraw_guard.h"
 #include "predict/set_rows.h"
 #include "predict/weighted.h"
+#include "program/main_window.h"
+#include "program/program.h"
+#include "reveal/enabling.h"
 #include "reveal/reveal.h"
 
 #include <cstddef>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/main_window.h"
-#include "app/program.h"
+#include "program/main_window.h"
+#include "program/program.h"
 
 #include <cstddef>
 #include <string>

@@ -1,7 +1,7 @@
 #include "predict/settings.h"
 
-#include "app/numtext.h"
-#include "app/program.h"
+#include "base/numtext.h"
+#include "program/program.h"
 
 namespace zoki {
 

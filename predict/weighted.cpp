@@ -1,13 +1,13 @@
 #include "predict/weighted.h"
 
-#include "app/errors.h"
-#include "app/main_window.h"
-#include "app/numtext.h"
-#include "app/program.h"
-#include "app/random.h"
+#include "base/errors.h"
+#include "base/numtext.h"
+#include "base/random.h"
 #include "predict/redraw_guard.h"
 #include "predict/set_rows.h"
 #include "predict/settings.h"
+#include "program/main_window.h"
+#include "program/program.h"
 
 #include <cstddef>
 

@@ -1,11 +1,11 @@
 // "過去の結果を出力する(&W)": every kept set ranked against every draw.
 #include "reports/hit_history.h"
 
-#include "app/int16.h"
-#include "app/numtext.h"
-#include "app/program.h"
-#include "app/steps.h"
+#include "base/int16.h"
+#include "base/numtext.h"
+#include "base/steps.h"
 #include "matching/prize.h"
+#include "program/program.h"
 #include "reports/report_file.h"
 #include "reports/reports.h"
 

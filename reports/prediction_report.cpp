@@ -1,7 +1,7 @@
 // "結果出力(&O)": the sets on the main window's board as a text report. Reports
 // of this kind accumulate in one file, oldest first.
-#include "app/program.h"
-#include "app/textfile.h"
+#include "base/textfile.h"
+#include "program/program.h"
 #include "reports/report_file.h"
 #include "reports/reports.h"
 

@@ -1,10 +1,10 @@
 #include "reports/report_file.h"
 
-#include "app/encoding.h"
-#include "app/errors.h"
-#include "app/program.h"
-#include "app/services.h"
-#include "app/textfile.h"
+#include "base/encoding.h"
+#include "base/errors.h"
+#include "base/services.h"
+#include "base/textfile.h"
+#include "program/program.h"
 
 namespace zoki {
 

@@ -1,5 +1,5 @@
 // "過去の当選データを出力する(&H)": every registered draw, one line each.
-#include "app/program.h"
+#include "program/program.h"
 #include "reports/report_file.h"
 #include "reports/reports.h"
 

@@ -1,9 +1,10 @@
 #include "reveal/reveal.h"
 
-#include "app/main_window.h"
-#include "app/numtext.h"
-#include "app/program.h"
-#include "app/random.h"
+#include "base/numtext.h"
+#include "base/random.h"
+#include "program/main_window.h"
+#include "program/program.h"
+#include "reveal/enabling.h"
 
 #include <cstddef>
 

@@ -1,5 +1,5 @@
-#include "app/errors.h"
 #include "app/startup.h"
+#include "base/errors.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
@@ -138,16 +138,6 @@ TEST(Startup, ClosingTheMainWindowEndsTheProgramEvenWithTheHistoryOpen) {
     p.userClosed(FormId::Form1);
     EXPECT_EQ(h.platform.quits, 2);
     EXPECT_TRUE(h.dialogs.shown.empty());
-}
-
-TEST(Startup, ResetNumberCountsClearsAllFortyThree) {
-    Harness h;
-    Program& p = h.start();
-    for (int n = 1; n <= 43; ++n)
-        p.s.numberCount[static_cast<std::size_t>(n)] = n;
-    ResetNumberCounts(p);
-    for (int n = 1; n <= 43; ++n)
-        EXPECT_EQ(p.s.numberCount[static_cast<std::size_t>(n)], 0) << n;
 }
 
 } // namespace

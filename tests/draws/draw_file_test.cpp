@@ -1,5 +1,5 @@
-#include "app/errors.h"
-#include "app/textfile.h"
+#include "base/errors.h"
+#include "base/textfile.h"
 #include "draws/draw_file.h"
 #include "support/fakes.h"
 

@@ -1,4 +1,4 @@
-#include "app/textfile.h"
+#include "base/textfile.h"
 #include "draws/registration.h"
 #include "support/fakes.h"
 

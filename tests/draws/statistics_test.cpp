@@ -409,6 +409,16 @@ TEST(Statistics, PaintBarRedPaintsTheBarOfBarNumber) {
     EXPECT_EQ(p.form2().Label2(9).backColor(), kRed);
 }
 
+TEST(Statistics, ResetNumberCountsClearsAllFortyThree) {
+    Harness h;
+    Program& p = h.start();
+    for (int n = 1; n <= 43; ++n)
+        p.s.numberCount[static_cast<std::size_t>(n)] = n;
+    ResetNumberCounts(p);
+    for (int n = 1; n <= 43; ++n)
+        EXPECT_EQ(p.s.numberCount[static_cast<std::size_t>(n)], 0) << n;
+}
+
 } // namespace
 } // namespace zoki
 

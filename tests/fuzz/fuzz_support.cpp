@@ -1,6 +1,7 @@
 #include "fuzz/fuzz_support.h"
 
 #include "app/startup.h"
+#include "app/wiring.h"
 
 namespace zoki::fuzz {
 
@@ -10,7 +11,7 @@ TempFolder& folder() {
 }
 
 Program& Run::start() {
-    program = std::make_unique<Program>(folder().path(), dialogs, random, platform);
+    program = std::make_unique<Program>(folder().path(), dialogs, random, platform, wire);
     Form_Load(*program);
     return *program;
 }

@@ -1,7 +1,7 @@
 // A draw-history file of arbitrary bytes imported over a data.dat of one
 // draw, every question answered Yes: whatever the file holds, data.dat ends
 // up holding numbers 1..43 only.
-#include "app/textfile.h"
+#include "base/textfile.h"
 #include "fuzz/fuzz_support.h"
 #include "import/import.h"
 

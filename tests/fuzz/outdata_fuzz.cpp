@@ -1,9 +1,9 @@
 // OutData.dat of arbitrary bytes: start-up, the history window, a kept run
 // and the reloads.
-#include "app/main_window.h"
 #include "fuzz/fuzz_support.h"
 #include "history/history_window.h"
 #include "history/output_file.h"
+#include "program/main_window.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace zoki;

@@ -4,7 +4,7 @@
 // not do to itself: give up root so that permission bits bind, mount a small
 // file system in a mount namespace of its own, or be killed.
 
-#include "app/textfile.h"
+#include "base/textfile.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Characters of the system code page typed into the data files by hand reach
 // the reports as the very bytes the user wrote.
-#include "app/encoding.h"
+#include "base/encoding.h"
 #include "hardening/scenario.h"
 
 #include <gtest/gtest.h>

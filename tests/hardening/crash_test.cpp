@@ -1,11 +1,12 @@
 // The program stopped at each step of a save, exactly there, as a crash
 // would stop it: each data file holds its old or its new bytes, whole, and
 // the next save leaves no temporary file behind.
-#include "app/main_window.h"
 #include "app/startup.h"
+#include "app/wiring.h"
 #include "hardening/child_process.h"
 #include "hardening/scenario.h"
 #include "history/output_file.h"
+#include "program/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -61,7 +62,7 @@ void crashDuring(Harness& h, const Save& save, SaveStep step,
         [&](const ChildContext& child) {
             if (inChild)
                 inChild(child);
-            Program p(h.folder.path(), h.dialogs, h.random, h.platform);
+            Program p(h.folder.path(), h.dialogs, h.random, h.platform, wire);
             if (save.onAStartedProgram)
                 Form_Load(p);
             crashAt(step);
@@ -72,7 +73,7 @@ void crashDuring(Harness& h, const Save& save, SaveStep step,
 
 // After the crash the program starts again and the command saves again.
 void saveAgain(Harness& h, const Save& save) {
-    Program p(h.folder.path(), h.dialogs, h.random, h.platform);
+    Program p(h.folder.path(), h.dialogs, h.random, h.platform, wire);
     Form_Load(p);
     if (save.onAStartedProgram)
         save.command(p);

@@ -2,9 +2,9 @@
 // history window, the match search and a weighted run: the statistics stop
 // where a value is not a number, a value without a ball gets no picture, and
 // nothing crashes or changes a byte of the file.
-#include "app/errors.h"
-#include "app/numtext.h"
-#include "app/textfile.h"
+#include "base/errors.h"
+#include "base/numtext.h"
+#include "base/textfile.h"
 #include "hardening/scenario.h"
 
 #include <gtest/gtest.h>

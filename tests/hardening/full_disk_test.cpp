@@ -1,7 +1,7 @@
 // A disk that fills up while the program saves: on a real, small file system
 // when the tests may mount one, and always through the file layer's fault
 // injection.
-#include "app/textfile.h"
+#include "base/textfile.h"
 #include "hardening/child_process.h"
 #include "hardening/scenario.h"
 

@@ -3,14 +3,15 @@
 // temporary files must not pile up. A stress test: where the kills land
 // depends on the machine, so nothing here asserts it; crash_test.cpp stops a
 // save at each of its steps.
-#include "app/errors.h"
-#include "app/main_window.h"
 #include "app/startup.h"
-#include "app/textfile.h"
+#include "app/wiring.h"
+#include "base/errors.h"
+#include "base/textfile.h"
 #include "draws/draw_file.h"
 #include "hardening/child_process.h"
 #include "hardening/scenario.h"
 #include "history/output_file.h"
+#include "program/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -52,7 +53,7 @@ struct KillProgram {
     ScriptedDialogs dialogs;
     ScriptedRandom random;
     FakePlatform platform;
-    Program p{folder.path(), dialogs, random, platform};
+    Program p{folder.path(), dialogs, random, platform, wire};
 };
 
 // How long one save takes here, so that the kills spread over whole saves
@@ -205,7 +206,7 @@ TEST(KilledWhileSaving, TheOutputHistoryHoldsWholeKeptRunsOnly) {
     }
 
     // A start and a kept run afterwards: the history is whole and the folder clean.
-    Program started(h.folder.path(), h.dialogs, h.random, h.platform);
+    Program started(h.folder.path(), h.dialogs, h.random, h.platform, wire);
     Form_Load(started);
     EXPECT_EQ(started.s.outHistory.size(), base.size() + 6 * savedRuns + 1);
     for (std::size_t i = 0; i < set.size(); ++i)

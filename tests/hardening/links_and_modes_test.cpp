@@ -1,7 +1,7 @@
 // Saves keep what the user set up: a data file or report that is a symbolic
 // link is written through to the file it names, and the file keeps its
 // permission bits, owner and group.
-#include "app/errors.h"
+#include "base/errors.h"
 #include "hardening/child_process.h"
 #include "hardening/scenario.h"
 

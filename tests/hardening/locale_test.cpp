@@ -1,7 +1,7 @@
 // The window system switches the process to the user's locale; numbers in
 // the data files and the forms keep "." as their decimal point even where
 // the locale writes a comma.
-#include "app/numtext.h"
+#include "base/numtext.h"
 #include "hardening/scenario.h"
 
 #include <gtest/gtest.h>

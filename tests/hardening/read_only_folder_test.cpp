@@ -1,8 +1,8 @@
 // A program folder the program may read but not write: at start-up, at a
 // kept run, at a registration and at a report. Each case runs in a child
 // process that cannot write the folder even when the tests run as root.
-#include "app/errors.h"
-#include "app/textfile.h"
+#include "base/errors.h"
+#include "base/textfile.h"
 #include "hardening/child_process.h"
 #include "hardening/scenario.h"
 

@@ -4,7 +4,7 @@
 // tests: start it over given files, run and reveal a prediction, open the
 // windows, register a draw, write a report.
 
-#include "app/textfile.h"
+#include "base/textfile.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>

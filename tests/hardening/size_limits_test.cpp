@@ -2,7 +2,7 @@
 // 4,682 draws, 5,461 and 5,462 kept sets. Every command still works; a count
 // that does not fit is absorbed where the program skips failing steps, or
 // refused with a message, and never wraps.
-#include "app/textfile.h"
+#include "base/textfile.h"
 #include "hardening/scenario.h"
 #include "support/control_values.h"
 

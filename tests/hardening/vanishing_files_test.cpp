@@ -1,7 +1,7 @@
 // A data file removed, or replaced by a folder, by someone else while the
 // program runs.
-#include "app/main_window.h"
 #include "hardening/scenario.h"
+#include "program/main_window.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/textfile.h"
+#include "base/textfile.h"
 #include "history/output_file.h"
 #include "support/fakes.h"
 

@@ -1,4 +1,4 @@
-#include "app/encoding.h"
+#include "base/encoding.h"
 #include "import/history_parser.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,9 @@
-#include "app/encoding.h"
-#include "app/main_window.h"
-#include "app/textfile.h"
+#include "base/encoding.h"
+#include "base/textfile.h"
 #include "import/import.h"
 #include "import/import_messages.h"
+#include "program/main_window.h"
+#include "reveal/enabling.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>

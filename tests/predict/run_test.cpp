@@ -1,9 +1,11 @@
-#include "app/main_window.h"
-#include "app/random.h"
+#include "app/wiring.h"
+#include "base/random.h"
 #include "predict/run.h"
 #include "predict/run_support.h"
 #include "predict/settings.h"
 #include "predict/weighted.h"
+#include "program/main_window.h"
+#include "reveal/enabling.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
@@ -131,7 +133,7 @@ TEST(PlainGenerator, DrawsAgainOnARepeatAndReseedsBeforeEachSet) {
     test::ScriptedDialogs dialogs;
     test::RecordingRandom random;
     test::FakePlatform platform;
-    Program p(folder.path(), dialogs, random, platform);
+    Program p(folder.path(), dialogs, random, platform, wire);
     p.form1.vData.setChecked(false);
     chooseSetCount(p, 2);
     random.values = plainDraws({5, 5, 9, 5, 9, 1, 2, 3, 4, 43, 42, 41, 40, 39, 43, 38});
@@ -215,7 +217,7 @@ TEST(SetOrdering, EverySetHoldsSixDifferentNumbersAscending) {
     test::ScriptedDialogs dialogs;
     test::FakePlatform platform;
     ClockMixedRandom random(77, [] { return std::uint64_t{5}; });
-    Program p(folder.path(), dialogs, random, platform);
+    Program p(folder.path(), dialogs, random, platform, wire);
     chooseSetCount(p, 5);
     for (int n = 1; n <= 43; ++n)
         p.s.numberCount[static_cast<std::size_t>(n)] = n % 7 == 0 ? 40 : n % 3;

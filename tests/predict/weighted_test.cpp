@@ -1,5 +1,6 @@
-#include "app/errors.h"
-#include "app/random.h"
+#include "app/wiring.h"
+#include "base/errors.h"
+#include "base/random.h"
 #include "predict/run.h"
 #include "predict/run_support.h"
 #include "predict/settings.h"
@@ -164,7 +165,7 @@ TEST(WeightedRun, ReseedsOnceBeforeEachSet) {
     test::ScriptedDialogs dialogs;
     test::RecordingRandom random;
     test::FakePlatform platform;
-    Program p(folder.path(), dialogs, random, platform);
+    Program p(folder.path(), dialogs, random, platform, wire);
     test::chooseSetCount(p, 3);
     // Each set: a repeat of its first number, then five new ones.
     for (int set = 0; set < 3; ++set)
@@ -200,7 +201,7 @@ TEST(WeightedRun, ExcludedRangesNeverAppearEvenWithTheLargestCounts) {
     test::ScriptedDialogs dialogs;
     test::FakePlatform platform;
     ClockMixedRandom random(2024, [] { return std::uint64_t{99}; });
-    Program q(folder.path(), dialogs, random, platform);
+    Program q(folder.path(), dialogs, random, platform, wire);
     test::chooseSetCount(q, 5);
     setCounts(q, counts);
     q.form1.lvA.click();
@@ -338,7 +339,7 @@ TEST(WeightedRun, NumbersFollowTheirTicketShares) {
     test::ScriptedDialogs dialogs;
     test::FakePlatform platform;
     ClockMixedRandom random(20240601, [] { return std::uint64_t{0}; });
-    Program p(folder.path(), dialogs, random, platform);
+    Program p(folder.path(), dialogs, random, platform, wire);
     p.form1.vSetMid.click();
     std::map<int, int> counts;
     for (int n = 1; n <= 43; ++n)

@@ -1,4 +1,4 @@
-#include "app/textfile.h"
+#include "base/textfile.h"
 #include "reports/cp932_words.h"
 #include "support/fakes.h"
 

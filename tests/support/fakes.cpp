@@ -1,7 +1,8 @@
 #include "support/fakes.h"
 
 #include "app/startup.h"
-#include "app/textfile.h"
+#include "app/wiring.h"
+#include "base/textfile.h"
 
 #include <fstream>
 #include <random>
@@ -82,7 +83,7 @@ std::string drawFile(const std::vector<std::vector<int>>& draws) {
 }
 
 Program& Harness::start() {
-    program = std::make_unique<Program>(folder.path(), dialogs, random, platform);
+    program = std::make_unique<Program>(folder.path(), dialogs, random, platform, wire);
     Form_Load(*program);
     return *program;
 }

@@ -1,5 +1,6 @@
-#include "app/main_window.h"
 #include "import/import_messages.h"
+#include "program/main_window.h"
+#include "reveal/enabling.h"
 #include "support/fakes.h"
 #include "ui/qt/adapter.h"
 #include "ui/qt/qt_services.h"

@@ -1,7 +1,8 @@
 #include "ui/qt/application.h"
 
-#include "app/failure_text.h"
 #include "app/startup.h"
+#include "app/wiring.h"
+#include "program/failure_text.h"
 #include "ui/qt/pictures.h"
 
 #include <QApplication>
@@ -56,7 +57,8 @@ void prepareApplication(QApplication& app) {
 }
 
 ZokiApp::ZokiApp(const QString& folder) {
-    program_ = std::make_unique<Program>(std::filesystem::path(folder.toStdString()), dialogs_, random_, platform_);
+    program_ =
+        std::make_unique<Program>(std::filesystem::path(folder.toStdString()), dialogs_, random_, platform_, wire);
     adapter_ = std::make_unique<Adapter>(*program_, [this] { return !dialogs_.open(); });
     dialogs_.owner = [this] { return adapter_->dialogOwner(); };
     platform_.beforeQuit = [this] { adapter_->stop(); };

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/program.h"
-#include "app/random.h"
+#include "base/random.h"
+#include "program/program.h"
 #include "ui/qt/adapter.h"
 #include "ui/qt/qt_services.h"
 

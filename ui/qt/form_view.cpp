@@ -1,6 +1,6 @@
 #include "ui/qt/form_view.h"
 
-#include "app/failure_text.h"
+#include "program/failure_text.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/qt_services.h"
 #include "ui/qt/widgets.h"

@@ -1,7 +1,7 @@
-#include "app/numtext.h"
+#include "base/numtext.h"
 
-#include "app/errors.h"
-#include "app/int16.h"
+#include "base/errors.h"
+#include "base/int16.h"
 
 #include <cmath>
 #include <cstdlib>

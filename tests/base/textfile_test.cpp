@@ -1,5 +1,5 @@
-#include "app/errors.h"
-#include "app/textfile.h"
+#include "base/errors.h"
+#include "base/textfile.h"
 #include "support/fakes.h"
 #include "support/message_checks.h"
 

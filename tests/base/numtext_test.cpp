@@ -1,6 +1,6 @@
-#include "app/errors.h"
-#include "app/int16.h"
-#include "app/numtext.h"
+#include "base/errors.h"
+#include "base/int16.h"
+#include "base/numtext.h"
 
 #include <gtest/gtest.h>
 

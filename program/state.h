@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/int16.h"
+#include "base/int16.h"
 
 #include <array>
 #include <cstdint>

@@ -1,15 +1,16 @@
-#include "app/program.h"
+#include "program/program.h"
 
-#include "app/failure_text.h"
+#include "program/failure_text.h"
 
 #include <exception>
 #include <utility>
 
 namespace zoki {
 
-Program::Program(std::filesystem::path folder_, Dialogs& dialogs_, Random& random_, Platform& platform_)
-    : folder(std::move(folder_)), dialogs(dialogs_), random(random_), platform(platform_) {
-    wireForm1(*this);
+Program::Program(std::filesystem::path folder_, Dialogs& dialogs_, Random& random_, Platform& platform_, Wiring wiring)
+    : folder(std::move(folder_)), dialogs(dialogs_), random(random_), platform(platform_), wiring_(std::move(wiring)) {
+    if (wiring_)
+        wiring_(*this, form1);
 }
 
 Program::~Program() = default;
@@ -17,14 +18,8 @@ Program::~Program() = default;
 template <class F> F& Program::ensure(std::unique_ptr<F>& slot) {
     if (!slot) {
         slot = std::make_unique<F>();
-        if constexpr (std::is_same_v<F, Form2>)
-            wireForm2(*this, *slot);
-        else if constexpr (std::is_same_v<F, Form3>)
-            wireForm3(*this, *slot);
-        else if constexpr (std::is_same_v<F, Form4>)
-            wireForm4(*this, *slot);
-        else
-            wireForm5(*this, *slot);
+        if (wiring_)
+            wiring_(*this, *slot);
         if (onFormCreated)
             onFormCreated(*slot);
     }

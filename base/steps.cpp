@@ -1,6 +1,6 @@
-#include "app/steps.h"
+#include "base/steps.h"
 
-#include "app/errors.h"
+#include "base/errors.h"
 
 namespace zoki {
 

@@ -1,5 +1,5 @@
-#include "app/errors.h"
-#include "app/failure_text.h"
+#include "base/errors.h"
+#include "program/failure_text.h"
 #include "support/fakes.h"
 #include "support/message_checks.h"
 

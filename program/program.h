@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/services.h"
-#include "app/state.h"
+#include "base/services.h"
+#include "program/state.h"
 #include "ui/forms/forms.h"
 
 #include <array>
@@ -17,7 +17,11 @@ namespace zoki {
 // use. Handlers are free functions that take it.
 class Program {
 public:
-    Program(std::filesystem::path folder, Dialogs& dialogs, Random& random, Platform& platform);
+    // Connects a window's control events to their handlers. The composition
+    // root gives it (app/wiring.h), so the program object knows no handler.
+    using Wiring = std::function<void(Program&, Form&)>;
+
+    Program(std::filesystem::path folder, Dialogs& dialogs, Random& random, Platform& platform, Wiring wiring);
     ~Program();
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
@@ -69,19 +73,12 @@ public:
     void dispatch(const std::function<void()>& handler);
 
 private:
+    Wiring wiring_;
     template <class F> F& ensure(std::unique_ptr<F>& slot);
     std::unique_ptr<Form2> form2_;
     std::unique_ptr<Form3> form3_;
     std::unique_ptr<Form4> form4_;
     std::unique_ptr<Form5> form5_;
 };
-
-// Connects a window's control events to their handlers (the composition
-// root, app/wiring.cpp).
-void wireForm1(Program& p);
-void wireForm2(Program& p, Form2& f);
-void wireForm3(Program& p, Form3& f);
-void wireForm4(Program& p, Form4& f);
-void wireForm5(Program& p, Form5& f);
 
 } // namespace zoki

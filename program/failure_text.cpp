@@ -1,6 +1,6 @@
-#include "app/failure_text.h"
+#include "program/failure_text.h"
 
-#include "app/errors.h"
+#include "base/errors.h"
 
 #include <new>
 

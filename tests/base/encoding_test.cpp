@@ -1,4 +1,4 @@
-#include "app/encoding.h"
+#include "base/encoding.h"
 #include "reports/cp932_words.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,7 @@
-#include "app/main_window.h"
-#include "app/textfile.h"
+#include "base/textfile.h"
 #include "predict/run_support.h"
+#include "program/main_window.h"
+#include "reveal/enabling.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>

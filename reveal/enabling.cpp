@@ -1,10 +1,9 @@
-#include "app/main_window.h"
+#include "reveal/enabling.h"
 
-#include "app/numtext.h"
-#include "app/program.h"
 #include "draws/draw_file.h"
-#include "history/history_window.h"
 #include "history/output_file.h"
+#include "program/main_window.h"
+#include "program/program.h"
 
 #include <vector>
 
@@ -58,41 +57,5 @@ void itemEnable(Program& p, int checkEnable) {
         c->setEnabled(true);
     p.s.anyNumberSet = false;
 }
-
-void dataClear(Program& p) {
-    for (int k = 0; k < 6; ++k) {
-        Label& l = p.form1.revealLabel(k);
-        l.setCaption("");
-        l.setBackColor(kWhite);
-    }
-}
-
-void vMClear_Click(Program& p) {
-    Form1& f = p.form1;
-    for (int i = 0; i < 30; ++i) {
-        f.Label8(i).setCaption("");
-        f.Image2(i).setPicture(0);
-    }
-    for (int i = 0; i < 6; ++i)
-        f.Image1(i).setPicture(0);
-    dataClear(p);
-}
-
-void Command2_Click(Program& p) { dataAdd_Click(p); }
-
-void Image6_Click(Program& p) { Command2_Click(p); }
-
-void addAdd_Click(Program& p) { p.form4().show(); }
-
-void VScroll1_Change(Program& p) {
-    Form1& f = p.form1;
-    const int v = f.VScroll1.value();
-    if (v < 1 || v > 5)
-        return;
-    f.Label7.setCaption(decimalText(v));
-    f.Image4.setPicture(countPicture(v));
-}
-
-int setCount(Program& p) { return wholePart16(p.form1.Label7.caption()); }
 
 } // namespace zoki

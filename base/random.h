@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/services.h"
+#include "base/services.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,7 +1,7 @@
-#include "app/textfile.h"
+#include "base/textfile.h"
 
-#include "app/encoding.h"
-#include "app/errors.h"
+#include "base/encoding.h"
+#include "base/errors.h"
 
 #include <algorithm>
 #include <cerrno>
