@@ -33,7 +33,7 @@ bool startsWithDigit(const std::string& text) { return !text.empty() && text[0] 
 // "1 2") is refused here too, so the range check only meets numbers.
 bool looksNumeric(const std::string& text) { return startsWithDigit(text) && isNumber(text); }
 
-void highlight(Form4& f, int field) { f.Text1(field).setBackColor(kRed); }
+void highlight(Form4& f, int field) { f.Text1(field).setBackColor(kFaultyFieldColor); }
 void restore(Form4& f, int field) { f.Text1(field).setBackColor(Form4::normalColor(field)); }
 
 } // namespace
@@ -72,7 +72,7 @@ void Form4_Command1_Click(Program& p) {
     if (fault) {
         p.message(kNotDigits, kTitle);
         for (int k = 0; k < 7; ++k)
-            if (f.Text1(k).backColor() == kRed)
+            if (f.Text1(k).backColor() == kFaultyFieldColor)
                 restore(f, k);
         return;
     }

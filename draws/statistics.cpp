@@ -263,6 +263,6 @@ void ResetNumberCounts(Program& p) {
         p.s.numberCount[static_cast<std::size_t>(n)] = 0;
 }
 
-void PaintBarRed(Program& p) { p.form2().Label2(p.s.barNumber - 1).setBackColor(kRed); }
+void PaintBarRed(Program& p) { p.form2().Label2(p.s.barNumber - 1).setBackColor(kDrawBarColor); }
 
 } // namespace zoki

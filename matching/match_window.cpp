@@ -184,7 +184,7 @@ void checkHit(Program& p) {
     const PrizeResult r = bothExist ? prizeRank(draw, set) : PrizeResult{};
     // Only colours matches; returning cells to black is blackData's job.
     for (const MatchedPair& pair : r.pairs) {
-        const Rgb colour = pair.bonus() ? kDarkRed : kRed;
+        const Rgb colour = pair.bonus() ? kMatchedBonusCellColor : kMatchedCellColor;
         f.Label1(pair.drawPosition).setBackColor(colour);
         f.Label4(pair.setPosition).setBackColor(colour);
     }
@@ -196,9 +196,9 @@ void checkHit(Program& p) {
 void blackData(Program& p) {
     Form5& f = p.form5();
     for (const auto& cell : f.Label1)
-        cell->setBackColor(kBlack);
+        cell->setBackColor(kCellColor);
     for (const auto& cell : f.Label4)
-        cell->setBackColor(kBlack);
+        cell->setBackColor(kCellColor);
 }
 
 void Form5_VScroll1_Change(Program& p) { scrollChanged(p); }

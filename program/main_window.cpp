@@ -9,7 +9,7 @@ void dataClear(Program& p) {
     for (int k = 0; k < 6; ++k) {
         Label& l = p.form1.revealLabel(k);
         l.setCaption("");
-        l.setBackColor(kWhite);
+        l.setBackColor(kRevealLabelColor);
     }
 }
 

@@ -21,7 +21,7 @@ void fixPosition(Program& p, int b, int k) {
     Label& label = f.revealLabel(k);
     label.setCaption(text);
     f.Image1(k).setPicture(ballOf(text));
-    label.setBackColor(kWhite);
+    label.setBackColor(kRevealLabelColor);
 }
 
 void setSpeed(Program& p, int interval, const MenuItem& chosen) {

@@ -1,5 +1,6 @@
 #include "base/textfile.h"
 #include "draws/registration.h"
+#include "support/control_values.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,7 @@ namespace {
 using test::crlf;
 using test::drawFile;
 using test::Harness;
+using test::kRed;
 using Fields = std::array<std::string, 7>;
 
 const Fields kGood{"3", "11", "17", "25", "38", "42", "7"};
@@ -63,7 +65,7 @@ std::vector<std::string> texts(const Form4& f) {
     return out;
 }
 
-Rgb firstColour(int k) { return k == 6 ? Form4::kBonusFirstColor : kWhite; }
+Rgb firstColour(int k) { return k == 6 ? test::kBonusFirstColor : kWhite; }
 
 TEST(Registration, BadInputShowsOneMessageHighlightsTheFieldsAndWritesNothing) {
     struct Case {
@@ -115,7 +117,7 @@ TEST(Registration, BadInputShowsOneMessageHighlightsTheFieldsAndWritesNothing) {
         for (int k = 0; k < 7; ++k) {
             const bool red = std::find(c.red.begin(), c.red.end(), k) != c.red.end();
             expectDuring.push_back(red ? kRed : firstColour(k));
-            expectAfter.push_back(red ? Form4::normalColor(k) : firstColour(k));
+            expectAfter.push_back(red ? (k == 6 ? test::kBonusNormalColor : kWhite) : firstColour(k));
         }
         EXPECT_EQ(during, expectDuring) << c.name;
         EXPECT_EQ(colours(f), expectAfter) << c.name;

@@ -1,4 +1,5 @@
 #include "draws/statistics.h"
+#include "support/control_values.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,8 @@ namespace {
 using test::crlf;
 using test::drawFile;
 using test::Harness;
+using test::kBlue;
+using test::kRed;
 
 constexpr float kFull = 975.0f;
 

@@ -16,6 +16,7 @@ namespace {
 
 using test::captions;
 using test::colours;
+using test::kDarkRed;
 
 using namespace test;
 

@@ -1,5 +1,6 @@
 #include "base/textfile.h"
 #include "history/output_file.h"
+#include "support/control_values.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@ namespace {
 
 using test::crlf;
 using test::Harness;
+using test::kRed;
 
 using Lines = std::vector<std::string>;
 

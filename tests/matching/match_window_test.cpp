@@ -12,6 +12,8 @@ namespace {
 
 using test::captions;
 using test::colours;
+using test::kDarkRed;
+using test::kRed;
 using test::pictures;
 
 using test::crlf;

@@ -8,6 +8,14 @@
 
 namespace zoki::test {
 
+// The colours the windows must show, as plain values: a test that names a
+// colour role would follow a wrong value.
+inline constexpr Rgb kRed{255, 0, 0};
+inline constexpr Rgb kDarkRed{100, 0, 0};
+inline constexpr Rgb kBlue{0, 0, 255};
+inline constexpr Rgb kBonusFirstColor{255, 192, 255};
+inline constexpr Rgb kBonusNormalColor{255, 100, 100};
+
 // One property of every control of an array, in index order, for comparing a
 // whole row of a window at once.
 inline std::vector<std::string> captions(const ControlArray<Label>& labels) {

@@ -1,3 +1,4 @@
+#include "support/control_values.h"
 #include "support/fakes.h"
 #include "ui/qt/adapter.h"
 #include "ui/qt/pictures.h"
@@ -21,6 +22,8 @@
 
 namespace zoki {
 namespace {
+
+using test::kRed;
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 

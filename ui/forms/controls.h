@@ -13,11 +13,10 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
+// The controls' own defaults; the colours the program paints are named by
+// their role in ui/forms/colors.h.
 inline constexpr Rgb kWhite{255, 255, 255};
 inline constexpr Rgb kBlack{0, 0, 0};
-inline constexpr Rgb kRed{255, 0, 0};
-inline constexpr Rgb kDarkRed{100, 0, 0};
-inline constexpr Rgb kBlue{0, 0, 255};
 
 enum class Kind { Label, Image, Button, Frame, ScrollBar, TextField, Timer, MenuItem };
 

@@ -47,7 +47,7 @@ Form1::Form1() : Form(FormId::Form1, "Form1") {
         l.border = true;
         l.align = Align::Center;
         l.font = Font{"", 24, true};
-        l.setBackColor(kWhite);
+        l.setBackColor(kRevealLabelColor);
         place(Image1(k), "Frame5", 270 + 735 * k, 2640, 480, 480);
     }
 
@@ -144,10 +144,10 @@ Form2::Form2() : Form(FormId::Form2, "Form2") {
         Label1(k).align = Align::Right;
         place(Label2(k), "Frame4", x + 495, y, kBarWidth, 135);
         Label2(k).opaque = true;
-        Label2(k).setBackColor(kRed);
+        Label2(k).setBackColor(kDrawBarColor);
         place(Label5(k), "Frame4", x + 495, y + 120, kBarWidth, 135);
         Label5(k).opaque = true;
-        Label5(k).setBackColor(kBlue);
+        Label5(k).setBackColor(kOutputBarColor);
     }
 
     Timer1.setInterval(500);
@@ -182,7 +182,7 @@ Form4::Form4() : Form(FormId::Form4, "Form4") {
         Text1(k).align = Align::Center;
         Text1(k).font = Font{"", 12, false};
     }
-    Text1(6).setBackColor(kBonusFirstColor);
+    Text1(kBonusPosition).setBackColor(kBonusFieldFirstColor);
     place(Command1, "Frame3", 4920, 540, 1080, 420);
     Command1.setCaption("登録");
 }
@@ -196,14 +196,14 @@ Form5::Form5() : Form(FormId::Form5, "Form5") {
     for (int k = 0; k < 7; ++k) {
         place(Label1(k), "Frame1", 120 + 720 * k, 240, 735, 735);
         Label1(k).opaque = true;
-        Label1(k).setBackColor(kBlack);
+        Label1(k).setBackColor(kCellColor);
         place(Image1(k), "Frame1", 240 + 720 * k, 360, 495, 495);
         Image1(k).stretch = true;
     }
     for (int k = 0; k < 6; ++k) {
         place(Label4(k), "Frame2", 120 + 720 * k, 240, 735, 735);
         Label4(k).opaque = true;
-        Label4(k).setBackColor(kBlack);
+        Label4(k).setBackColor(kCellColor);
         place(Image2(k), "Frame2", 240 + 720 * k, 360, 495, 495);
         Image2(k).stretch = true;
     }

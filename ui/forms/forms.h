@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/loto.h"
+#include "ui/forms/colors.h"
 #include "ui/forms/control_array.h"
 #include "ui/forms/controls.h"
 #include "ui/forms/form.h"
@@ -138,10 +140,8 @@ public:
     ControlArray<TextField> Text1{*this, "Text1", 7};
     Button Command1{*this, "Command1"};
 
-    static constexpr Rgb kBonusFirstColor{255, 192, 255};
-    static constexpr Rgb kBonusNormalColor{255, 100, 100};
     // The colour a field returns to after an error highlight.
-    static Rgb normalColor(int field) { return field == 6 ? kBonusNormalColor : kWhite; }
+    static Rgb normalColor(int field) { return field == kBonusPosition ? kBonusFieldColor : kFieldColor; }
 };
 
 // Match search window "照合検索".

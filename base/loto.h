@@ -1,0 +1,19 @@
+#pragma once
+
+namespace zoki {
+
+// The game: a draw is six main numbers and a bonus number, each 1..43.
+inline constexpr int kHighestNumber = 43;
+inline constexpr int kNumbersPerSet = 6; // main numbers of a draw; numbers of a predicted set
+inline constexpr int kBonusPosition = kNumbersPerSet;
+
+// The data files hold one number per line.
+inline constexpr int kLinesPerDraw = kNumbersPerSet + 1; // data.dat: the six main numbers, then the bonus
+inline constexpr int kLinesPerSet = kNumbersPerSet;      // OutData.dat: one kept set
+
+// A prediction run makes one to five sets; the main window's board holds
+// five rows of six.
+inline constexpr int kMaxSets = 5;
+inline constexpr int kBoardCells = kMaxSets * kNumbersPerSet;
+
+} // namespace zoki
