@@ -44,13 +44,12 @@ void wireForm1(Program& p) {
     f.vSetMid.onClick = on(p, vSetMid_Click);
     f.vSetLow.onClick = on(p, vSetLow_Click);
     f.vNumber.onClick = on(p, vNumber_Click);
-    MenuItem* ranges[] = {&f.lvA, &f.lvB, &f.lvC, &f.lvD, &f.lvE};
-    for (int numX = 1; numX <= 5; ++numX)
-        ranges[numX - 1]->onClick = [&p, numX] { p.dispatch([&p, numX] { lvRange_Click(p, numX); }); };
-    f.vSHigh.onClick = on(p, vSHigh_Click);
-    f.vHigh.onClick = on(p, vHigh_Click);
-    f.vMidle.onClick = on(p, vMidle_Click);
-    f.vLow.onClick = on(p, vLow_Click);
+    for (int numX = 1; numX <= kRangeCount; ++numX)
+        (f.*kExclusionRanges[numX - 1].item).onClick = [&p, numX] {
+            p.dispatch([&p, numX] { lvRange_Click(p, numX); });
+        };
+    for (const RevealSpeed& speed : kRevealSpeeds)
+        (f.*speed.item).onClick = [&p, &speed] { p.dispatch([&p, &speed] { vSpeed_Click(p, speed); }); };
 
     f.vMClear.onClick = on(p, vMClear_Click);
     f.outDataClear.onClick = on(p, outDataClear_Click);

@@ -7,10 +7,9 @@ namespace zoki {
 
 namespace {
 
-MenuItem& rangeItem(Form1& f, int numX) {
-    MenuItem* items[] = {&f.lvA, &f.lvB, &f.lvC, &f.lvD, &f.lvE};
-    return *items[numX - 1];
-}
+MenuItem& rangeItem(Form1& f, int numX) { return f.*kExclusionRanges[numX - 1].item; }
+
+bool rangeChecked(const Form1& f, int k) { return (f.*kExclusionRanges[k].item).checked(); }
 
 // The strength items are set together, lowest first.
 void checkStrength(Form1& f, Strength chosen) {
@@ -33,9 +32,8 @@ PredictionSettings currentSettings(Program& p) {
         s.strength = Strength::Mid;
     else
         s.strength = Strength::High;
-    const MenuItem* ranges[] = {&f.lvA, &f.lvB, &f.lvC, &f.lvD, &f.lvE};
-    for (int i = 0; i < 5; ++i)
-        s.excludeRange[i] = ranges[i]->checked();
+    for (int k = 0; k < kRangeCount; ++k)
+        s.excludeRange[static_cast<std::size_t>(k)] = rangeChecked(f, k);
     return s;
 }
 
@@ -53,16 +51,21 @@ void lvRange_Click(Program& p, int numX) {
 
 void jyufukuCheck(Program& p, int numX) {
     Form1& f = p.form1;
+    // Every range checked, or every one but the last (40..43, four numbers).
+    int checkedBeforeLast = 0;
+    for (int k = 0; k + 1 < kRangeCount; ++k)
+        checkedBeforeLast += rangeChecked(f, k) ? 1 : 0;
+    const bool allButLast = checkedBeforeLast == kRangeCount - 1;
     bool refused = false;
-    if (f.lvA.checked() && f.lvB.checked() && f.lvC.checked() && f.lvD.checked() && f.lvE.checked()) {
+    if (allButLast && rangeChecked(f, kRangeCount - 1)) {
         p.message("全ての予測範囲指定項目に対してチェックを入れることはできません。", "警告", Buttons::Ok,
                   Icon::Critical);
         refused = true;
-    } else if (f.lvA.checked() && f.lvB.checked() && f.lvC.checked() && f.lvD.checked()) {
+    } else if (allButLast) {
         p.message("40～43の予測範囲指定のみで実行することはできません。", "警告", Buttons::Ok, Icon::Critical);
         refused = true;
     }
-    if (refused && numX >= 1 && numX <= 5)
+    if (refused && numX >= 1 && numX <= kRangeCount)
         rangeItem(f, numX).setChecked(false);
 }
 

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "ui/forms/forms.h"
+
+#include <array>
+
 namespace zoki {
 
 class Program;
@@ -10,7 +14,7 @@ enum class Strength { High, Mid, Low };
 struct PredictionSettings {
     bool dataMode = true;
     Strength strength = Strength::High;
-    bool excludeRange[5] = {false, false, false, false, false};
+    std::array<bool, kRangeCount> excludeRange{}; // in the order of kExclusionRanges
 };
 PredictionSettings currentSettings(Program& p);
 
@@ -18,7 +22,7 @@ void vData_Click(Program& p);
 void vSetHigh_Click(Program& p);
 void vSetMid_Click(Program& p);
 void vSetLow_Click(Program& p);
-// lvA..lvE: numX 1..5.
+// A range item: numX is its place in kExclusionRanges, from 1.
 void lvRange_Click(Program& p, int numX);
 void jyufukuCheck(Program& p, int numX);
 void vNumber_Click(Program& p);

@@ -28,8 +28,10 @@ int evenShareFor(Strength s) {
 }
 
 bool excluded(const PredictionSettings& s, int n) {
-    const int range = n <= 9 ? 0 : n <= 19 ? 1 : n <= 29 ? 2 : n <= 39 ? 3 : 4;
-    return s.excludeRange[range];
+    for (std::size_t k = 0; k < s.excludeRange.size(); ++k)
+        if (n >= kExclusionRanges[k].first && n <= kExclusionRanges[k].last)
+            return s.excludeRange[k];
+    return false;
 }
 
 int allowedNumbers(const PredictionSettings& s) {

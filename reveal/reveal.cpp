@@ -24,13 +24,6 @@ void fixPosition(Program& p, int b, int k) {
     label.setBackColor(kRevealLabelColor);
 }
 
-void setSpeed(Program& p, int interval, const MenuItem& chosen) {
-    Form1& f = p.form1;
-    f.Timer1.setInterval(interval);
-    for (MenuItem* item : {&f.vSHigh, &f.vHigh, &f.vMidle, &f.vLow})
-        item->setChecked(item == &chosen);
-}
-
 } // namespace
 
 void TimerStart(Program& p) {
@@ -79,9 +72,11 @@ void Timer2_Timer(Program& p) {
     f.revealLabel(k).setBackColor(Rgb{red, green, blue});
 }
 
-void vSHigh_Click(Program& p) { setSpeed(p, 10, p.form1.vSHigh); }
-void vHigh_Click(Program& p) { setSpeed(p, 200, p.form1.vHigh); }
-void vMidle_Click(Program& p) { setSpeed(p, 400, p.form1.vMidle); }
-void vLow_Click(Program& p) { setSpeed(p, 1000, p.form1.vLow); }
+void vSpeed_Click(Program& p, const RevealSpeed& chosen) {
+    Form1& f = p.form1;
+    f.Timer1.setInterval(chosen.interval);
+    for (const RevealSpeed& speed : kRevealSpeeds)
+        (f.*speed.item).setChecked(&speed == &chosen);
+}
 
 } // namespace zoki

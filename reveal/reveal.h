@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/forms/forms.h"
+
 namespace zoki {
 
 class Program;
@@ -7,9 +9,8 @@ class Program;
 void TimerStart(Program& p);
 void Timer1_Timer(Program& p); // step tick
 void Timer2_Timer(Program& p); // flicker tick
-void vSHigh_Click(Program& p);
-void vHigh_Click(Program& p);
-void vMidle_Click(Program& p);
-void vLow_Click(Program& p);
+// A speed item (vSHigh, vHigh, vMidle, vLow): sets the step interval, then
+// moves the check mark, in menu order.
+void vSpeed_Click(Program& p, const RevealSpeed& chosen);
 
 } // namespace zoki

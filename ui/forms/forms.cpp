@@ -23,14 +23,16 @@ Form1::Form1() : Form(FormId::Form1, "Form1") {
     selectLoto6.setChecked(true);
     vSet.items = {&addAdd, &vCheckNumber, &dataAdd, &vResData, &vResHistData, &vResHitNoData, &vSep1, &vImport};
     vSetting.items = {&vSetHigh, &vSetMid, &vSetLow};
-    yosoku.items = {&lvA, &lvB, &lvC, &lvD, &lvE};
-    vSpeed.items = {&vSHigh, &vHigh, &vMidle, &vLow};
+    for (const ExclusionRange& range : kExclusionRanges)
+        yosoku.items.push_back(&(this->*range.item));
+    for (const RevealSpeed& speed : kRevealSpeeds)
+        vSpeed.items.push_back(&(this->*speed.item));
     exepe.items = {&vData, &vSetting, &vNumber, &yosoku, &vSpeed};
     vClear.items = {&vAllClear, &vMClear, &outDataClear};
     menuBar = {&typeKind, &vSet, &exepe, &vClear};
     vData.setChecked(true);
     vSetHigh.setChecked(true);
-    vMidle.setChecked(true);
+    (this->*kDefaultRevealSpeed.item).setChecked(true);
     vAllClear.setEnabled(false);
     vClear.setEnabled(false);
 
@@ -89,7 +91,7 @@ Form1::Form1() : Form(FormId::Form1, "Form1") {
     place(Command2, "", 9855, 4545, 1275, 450);
     Command2.setCaption("履歴");
 
-    Timer1.setInterval(400);
+    Timer1.setInterval(kDefaultRevealSpeed.interval);
     Timer1.setEnabled(false);
     Timer2.setInterval(10);
     Timer2.setEnabled(false);

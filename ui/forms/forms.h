@@ -6,6 +6,8 @@
 #include "ui/forms/controls.h"
 #include "ui/forms/form.h"
 
+#include <iterator>
+
 namespace zoki {
 
 // Picture numbers.
@@ -96,6 +98,32 @@ public:
     // The six reveal labels by position 0..5.
     Label& revealLabel(int position);
 };
+
+// The reveal's speeds in menu order: the item and the step interval it sets.
+struct RevealSpeed {
+    MenuItem Form1::*item;
+    int interval; // ms
+};
+inline constexpr RevealSpeed kRevealSpeeds[] = {
+    {&Form1::vSHigh, 10},
+    {&Form1::vHigh, 200},
+    {&Form1::vMidle, 400},
+    {&Form1::vLow, 1000},
+};
+// Every start of the program begins at medium speed.
+inline constexpr const RevealSpeed& kDefaultRevealSpeed = kRevealSpeeds[2];
+
+// The ranges the weighted prediction can leave out, in menu order: the item
+// and the numbers it excludes. Item k (0-based) is range code numX = k + 1.
+struct ExclusionRange {
+    MenuItem Form1::*item;
+    int first;
+    int last;
+};
+inline constexpr ExclusionRange kExclusionRanges[] = {
+    {&Form1::lvA, 1, 9}, {&Form1::lvB, 10, 19}, {&Form1::lvC, 20, 29}, {&Form1::lvD, 30, 39}, {&Form1::lvE, 40, 43},
+};
+inline constexpr int kRangeCount = static_cast<int>(std::size(kExclusionRanges));
 
 // History window "HISTORY".
 class Form2 : public Form {
