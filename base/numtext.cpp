@@ -2,7 +2,9 @@
 
 #include "base/errors.h"
 #include "base/int16.h"
+#include "base/loto.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <locale.h>
@@ -87,6 +89,27 @@ int wholePart16(std::string_view text) {
     if (w < -32768.0 || w > 32767.0)
         throw OverflowError();
     return Int16(static_cast<int>(w));
+}
+
+int ballNumber(std::string_view text, BallRules rules) {
+    // Plain digits, as the files hold them, need no general conversion.
+    if (!text.empty() && text.size() <= 4 && std::all_of(text.begin(), text.end(), isDigit)) {
+        int v = 0;
+        for (char c : text)
+            v = v * 10 + (c - '0');
+        return v >= 1 && v <= kHighestNumber ? v : 0;
+    }
+    double v = 0;
+    if (!parse(text, v)) {
+        if (rules.textFails && text.find_first_not_of(' ') != std::string_view::npos)
+            throw TypeMismatchError(std::string(text));
+        return 0;
+    }
+    if (rules.wholePart)
+        v = std::floor(v);
+    if (v < 1.0 || v > kHighestNumber || v != std::floor(v))
+        return 0;
+    return static_cast<int>(v);
 }
 
 double roundHalfEven(double v) { return std::nearbyint(v); }

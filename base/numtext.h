@@ -19,6 +19,18 @@ double wholePart(std::string_view text);
 // Whole part as a 16-bit integer (overflow error outside its range).
 int wholePart16(std::string_view text);
 
+// How a text names a ball. Blanks never name one, and never fail.
+struct BallRules {
+    // "7.5" names ball 7, its whole part, rather than none.
+    bool wholePart = false;
+    // A text that is not a number is a TypeMismatchError rather than no ball.
+    bool textFails = false;
+};
+
+// The ball 1..kHighestNumber a text names under the rules; 0 for none (a
+// number outside the range names none).
+int ballNumber(std::string_view text, BallRules rules);
+
 // Nearest integer, a half going to the even neighbour.
 double roundHalfEven(double v);
 

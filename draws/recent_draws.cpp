@@ -3,25 +3,9 @@
 #include "base/numtext.h"
 #include "program/program.h"
 
-#include <cmath>
 #include <string>
 
 namespace zoki {
-
-namespace {
-
-// The ball number of a table value, or 0 when it is not a number 1..43 and
-// so has no picture.
-int ballNumber(const std::string& value) {
-    if (!isNumber(value))
-        return 0;
-    const double v = numericValue(value);
-    if (v < 1.0 || v > 43.0 || v != std::floor(v))
-        return 0;
-    return static_cast<int>(v);
-}
-
-} // namespace
 
 void ShowRecentDraws(Program& p) {
     Form2& f = p.form2();
@@ -54,7 +38,7 @@ void ShowRecentDraws(Program& p) {
                 return;
             const std::string& value = table[index];
             f.Label3(7 * r + j).setCaption(value);
-            const int n = ballNumber(value);
+            const int n = ballNumber(value, {});
             if (n == 0)
                 return; // no picture for it: the rest of the panel stays as it was
             f.Image1(7 * r + j).setPicture(j < 6 ? ballPicture(n) : bonusBallPicture(n));

@@ -106,25 +106,6 @@ double barScale(int fullWidth, float topWidth) {
 
 bool isBlank(const std::string& value) { return value.find_first_not_of(' ') == std::string::npos; }
 
-// The number 1..43 a table value equals, or 0 when it equals none. A value
-// that is not a number is a type error.
-int countedNumber(const std::string& value) {
-    // Plain digits, as the files hold them, need no general conversion.
-    if (!value.empty() && value.size() <= 4 &&
-        std::all_of(value.begin(), value.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        int v = 0;
-        for (char c : value)
-            v = v * 10 + (c - '0');
-        return v >= 1 && v <= 43 ? v : 0;
-    }
-    if (isBlank(value))
-        return 0;
-    const double v = numericValue(value);
-    if (v >= 1.0 && v <= 43.0 && v == std::floor(v))
-        return static_cast<int>(v);
-    return 0;
-}
-
 // Steps 1 to 8: records, counts and the draw chart. False when the table holds
 // no draw and the run ends there.
 bool drawChart(Program& p, double& s) {
@@ -149,7 +130,7 @@ bool drawChart(Program& p, double& s) {
     st.barScale = 10;
 
     for (const std::string& value : table) {
-        const int n = countedNumber(value);
+        const int n = ballNumber(value, {.textFails = true});
         if (n != 0)
             st.numberCount[static_cast<std::size_t>(n)] += 1;
     }
@@ -207,9 +188,8 @@ void outputChartAndClose(Program& p, double& s) {
         const std::string& line = st.outHistory[i];
         if (!isNumber(line))
             return;
-        const double v = wholePart(line);
-        if (v >= 1.0 && v <= 43.0)
-            tryStep([&] { st.outNumberCount[static_cast<std::size_t>(v)] += 1; });
+        if (const int n = ballNumber(line, {.wholePart = true}))
+            tryStep([&] { st.outNumberCount[static_cast<std::size_t>(n)] += 1; });
     }
 
     for (int k = 0; k < 43; ++k)

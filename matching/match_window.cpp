@@ -49,12 +49,8 @@ std::string pageEntry(const std::vector<std::string>& table, int page, Int16 pag
 // The ball for a number text; none for a text that is not a number 1..43,
 // so a damaged entry never borrows the picture of another ball.
 int ballFor(const std::string& text, int (*picture)(int)) {
-    if (!isNumber(text))
-        return 0;
-    const double n = wholePart(text);
-    if (n < 1 || n > 43)
-        return 0;
-    return picture(static_cast<int>(n));
+    const int n = ballNumber(text, {.wholePart = true});
+    return n == 0 ? 0 : picture(n);
 }
 
 // Pages a bar can select: the quotient rounded half to even, at most what a

@@ -12,7 +12,11 @@ namespace zoki {
 
 namespace {
 
-int ballOf(const std::string& text) { return ballPicture(static_cast<int>(wholePart(text))); }
+// The sets hold numbers 1..43 only; anything else shows no ball.
+int ballOf(const std::string& text) {
+    const int n = ballNumber(text, {.wholePart = true, .textFails = true});
+    return n == 0 ? 0 : ballPicture(n);
+}
 
 // Fixes position k of the row starting at b on the reveal labels and balls.
 void fixPosition(Program& p, int b, int k) {

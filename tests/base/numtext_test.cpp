@@ -33,6 +33,45 @@ TEST(WholePart, RoundsDownLikeInt) {
     EXPECT_EQ(wholePart16("32767.9"), 32767);
 }
 
+TEST(BallNumber, EachRuleDecidesOnlyItsOwnCase) {
+    constexpr int kFails = -1;
+    struct Case {
+        const char* text;
+        int plain;  // no rules
+        int whole;  // .wholePart
+        int strict; // .textFails
+    };
+    for (const Case& c : {
+             Case{"7", 7, 7, 7},
+             Case{"43", 43, 43, 43},
+             Case{"07", 7, 7, 7},
+             Case{" 7 ", 7, 7, 7},
+             Case{"7.0", 7, 7, 7},
+             Case{"1e1", 10, 10, 10},
+             Case{"7.5", 0, 7, 0},
+             Case{"43.9", 0, 43, 0},
+             Case{"0.5", 0, 0, 0},
+             Case{"0", 0, 0, 0},
+             Case{"44", 0, 0, 0},
+             Case{"-1", 0, 0, 0},
+             Case{"", 0, 0, 0},
+             Case{"   ", 0, 0, 0},
+             Case{"x", 0, 0, kFails},
+             Case{"７", 0, 0, kFails},
+         }) {
+        const auto ball = [&](BallRules rules) {
+            try {
+                return ballNumber(c.text, rules);
+            } catch (const TypeMismatchError&) {
+                return kFails;
+            }
+        };
+        EXPECT_EQ(ball({}), c.plain) << c.text;
+        EXPECT_EQ(ball({.wholePart = true}), c.whole) << c.text;
+        EXPECT_EQ(ball({.textFails = true}), c.strict) << c.text;
+    }
+}
+
 TEST(RoundHalfEven, HalvesGoToTheEvenNeighbour) {
     EXPECT_EQ(roundHalfEven(0.5), 0);
     EXPECT_EQ(roundHalfEven(1.5), 2);
