@@ -5,6 +5,7 @@
 #include "base/steps.h"
 #include "base/textfile.h"
 #include "draws/recent_draws.h"
+#include "program/messages.h"
 #include "program/program.h"
 
 namespace zoki {
@@ -52,9 +53,8 @@ void loadDrawFileAtStartup(Program& p) {
         // The old file stays as it was (FileError, or EncodingError for a
         // text the code page cannot hold); the table in memory is the
         // cleaned one, which holds the same values.
-        p.message("当選データファイル (data.dat) を書き換えられませんでした。\r" + std::string(e.what()) +
-                      "\rファイルは変更されていません。",
-                  "警告", Buttons::Ok, Icon::Critical);
+        p.message(msg::fileFailure(msg::kDrawFileNotRewritten, e.what(), msg::kFileUnchanged), msg::kWarning,
+                  Buttons::Ok, Icon::Critical);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "base/textfile.h"
 #include "draws/draw_file.h"
 #include "draws/statistics.h"
+#include "program/messages.h"
 #include "program/program.h"
 
 #include <array>
@@ -17,13 +18,6 @@ namespace zoki {
 
 namespace {
 
-constexpr const char* kTitle = "警告";
-constexpr const char* kBlank = "入力された数値に空欄が発見されました。 ";
-constexpr const char* kNotDigits = "数値以外が入力された可能性があります。 ";
-constexpr const char* kOutOfRange = "数値が範囲内にありません。【1 - 43】 ";
-constexpr const char* kDuplicate = "入力された数値に重複が発見されました。 ";
-constexpr const char* kFull =
-    "当選データファイル (data.dat) は 32767 行で一杯のため、これ以上登録できません。\r登録は行われていません。";
 constexpr long long kMaxDrawLines = 32767;
 
 // Only ASCII digits: a full-width "５" is not one.
@@ -47,9 +41,8 @@ void Form4_Command1_Click(Program& p) {
         table.emplace_back();
         p.s.drawTable = std::move(table);
     } catch (const FileError& e) {
-        p.message("当選データファイル (data.dat) を読み込めませんでした。\r" + std::string(e.what()) +
-                      "\r登録は行われていません。",
-                  kTitle, Buttons::Ok, Icon::Critical);
+        p.message(msg::fileFailure(msg::kDrawFileNotRead, e.what(), msg::kNotRegistered), msg::kWarning, Buttons::Ok,
+                  Icon::Critical);
         return;
     }
 
@@ -57,7 +50,7 @@ void Form4_Command1_Click(Program& p) {
 
     for (int k = 0; k < 7; ++k) {
         if (f.Text1(k).text().empty()) {
-            p.message(kBlank, kTitle);
+            p.message(msg::kBlankField, msg::kWarning);
             return;
         }
     }
@@ -70,7 +63,7 @@ void Form4_Command1_Click(Program& p) {
         }
     }
     if (fault) {
-        p.message(kNotDigits, kTitle);
+        p.message(msg::kNotDigits, msg::kWarning);
         for (int k = 0; k < 7; ++k)
             if (f.Text1(k).backColor() == kFaultyFieldColor)
                 restore(f, k);
@@ -88,7 +81,7 @@ void Form4_Command1_Click(Program& p) {
         for (int k = 0; k < 7; ++k)
             if (badField[static_cast<std::size_t>(k)] == 1)
                 highlight(f, k);
-        p.message(kOutOfRange, kTitle);
+        p.message(msg::kOutOfRange, msg::kWarning);
         for (int k = 0; k < 7; ++k)
             if (badField[static_cast<std::size_t>(k)] == 1)
                 restore(f, k);
@@ -109,7 +102,7 @@ void Form4_Command1_Click(Program& p) {
     if (dupI >= 0) {
         highlight(f, dupJ);
         highlight(f, dupI);
-        p.message(kDuplicate, kTitle);
+        p.message(msg::kDuplicate, msg::kWarning);
         restore(f, dupJ);
         restore(f, dupI);
         return;
@@ -119,7 +112,7 @@ void Form4_Command1_Click(Program& p) {
     // refuses the draw before anything is written.
     const long long u = static_cast<long long>(p.s.drawTable.size()) - 1;
     if (u + 7 > kMaxDrawLines) {
-        p.message(kFull, kTitle);
+        p.message(msg::kDrawFileFull, msg::kWarning);
         return;
     }
     // The new draw overwrites the spare entry; the table then ends with the
@@ -134,9 +127,8 @@ void Form4_Command1_Click(Program& p) {
     try {
         writeDrawFile(p, extended);
     } catch (const ProgramError& e) { // FileError, or EncodingError for a text the code page cannot hold
-        p.message("当選データファイル (data.dat) に保存できませんでした。\r" + std::string(e.what()) +
-                      "\r登録は行われていません。",
-                  kTitle, Buttons::Ok, Icon::Critical);
+        p.message(msg::fileFailure(msg::kDrawFileNotSaved, e.what(), msg::kNotRegistered), msg::kWarning, Buttons::Ok,
+                  Icon::Critical);
         return;
     }
     p.s.drawTable = std::move(extended);

@@ -3,13 +3,14 @@
 #include "base/steps.h"
 #include "draws/statistics.h"
 #include "history/output_file.h"
+#include "program/messages.h"
 #include "program/program.h"
 
 namespace zoki {
 
 void dataAdd_Click(Program& p) {
     if (p.s.outHistory.empty()) {
-        p.message("履歴データが登録されていません。\r最低一回以上の出力結果を履歴として残して下さい。", "【警告】");
+        p.message(msg::kNoHistory, msg::kWarningBracketed);
         return;
     }
     runSkippingFailures({

@@ -4,6 +4,7 @@
 #include "base/numtext.h"
 #include "base/textfile.h"
 #include "program/main_window.h"
+#include "program/messages.h"
 #include "program/program.h"
 
 #include <algorithm>
@@ -25,14 +26,12 @@ std::vector<std::string> withSpare(std::vector<std::string> lines) {
 }
 
 void tellWriteFailure(Program& p, const ProgramError& e) {
-    p.message("出力履歴ファイル (OutData.dat) に保存できませんでした。\r" + std::string(e.what()) +
-                  "\r履歴は変更されていません。",
-              "警告", Buttons::Ok, Icon::Critical);
+    p.message(msg::fileFailure(msg::kHistoryNotSaved, e.what(), msg::kHistoryUnchanged), msg::kWarning, Buttons::Ok,
+              Icon::Critical);
 }
 
 void tellClearFailure(Program& p, const std::string& reason) {
-    p.message("出力履歴ファイル (OutData.dat) を消去できませんでした。\r" + reason, "警告", Buttons::Ok,
-              Icon::Critical);
+    p.message(msg::fileFailure(msg::kHistoryNotErased, reason), msg::kWarning, Buttons::Ok, Icon::Critical);
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "import/history_parser.h"
 #include "import/import_messages.h"
 #include "import/merge_plan.h"
+#include "program/messages.h"
 #include "program/program.h"
 
 #include <cstdint>
@@ -20,30 +21,23 @@ namespace zoki {
 
 namespace {
 
-constexpr const char* kWarning = "【警告】";
-constexpr const char* kQuestion = "【質問】";
-constexpr const char* kNotDone = "\r取り込みは行われていません。";
-constexpr const char* kCheckFolder =
-    "\rディスクの空きと、ゾキのフォルダに書き込めるかを確かめてから、もう一度取り込んでください。";
 // The whole history with every prize column is far below this; a larger
 // file is not a draw history, and reading it would only cost memory.
 constexpr std::uintmax_t kMaxFileBytes = 16u << 20;
 
-void fail(Program& p, const std::string& text) { p.message(text, kWarning, Buttons::Ok, Icon::Critical); }
+void fail(Program& p, const std::string& text) { p.message(text, msg::kWarningBracketed, Buttons::Ok, Icon::Critical); }
 
 std::optional<std::string> readHistoryFile(Program& p, const std::filesystem::path& file, const std::string& name) {
     std::error_code ec;
     const std::uintmax_t size = std::filesystem::file_size(file, ec);
     if (!ec && size > kMaxFileBytes) {
-        fail(p, "ファイル「" + name +
-                    "」は大きすぎます (16 MB まで)。\r当選データの CSV またはテキスト ファイルを選んでください。");
+        fail(p, importFileTooLarge(name));
         return std::nullopt;
     }
     try {
         return readBytes(file);
     } catch (const FileError& e) {
-        fail(p, "ファイル「" + name + "」を読み込めませんでした。\r" + e.what() +
-                    "\rファイルを確かめてから、もう一度取り込んでください。");
+        fail(p, importFileNotRead(name, e.what()));
         return std::nullopt;
     }
 }
@@ -62,8 +56,7 @@ std::optional<CurrentDrawFile> readCurrentDrawFile(Program& p) {
         if (std::filesystem::exists(p.drawPath(), ec) || ec)
             current.bytes = readBytes(p.drawPath());
     } catch (const FileError& e) {
-        fail(p, "当選データファイル (data.dat) を読み込めませんでした。\r" + std::string(e.what()) + kNotDone +
-                    "\rゾキのフォルダの data.dat を確かめてから、もう一度取り込んでください。");
+        fail(p, importDrawFileNotRead(e.what()));
         return std::nullopt;
     }
     // Decoded as every reader of data.dat decodes it, so that writeDrawFile
@@ -79,7 +72,8 @@ bool writes(MergeCase kind) {
 
 void refuse(Program& p, const std::string& name, const DrawHistory& history, const MergePlan& plan) {
     // Nothing new is news, not a fault.
-    p.message(importRefusal(name, history, plan), plan.kind == MergeCase::NothingNew ? kImportTitle : kWarning);
+    p.message(importRefusal(name, history, plan),
+              plan.kind == MergeCase::NothingNew ? kImportTitle : msg::kWarningBracketed);
 }
 
 bool saveBackup(Program& p, const std::string& oldBytes) {
@@ -87,8 +81,7 @@ bool saveBackup(Program& p, const std::string& oldBytes) {
         replaceFileAtomically(p.folder / "data.dat.bak", oldBytes);
         return true;
     } catch (const FileError& e) {
-        fail(p, "data.dat の控え (data.dat.bak) を保存できませんでした。\r" + std::string(e.what()) + kNotDone +
-                    kCheckFolder);
+        fail(p, importNotSaved(kBackupNotSaved, e.what()));
         return false;
     }
 }
@@ -98,8 +91,7 @@ bool saveDrawFile(Program& p, const std::vector<std::string>& lines) {
         writeDrawFile(p, lines);
         return true;
     } catch (const FileError& e) {
-        fail(p, "当選データファイル (data.dat) に保存できませんでした。\r" + std::string(e.what()) + kNotDone +
-                    kCheckFolder);
+        fail(p, importNotSaved(msg::kDrawFileNotSaved, e.what()));
         return false;
     }
 }
@@ -123,8 +115,7 @@ void Form_OLEDragDrop(Program& p, const std::vector<std::string>& files) {
     if (!importAvailable(p) || files.empty())
         return;
     if (files.size() > 1) {
-        p.message("一度に取り込めるファイルは一つです。\r当選データのファイルを一つだけドロップしてください。",
-                  kWarning);
+        p.message(kOneFileAtATime, msg::kWarningBracketed);
         return;
     }
     importChosen(p, files.front());
@@ -144,7 +135,7 @@ void importDrawHistory(Program& p, const std::filesystem::path& file) {
         refuse(p, name, history, plan);
         return;
     }
-    if (p.message(importQuestion(name, history, plan), kQuestion, Buttons::YesNo) != Answer::Yes)
+    if (p.message(importQuestion(name, history, plan), msg::kQuestion, Buttons::YesNo) != Answer::Yes)
         return;
     if (plan.kind == MergeCase::Replace && !saveBackup(p, current->bytes))
         return;

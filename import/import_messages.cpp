@@ -1,5 +1,8 @@
 #include "import/import_messages.h"
 
+#include "base/loto.h"
+#include "program/messages.h"
+
 #include <cstddef>
 
 namespace zoki {
@@ -7,6 +10,7 @@ namespace zoki {
 namespace {
 
 constexpr std::size_t kListedFaults = 10;
+constexpr const char* kNotImported = "取り込みは行われていません。";
 
 std::string n(int v) { return std::to_string(v); }
 
@@ -105,13 +109,13 @@ std::string importRefusal(const std::string& fileName, const DrawHistory& h, con
         text += plan.existingDraws == 0 ? std::string("data.dat は空のため、")
                                         : "data.dat には" + drawName(plan.existingDraws) + "までしかないため、";
         text += drawRange(plan.missingFrom, plan.missingTo) + "が欠けてしまいます。\r" + drawName(plan.missingFrom) +
-                "から載っているファイルを取り込んでください。\r取り込みは行われていません。";
+                "から載っているファイルを取り込んで下さい。\r" + kNotImported;
         return text;
     }
     case MergeCase::TooLarge:
         return "取り込むと当選データが全 " + n(plan.totalDraws) + " 回分になり、data.dat に保存できる " +
-               n(kMaxDrawFileLines / 7) + " 回分 (" + n(kMaxDrawFileLines) +
-               " 行) を超えてしまいます。\r取り込みは行われていません。";
+               n(kMaxDrawFileLines / kLinesPerDraw) + " 回分 (" + n(kMaxDrawFileLines) + " 行) を超えてしまいます。\r" +
+               kNotImported;
     case MergeCase::NoDraws:
     case MergeCase::TakeAll:
     case MergeCase::Append:
@@ -121,10 +125,30 @@ std::string importRefusal(const std::string& fileName, const DrawHistory& h, con
     std::string text = "ファイル「" + fileName +
                        "」から取り込める当選データが見つかりませんでした。\r"
                        "1 行に 1 回分の本数字 6 個とボーナス数字が並んだ CSV またはテキスト ファイル (Shift_JIS "
-                       "または UTF-8) を選んでください。";
+                       "または UTF-8) を選んで下さい。";
     if (!h.faults.empty())
         text += "\r" + faultList(h.faults);
     return text;
+}
+
+std::string importFileTooLarge(const std::string& fileName) {
+    return "ファイル「" + fileName +
+           "」は大きすぎます (16 MB まで)。\r当選データの CSV またはテキスト ファイルを選んで下さい。";
+}
+
+std::string importFileNotRead(const std::string& fileName, const std::string& reason) {
+    return "ファイル「" + fileName + "」を読み込めませんでした。\r" + reason +
+           "\rファイルを確かめてから、もう一度取り込んで下さい。";
+}
+
+std::string importDrawFileNotRead(const std::string& reason) {
+    return msg::fileFailure(msg::kDrawFileNotRead, reason, kNotImported) +
+           "\rゾキのフォルダーの data.dat を確かめてから、もう一度取り込んで下さい。";
+}
+
+std::string importNotSaved(const char* what, const std::string& reason) {
+    return msg::fileFailure(what, reason, kNotImported) +
+           "\rディスクの空きと、ゾキのフォルダーに書き込めるかを確かめてから、もう一度取り込んで下さい。";
 }
 
 std::string importDone(const MergePlan& plan) {

@@ -5,6 +5,7 @@
 #include "base/steps.h"
 #include "draws/statistics.h"
 #include "matching/prize.h"
+#include "program/messages.h"
 #include "program/program.h"
 
 #include <algorithm>
@@ -14,10 +15,6 @@
 namespace zoki {
 
 namespace {
-
-constexpr const char* kWarningTitle = "【警告】";
-constexpr const char* kNoHistory = "履歴データが登録されていません。\r最低一回以上の出力結果を履歴として残して下さい。";
-constexpr const char* kNoDraws = "当選データが登録されていません。\r追加するか、データファイルを差し替えて下さい。";
 
 // Highest index of a table; -1 when it has no element at all.
 long long highestIndex(const std::vector<std::string>& table) { return static_cast<long long>(table.size()) - 1; }
@@ -129,16 +126,16 @@ void vCheckNumber_Click(Program& p) {
 
     const long long ud = highestIndex(p.s.drawTable);
     if (p.s.outHistory.empty()) {
-        p.message(kNoHistory, kWarningTitle);
+        p.message(msg::kNoHistory, msg::kWarningBracketed);
         return;
     }
     const long long uh = highestIndex(p.s.outHistory);
     if (ud < 4) {
-        p.message(kNoDraws, kWarningTitle);
+        p.message(msg::kNoDraws, msg::kWarningBracketed);
         return;
     }
     if (uh < 4) {
-        p.message(kNoHistory, kWarningTitle);
+        p.message(msg::kNoHistory, msg::kWarningBracketed);
         return;
     }
 

@@ -1,6 +1,7 @@
 #include "predict/settings.h"
 
 #include "base/numtext.h"
+#include "program/messages.h"
 #include "program/program.h"
 
 namespace zoki {
@@ -58,11 +59,10 @@ void jyufukuCheck(Program& p, int numX) {
     const bool allButLast = checkedBeforeLast == kRangeCount - 1;
     bool refused = false;
     if (allButLast && rangeChecked(f, kRangeCount - 1)) {
-        p.message("全ての予測範囲指定項目に対してチェックを入れることはできません。", "警告", Buttons::Ok,
-                  Icon::Critical);
+        p.message(msg::kEveryRangeExcluded, msg::kWarning, Buttons::Ok, Icon::Critical);
         refused = true;
     } else if (allButLast) {
-        p.message("40～43の予測範囲指定のみで実行することはできません。", "警告", Buttons::Ok, Icon::Critical);
+        p.message(msg::kOnlyLastRangeLeft, msg::kWarning, Buttons::Ok, Icon::Critical);
         refused = true;
     }
     if (refused && numX >= 1 && numX <= kRangeCount)

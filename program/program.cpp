@@ -1,6 +1,6 @@
 #include "program/program.h"
 
-#include "program/failure_text.h"
+#include "program/messages.h"
 
 #include <exception>
 #include <utility>
@@ -84,7 +84,7 @@ void Program::dispatch(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const std::exception& e) {
-        message(stoppedMessage(e), "警告", Buttons::Ok, Icon::Critical);
+        message(msg::stoppedMessage(e), msg::kWarning, Buttons::Ok, Icon::Critical);
     }
 }
 

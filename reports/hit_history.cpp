@@ -5,6 +5,7 @@
 #include "base/numtext.h"
 #include "base/steps.h"
 #include "matching/prize.h"
+#include "program/messages.h"
 #include "program/program.h"
 #include "reports/report_file.h"
 #include "reports/reports.h"
@@ -16,10 +17,6 @@
 namespace zoki {
 
 namespace {
-
-// Same warnings as the match search window.
-constexpr const char* kNoHistory = "履歴データが登録されていません。\r最低一回以上の出力結果を履歴として残して下さい。";
-constexpr const char* kNoDraws = "当選データが登録されていません。\r追加するか、データファイルを差し替えて下さい。";
 
 // A draw or set cut short by a damaged file reads as empty texts past its
 // end, like the spare element, instead of stopping the report.
@@ -105,16 +102,16 @@ void makeHistData(Program& p) {
     // Highest indexes; an empty table has none (-1).
     const long long drawTop = static_cast<long long>(p.s.drawTable.size()) - 1;
     if (p.s.outHistory.empty()) {
-        p.message(kNoHistory, "【警告】");
+        p.message(msg::kNoHistory, msg::kWarningBracketed);
         return;
     }
     const long long histTop = static_cast<long long>(p.s.outHistory.size()) - 1;
     if (drawTop < 4) {
-        p.message(kNoDraws, "【警告】");
+        p.message(msg::kNoDraws, msg::kWarningBracketed);
         return;
     }
     if (histTop < 4) {
-        p.message(kNoHistory, "【警告】");
+        p.message(msg::kNoHistory, msg::kWarningBracketed);
         return;
     }
 

@@ -1,6 +1,7 @@
 // "結果出力(&O)": the sets on the main window's board as a text report. Reports
 // of this kind accumulate in one file, oldest first.
 #include "base/textfile.h"
+#include "program/messages.h"
 #include "program/program.h"
 #include "reports/report_file.h"
 #include "reports/reports.h"
@@ -51,7 +52,7 @@ void vResData_Click(Program& p) {
     for (int i = 0; i < 30; ++i)
         anyNumber = anyNumber || !f.Label8(i).caption().empty();
     if (!anyNumber) {
-        p.message("先にデータ予想を実行して下さい。", "【警告】");
+        p.message(msg::kPredictFirst, msg::kWarningBracketed);
         return;
     }
 

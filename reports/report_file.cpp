@@ -4,6 +4,7 @@
 #include "base/errors.h"
 #include "base/services.h"
 #include "base/textfile.h"
+#include "program/messages.h"
 #include "program/program.h"
 
 namespace zoki {
@@ -37,15 +38,14 @@ std::string twoDigits(long long number) { return twoDigits(std::to_string(number
 std::string ReportText::bytes() const { return toShiftJis(text_); }
 
 bool saveReport(Program& p, const std::filesystem::path& path, const std::function<std::string()>& makeBytes) {
-    const char* const unchanged = "\rファイルには何も書き込まれていません。";
     try {
         replaceFileAtomically(path, makeBytes());
         return true;
     } catch (const EncodingError& e) {
-        p.message(concat("レポートに Shift_JIS で書けない文字があります。\r", e.what(), unchanged), "警告", Buttons::Ok,
+        p.message(msg::fileFailure(msg::kReportUnencodable, e.what(), msg::kNothingWritten), msg::kWarning, Buttons::Ok,
                   Icon::Critical);
     } catch (const FileError& e) {
-        p.message(concat("レポートを保存できませんでした。\r", e.what(), unchanged), "警告", Buttons::Ok,
+        p.message(msg::fileFailure(msg::kReportNotSaved, e.what(), msg::kNothingWritten), msg::kWarning, Buttons::Ok,
                   Icon::Critical);
     }
     return false;

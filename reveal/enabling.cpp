@@ -3,6 +3,7 @@
 #include "draws/draw_file.h"
 #include "history/output_file.h"
 #include "program/main_window.h"
+#include "program/messages.h"
 #include "program/program.h"
 
 #include <vector>
@@ -26,7 +27,7 @@ void keepResult(Program& p) {
         // data.dat vanished since start-up: the table keeps what it held.
     }
     reloadOutHistoryTrimmed(p);
-    p.message("当たりますように(笑)", "【的中祈願】");
+    p.message(msg::kMayItWin, msg::kWish);
 }
 
 void discardResult(Program& p) {
@@ -49,7 +50,7 @@ void itemEnable(Program& p, int checkEnable) {
             c->setEnabled(false);
         return;
     }
-    if (p.message("今回の出力結果を履歴に残しますか？", "【質問】", Buttons::YesNo) == Answer::Yes)
+    if (p.message(msg::kKeepResult, msg::kQuestion, Buttons::YesNo) == Answer::Yes)
         keepResult(p);
     else
         discardResult(p);

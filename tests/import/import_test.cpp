@@ -219,7 +219,7 @@ TEST(Import, ADropImportsOneFileAndRefusesSeveralOrDuringAReveal) {
     p.form1.onOLEDragDrop({csv});
     EXPECT_EQ(titles(h.dialogs), (std::vector<std::string>{"【警告】", "【質問】", kImportTitle}));
     EXPECT_EQ(h.dialogs.shown[0].text,
-              "一度に取り込めるファイルは一つです。\r当選データのファイルを一つだけドロップしてください。");
+              "一度に取り込めるファイルは一つです。\r当選データのファイルを一つだけドロップして下さい。");
     EXPECT_EQ(h.folder.read("data.dat"), drawFile(kDraws));
     EXPECT_EQ(p.lastImportFolder, h.folder.path().string());
 }

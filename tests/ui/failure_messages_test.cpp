@@ -1,5 +1,5 @@
 #include "base/errors.h"
-#include "program/failure_text.h"
+#include "program/messages.h"
 #include "support/fakes.h"
 #include "support/message_checks.h"
 #include "ui/qt/application.h"
@@ -43,14 +43,14 @@ TEST(FailureMessages, StartUpAndTheWindowsExplainFaultsInJapanese) {
     EXPECT_FALSE(app.adapter().mainWindow()->isVisible());
     EXPECT_TRUE(startUp.starts_with("ゾキを起動できません。\n")) << startUp;
     EXPECT_NE(startUp.find("OutData.dat"), std::string::npos) << "the file's own text: " << startUp;
-    EXPECT_TRUE(startUp.ends_with("\nフォルダ: " + folder.path().string())) << startUp;
+    EXPECT_TRUE(startUp.ends_with("\nフォルダー: " + folder.path().string())) << startUp;
 
     Form1& f = app.program().form1;
     f.VScroll1.onChange = [] { throw OverflowError(); };
     auto* bar = dynamic_cast<QScrollBar*>(app.adapter().view(FormId::Form1)->widget(f.VScroll1));
     ASSERT_NE(bar, nullptr);
     const std::string caught = boxTextOf([bar] { bar->triggerAction(QAbstractSlider::SliderSingleStepAdd); });
-    EXPECT_EQ(caught, qt::displayText(stoppedMessage(OverflowError())).toStdString());
+    EXPECT_EQ(caught, qt::displayText(msg::stoppedMessage(OverflowError())).toStdString());
     EXPECT_EQ(test::lettersBeyondNames(caught), "") << caught;
 }
 

@@ -2,7 +2,7 @@
 
 #include "app/startup.h"
 #include "app/wiring.h"
-#include "program/failure_text.h"
+#include "program/messages.h"
 #include "ui/qt/pictures.h"
 
 #include <QApplication>
@@ -75,7 +75,8 @@ bool ZokiApp::start() {
     try {
         Form_Load(*program_);
     } catch (const std::exception& e) {
-        dialogs_.messageBox(cannotStartMessage(e, program_->folder), "【警告】", Buttons::Ok, Icon::Critical);
+        dialogs_.messageBox(msg::cannotStartMessage(e, program_->folder), msg::kWarningBracketed, Buttons::Ok,
+                            Icon::Critical);
         return false;
     }
     program_->form1.show();

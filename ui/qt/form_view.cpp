@@ -1,6 +1,6 @@
 #include "ui/qt/form_view.h"
 
-#include "program/failure_text.h"
+#include "program/messages.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/qt_services.h"
 #include "ui/qt/widgets.h"
@@ -593,7 +593,7 @@ void FormView::deliver(const std::function<void()>& userAction) {
     } catch (const std::exception& e) {
         // The program's handlers report their own faults; this is the last
         // guard so that nothing the user does can end the program.
-        QMessageBox::critical(window_, QStringLiteral("警告"), displayText(stoppedMessage(e)));
+        QMessageBox::critical(window_, QString::fromUtf8(msg::kWarning), displayText(msg::stoppedMessage(e)));
     }
 }
 

@@ -1,13 +1,21 @@
-#include "program/failure_text.h"
+#include "program/messages.h"
 
+#include "base/encoding.h"
 #include "base/errors.h"
 
 #include <new>
 
-namespace zoki {
+namespace zoki::msg {
+
+std::string fileFailure(const char* what, const std::string& reason, const char* consequence) {
+    std::string text = std::string(what) + "\r" + reason;
+    if (consequence)
+        text += std::string("\r") + consequence;
+    return text;
+}
 
 std::string failureText(const std::exception& e) {
-    if (dynamic_cast<const FileError*>(&e))
+    if (dynamic_cast<const FileError*>(&e) || dynamic_cast<const EncodingError*>(&e))
         return e.what();
     if (dynamic_cast<const OverflowError*>(&e))
         return "扱える数の上限 (32767) を超えました。\r"
@@ -31,7 +39,7 @@ std::string failureText(const std::exception& e) {
 std::string stoppedMessage(const std::exception& e) { return std::string(kStopped) + "\r" + failureText(e); }
 
 std::string cannotStartMessage(const std::exception& e, const std::filesystem::path& folder) {
-    return std::string(kCannotStart) + "\r" + failureText(e) + "\rフォルダ: " + folder.string();
+    return std::string(kCannotStart) + "\r" + failureText(e) + "\rフォルダー: " + folder.string();
 }
 
-} // namespace zoki
+} // namespace zoki::msg

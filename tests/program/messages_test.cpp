@@ -1,5 +1,5 @@
 #include "base/errors.h"
-#include "program/failure_text.h"
+#include "program/messages.h"
 #include "support/fakes.h"
 #include "support/message_checks.h"
 

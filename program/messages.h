@@ -1,0 +1,73 @@
+#pragma once
+
+#include <exception>
+#include <filesystem>
+#include <string>
+
+// Every message the program shows, in one place. A message box joins its
+// lines with a single carriage return. The import's texts, built from what
+// it read, are in import/import_messages.h; a file's own failure (what failed
+// and what to do) is FileError's text (base/errors.h).
+namespace zoki::msg {
+
+// Titles.
+inline constexpr const char* kWarning = "警告";
+inline constexpr const char* kWarningBracketed = "【警告】";
+inline constexpr const char* kQuestion = "【質問】";
+inline constexpr const char* kWish = "【的中祈願】";
+
+// The end of a reveal.
+inline constexpr const char* kKeepResult = "今回の出力結果を履歴に残しますか？";
+inline constexpr const char* kMayItWin = "当たりますように(笑)";
+
+// No kept sets (warning A) and no draws (warning B): the history window,
+// the match search and the hit history report.
+inline constexpr const char* kNoHistory =
+    "履歴データが登録されていません。\r最低一回以上の出力結果を履歴として残して下さい。";
+inline constexpr const char* kNoDraws =
+    "当選データが登録されていません。\r追加するか、データファイルを差し替えて下さい。";
+
+// The prediction report with an empty board.
+inline constexpr const char* kPredictFirst = "先にデータ予想を実行して下さい。";
+
+// Exclusion ranges that would leave fewer than six numbers.
+inline constexpr const char* kEveryRangeExcluded = "全ての予測範囲指定項目に対してチェックを入れることはできません。";
+inline constexpr const char* kOnlyLastRangeLeft = "40～43の予測範囲指定のみで実行することはできません。";
+
+// The registration's checks; each text ends with one blank.
+inline constexpr const char* kBlankField = "入力された数値に空欄が発見されました。 ";
+inline constexpr const char* kNotDigits = "数値以外が入力された可能性があります。 ";
+inline constexpr const char* kOutOfRange = "数値が範囲内にありません。【1 - 43】 ";
+inline constexpr const char* kDuplicate = "入力された数値に重複が発見されました。 ";
+inline constexpr const char* kDrawFileFull =
+    "当選データファイル (data.dat) は 32767 行で一杯のため、これ以上登録できません。\r登録は行われていません。";
+
+// A file failure is told as what failed, the file's own reason, and what
+// that means for the user's data.
+inline constexpr const char* kDrawFileNotRead = "当選データファイル (data.dat) を読み込めませんでした。";
+inline constexpr const char* kDrawFileNotSaved = "当選データファイル (data.dat) に保存できませんでした。";
+inline constexpr const char* kDrawFileNotRewritten = "当選データファイル (data.dat) を書き換えられませんでした。";
+inline constexpr const char* kHistoryNotSaved = "出力履歴ファイル (OutData.dat) に保存できませんでした。";
+inline constexpr const char* kHistoryNotErased = "出力履歴ファイル (OutData.dat) を消去できませんでした。";
+inline constexpr const char* kReportUnencodable = "レポートに Shift_JIS で書けない文字があります。";
+inline constexpr const char* kReportNotSaved = "レポートを保存できませんでした。";
+inline constexpr const char* kNotRegistered = "登録は行われていません。";
+inline constexpr const char* kFileUnchanged = "ファイルは変更されていません。";
+inline constexpr const char* kHistoryUnchanged = "履歴は変更されていません。";
+inline constexpr const char* kNothingWritten = "ファイルには何も書き込まれていません。";
+std::string fileFailure(const char* what, const std::string& reason, const char* consequence = nullptr);
+
+// A fault that stops a command, or the start-up.
+inline constexpr const char* kStopped = "処理を続けられませんでした。";
+inline constexpr const char* kCannotStart = "ゾキを起動できません。";
+
+// What the user reads about a fault: what happened and what to do. A file's
+// or the code page's fault already says so, naming its file; its text is
+// shown as it is. No other fault's own text reaches the user.
+std::string failureText(const std::exception& e);
+// kStopped and the fault, for a command it stopped.
+std::string stoppedMessage(const std::exception& e);
+// kCannotStart, the fault and the program's data folder.
+std::string cannotStartMessage(const std::exception& e, const std::filesystem::path& folder);
+
+} // namespace zoki::msg
