@@ -4,6 +4,7 @@
 #include "base/numtext.h"
 #include "base/steps.h"
 #include "draws/statistics.h"
+#include "matching/pages.h"
 #include "matching/prize.h"
 #include "program/messages.h"
 #include "program/program.h"
@@ -15,9 +16,6 @@
 namespace zoki {
 
 namespace {
-
-// Highest index of a table; -1 when it has no element at all.
-long long highestIndex(const std::vector<std::string>& table) { return static_cast<long long>(table.size()) - 1; }
 
 // A page exists when its bar can select it (1..pageMax) and 16-bit page
 // arithmetic reaches it (at most 4681 draws, 5461 sets). A page that does
@@ -50,14 +48,9 @@ int ballFor(const std::string& text, int (*picture)(int)) {
     return n == 0 ? 0 : picture(n);
 }
 
-// Pages a bar can select: the quotient rounded half to even, at most what a
-// 16-bit bar holds. A longer history leaves its later pages beyond reach
-// instead of stopping every page change.
-Int16 pageCount(double quotient) { return Int16(static_cast<long long>(std::min(roundHalfEven(quotient), 32767.0))); }
-
-void computePageMax(Program& p, long long ud, long long uh) {
-    p.s.drawPageMax = pageCount(static_cast<double>(ud) / 7.0);
-    p.s.setPageMax = pageCount(static_cast<double>(uh - 2) / 6.0);
+void computePageMax(Program& p) {
+    p.s.drawPageMax = pageMax16(drawPageCount(highestIndex(p.s.drawTable)));
+    p.s.setPageMax = pageMax16(setPageCount(highestIndex(p.s.outHistory)));
 }
 
 // How showCheckPage treats an entry of an existing page that has no ball.
@@ -71,7 +64,7 @@ enum class Fill {
 
 void fillCheckPage(Program& p, Fill fill) {
     Form5& f = p.form5();
-    computePageMax(p, highestIndex(p.s.drawTable), highestIndex(p.s.outHistory));
+    computePageMax(p);
     f.VScroll1.setMin(1);
     f.VScroll2.setMin(1);
     f.VScroll1.setMax(p.s.drawPageMax);
@@ -124,25 +117,15 @@ void vCheckNumber_Click(Program& p) {
     // window then pages the draw table as it is held.
     tryStep([&] { RefreshStatistics(p); });
 
-    const long long ud = highestIndex(p.s.drawTable);
-    if (p.s.outHistory.empty()) {
-        p.message(msg::kNoHistory, msg::kWarningBracketed);
-        return;
-    }
-    const long long uh = highestIndex(p.s.outHistory);
-    if (ud < 4) {
-        p.message(msg::kNoDraws, msg::kWarningBracketed);
-        return;
-    }
-    if (uh < 4) {
-        p.message(msg::kNoHistory, msg::kWarningBracketed);
+    if (const char* warning = matchWarning(p.s.drawTable, p.s.outHistory)) {
+        p.message(warning, msg::kWarningBracketed);
         return;
     }
 
     Form5& f = p.form5();
     runSkippingFailures({
         [&] { blackData(p); },
-        [&] { computePageMax(p, ud, uh); },
+        [&] { computePageMax(p); },
         [&] {
             f.VScroll1.setMin(1);
             f.VScroll2.setMin(1);

@@ -4,6 +4,7 @@
 #include "base/int16.h"
 #include "base/numtext.h"
 #include "base/steps.h"
+#include "matching/pages.h"
 #include "matching/prize.h"
 #include "program/messages.h"
 #include "program/program.h"
@@ -99,24 +100,13 @@ void makeHistData(Program& p) {
         return;
     h.histPath = *path;
 
-    // Highest indexes; an empty table has none (-1).
-    const long long drawTop = static_cast<long long>(p.s.drawTable.size()) - 1;
-    if (p.s.outHistory.empty()) {
-        p.message(msg::kNoHistory, msg::kWarningBracketed);
-        return;
-    }
-    const long long histTop = static_cast<long long>(p.s.outHistory.size()) - 1;
-    if (drawTop < 4) {
-        p.message(msg::kNoDraws, msg::kWarningBracketed);
-        return;
-    }
-    if (histTop < 4) {
-        p.message(msg::kNoHistory, msg::kWarningBracketed);
+    if (const char* warning = matchWarning(p.s.drawTable, p.s.outHistory)) {
+        p.message(warning, msg::kWarningBracketed);
         return;
     }
 
-    const auto n = static_cast<long long>(roundHalfEven(static_cast<double>(drawTop) / 7.0));
-    const auto m = static_cast<long long>(roundHalfEven(static_cast<double>(histTop - 2) / 6.0));
+    const long long n = drawPageCount(highestIndex(p.s.drawTable));
+    const long long m = setPageCount(highestIndex(p.s.outHistory));
     // The match search window's page ranges are 16-bit; a history too long
     // for them leaves them as they were, but the report still covers it all.
     tryStep([&] { p.s.drawPageMax = Int16(n); });
