@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include "app/version.h"
 #include "base/numtext.h"
 #include "base/steps.h"
 #include "draws/draw_file.h"

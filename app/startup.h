@@ -11,9 +11,4 @@ void Form_Load(Program& p);
 void Form_Activate(Program& p);
 void Form_Unload(Program& p);
 
-// "ゾキ ver0.42"
-inline constexpr int kVersionMajor = 0;
-inline constexpr int kVersionMinor = 4;
-inline constexpr int kVersionRevision = 2;
-
 } // namespace zoki
