@@ -20,22 +20,22 @@ void loadDrawFileAtStartup(Program& p) {
 
     // Each kept line as it was read, beside its trimmed value.
     std::vector<std::string> keptLines;
-    p.s.drawFileLines.clear();
+    std::vector<std::string> drawFileLines;
     for (std::string& line : lines) {
         if (line.empty()) {
             rewrite = true;
             continue;
         }
-        p.s.drawFileLines.push_back(trimSpaces(line));
+        drawFileLines.push_back(trimSpaces(line));
         keptLines.push_back(std::move(line));
     }
 
     p.s.drawTable.clear();
-    for (std::size_t i = 0; i < p.s.drawFileLines.size(); ++i) {
-        if (p.s.drawFileLines[i].empty())
+    for (std::size_t i = 0; i < drawFileLines.size(); ++i) {
+        if (drawFileLines[i].empty())
             continue;
         p.s.drawTable.resize(i + 1);
-        p.s.drawTable[i] = p.s.drawFileLines[i];
+        p.s.drawTable[i] = drawFileLines[i];
     }
 
     if (!rewrite)
