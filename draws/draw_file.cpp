@@ -1,6 +1,7 @@
 #include "draws/draw_file.h"
 
 #include "base/errors.h"
+#include "base/loto.h"
 #include "base/numtext.h"
 #include "base/steps.h"
 #include "base/textfile.h"
@@ -69,7 +70,7 @@ std::vector<std::string> readDrawTableWithSpare(Program& p) {
 
 void LoadDrawFile(Program& p) {
     Form2& f2 = p.form2();
-    for (int i = 0; i < 43; ++i)
+    for (int i = 0; i < kHighestNumber; ++i)
         f2.Label1(i).setCaption(decimalText(i + 1));
     // Read first, so that a file that has vanished keeps the earlier table
     // and its line count.

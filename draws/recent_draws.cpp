@@ -1,5 +1,6 @@
 #include "draws/recent_draws.h"
 
+#include "base/loto.h"
 #include "base/numtext.h"
 #include "program/program.h"
 
@@ -19,7 +20,8 @@ void ShowRecentDraws(Program& p) {
            records[static_cast<std::size_t>(draws)].find('_') != std::string::npos)
         ++draws;
 
-    for (int r = 0; r < 5 && r < draws; ++r) {
+    const int rows = f.Label4.size(); // one caption per row of the panel
+    for (int r = 0; r < rows && r < draws; ++r) {
         const std::string& record = records[static_cast<std::size_t>(draws - 1 - r)];
         f.Label4(r).setCaption("第" + record.substr(record.find('_') + 1) + "回");
     }
@@ -27,21 +29,22 @@ void ShowRecentDraws(Program& p) {
     // Rows hold whole draws: values of a partial last draw are left out, so
     // that a row's numbers are those of the draw its caption names.
     const int lines = p.s.drawLineCount;
-    const int end = lines - lines % 7;
-    for (int r = 0; r < 5; ++r) {
-        const int first = end - 7 * (r + 1);
+    const int end = lines - lines % kLinesPerDraw;
+    for (int r = 0; r < rows; ++r) {
+        const int first = end - kLinesPerDraw * (r + 1);
         if (first < 0)
             return;
-        for (int j = 0; j < 7; ++j) {
+        for (int j = 0; j < kLinesPerDraw; ++j) {
             const std::size_t index = static_cast<std::size_t>(first + j);
             if (index >= table.size())
                 return;
             const std::string& value = table[index];
-            f.Label3(7 * r + j).setCaption(value);
+            const int cell = kLinesPerDraw * r + j;
+            f.Label3(cell).setCaption(value);
             const int n = ballNumber(value, {});
             if (n == 0)
                 return; // no picture for it: the rest of the panel stays as it was
-            f.Image1(7 * r + j).setPicture(j < 6 ? ballPicture(n) : bonusBallPicture(n));
+            f.Image1(cell).setPicture(j == kBonusPosition ? bonusBallPicture(n) : ballPicture(n));
         }
     }
 }
