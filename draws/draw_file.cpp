@@ -60,12 +60,45 @@ void loadDrawFileAtStartup(Program& p) {
 }
 
 std::vector<std::string> readDrawTableWithSpare(Program& p) {
-    std::vector<std::string> table = readTextLines(p.drawPath());
-    for (std::string& line : table)
-        if (!line.empty() && (line.front() == ' ' || line.back() == ' '))
-            line = trimSpaces(line);
-    table.emplace_back();
+    std::vector<std::string> table;
+    readDrawTableWithSpare(p, table);
     return table;
+}
+
+namespace {
+
+// Kept out of line, so that storeLine stays small enough to be inlined into
+// the loop over the lines.
+[[gnu::noinline]] void replaceValue(std::string& value, std::string_view line) { value.assign(line); }
+
+// Overwrites a value of the table with a line. Every statistics run re-reads
+// the whole file, so a line of one or two characters mostly lands on a value
+// of the same length that the last read left: it is written in place, with
+// no branch on which of the two lengths it has.
+void storeLine(std::string& value, std::string_view line) {
+    const std::size_t n = line.size();
+    if ((n == 1 || n == 2) && value.size() == n) {
+        value[0] = line[0];
+        value[n - 1] = line[n - 1];
+    } else {
+        replaceValue(value, line);
+    }
+}
+
+} // namespace
+
+void readDrawTableWithSpare(Program& p, std::vector<std::string>& table) {
+    const std::string text = readText(p.drawPath());
+    std::size_t count = 0;
+    forEachLine(text, [&](std::string_view line) {
+        if (!line.empty() && (line.front() == ' ' || line.back() == ' '))
+            line = trimSpacesView(line);
+        if (count == table.size())
+            table.emplace_back();
+        storeLine(table[count++], line);
+    });
+    table.resize(count + 1);
+    table[count].clear(); // the spare element
 }
 
 void LoadDrawFile(Program& p) {
@@ -74,7 +107,7 @@ void LoadDrawFile(Program& p) {
         f2.Label1(i).setCaption(decimalText(i + 1));
     // Read first, so that a file that has vanished keeps the earlier table
     // and its line count.
-    const bool read = tryStep([&] { p.s.drawTable = readDrawTableWithSpare(p); });
+    const bool read = tryStep([&] { readDrawTableWithSpare(p, p.s.drawTable); });
     if (read)
         tryStep([&] { p.s.drawLineCount = Int16(static_cast<long long>(p.s.drawTable.size()) - 1); });
     tryStep([&] { ShowRecentDraws(p); });

@@ -4,6 +4,7 @@
 #include "base/numtext.h"
 #include "program/program.h"
 
+#include <algorithm>
 #include <string>
 
 namespace zoki {
@@ -14,10 +15,13 @@ void ShowRecentDraws(Program& p) {
     const std::vector<std::string>& table = p.s.drawTable;
 
     // Complete draws come first in drawRecords; a partial last draw and the
-    // spare element form records without a draw number.
+    // spare element form records without a draw number. A draw number ends
+    // its record, so the search for it starts from the end.
+    const auto numbered = [](const std::string& record) {
+        return std::find(record.rbegin(), record.rend(), '_') != record.rend();
+    };
     int draws = 0;
-    while (draws < static_cast<int>(records.size()) &&
-           records[static_cast<std::size_t>(draws)].find('_') != std::string::npos)
+    while (draws < static_cast<int>(records.size()) && numbered(records[static_cast<std::size_t>(draws)]))
         ++draws;
 
     const int rows = f.Label4.size(); // one caption per row of the panel
