@@ -22,16 +22,44 @@ void appendDecimal(std::string& text, long long v) {
     text.append(digits, end);
 }
 
-// The ball a value of the draw table names, as the general rule has it:
-// plain one- or two-digit texts, which the file holds, take the short way.
+// The ball a value of the draw table names, as the general rule has it.
+// Plain one- or two-digit texts, which the file holds, take a short way that
+// does not branch on which of the two lengths they have: the second
+// character of a one-character text is the terminating NUL.
 int drawValueBall(const std::string& value) {
-    if (value.size() == 1 && isDigit(value[0]))
-        return value[0] - '0';
-    if (value.size() == 2 && isDigit(value[0]) && isDigit(value[1])) {
-        const int n = (value[0] - '0') * 10 + (value[1] - '0');
-        return n <= kHighestNumber ? n : 0;
+    const std::size_t size = value.size();
+    if (size - 1 < 2) {
+        const unsigned first = static_cast<unsigned char>(value[0]) - unsigned{'0'};
+        const unsigned second = static_cast<unsigned char>(value.c_str()[1]) - unsigned{'0'};
+        const unsigned two = static_cast<unsigned>(size) - 1; // 0 or 1
+        if ((first <= 9) & ((second <= 9) | (two == 0))) {
+            const unsigned n = first * (1 + 9 * two) + second * two;
+            return n <= kHighestNumber ? static_cast<int>(n) : 0;
+        }
     }
     return ballNumber(value, {.textFails = true});
+}
+
+// A record of seven values of one or two characters each, as the file holds
+// them, written without a branch on their lengths; false for any other.
+bool writeShortRecord(const std::string* draw, std::size_t drawNumber, std::string& record) {
+    for (int j = 0; j < kLinesPerDraw; ++j)
+        if (draw[j].size() != 1 && draw[j].size() != 2)
+            return false;
+    char buffer[kLinesPerDraw * 3 + 24];
+    char* out = buffer;
+    for (int j = 0; j < kLinesPerDraw; ++j) {
+        // c_str()[1] is the value's second character or its terminating NUL;
+        // either is overwritten when the value has one character.
+        out[0] = draw[j][0];
+        out[1] = draw[j].c_str()[1];
+        out += draw[j].size();
+        *out++ = '-';
+    }
+    out[-1] = '_';
+    out = std::to_chars(out, buffer + sizeof buffer, drawNumber).ptr;
+    record.assign(buffer, static_cast<std::size_t>(out - buffer));
+    return true;
 }
 
 // A text of one to four plain digits is a number whatever the rules.
@@ -69,10 +97,12 @@ std::vector<std::string> drawRecordsOf(const std::vector<std::string>& drawTable
     std::vector<std::string> records = std::move(storage);
     records.resize(count);
     for (std::size_t r = 0; r < count; ++r) {
-        std::string& record = records[r];
-        record.clear();
         const std::size_t first = r * kLinesPerDraw;
         const std::size_t end = std::min(first + kLinesPerDraw, values);
+        std::string& record = records[r];
+        if (end - first == kLinesPerDraw && writeShortRecord(&drawTable[first], r + 1, record))
+            continue;
+        record.clear();
         for (std::size_t i = first; i < end; ++i) {
             record += drawTable[i];
             if (i % kLinesPerDraw == kBonusPosition) {
@@ -97,7 +127,7 @@ DrawCounts countDrawNumbers(const std::vector<std::string>& drawTable) {
     try {
         for (const std::string& value : drawTable) {
             const int n = drawValueBall(value);
-            if (n != 0 && ++counts[static_cast<std::size_t>(n)] > kCountLimit) {
+            if (++counts[static_cast<std::size_t>(n)] > kCountLimit && n != 0) {
                 counts[static_cast<std::size_t>(n)] = kCountLimit;
                 stopped = true;
                 break;

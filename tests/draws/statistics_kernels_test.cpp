@@ -1,4 +1,5 @@
 #include "base/errors.h"
+#include "base/numtext.h"
 #include "draws/statistics_kernels.h"
 
 #include <gtest/gtest.h>
@@ -32,6 +33,7 @@ TEST(StatisticsKernels, DrawRecords) {
     const std::vector<Case> cases = {
         {"empty table", {}, {""}},
         {"one complete draw", draw, {"3-11-19-25-33-41-7_1"}},
+        {"values of any length", {"1", "22", "", "333", " 4", "5", "06", "7"}, {"1-22--333- 4-5-06_1", "7-"}},
         {"an incomplete last draw",
          [&] {
              Lines t = draw;
@@ -83,6 +85,30 @@ TEST(StatisticsKernels, DrawCounts) {
     }
 }
 
+// The one- and two-character values the file holds are counted by a short
+// way: for every such text it must agree with the general rule.
+TEST(StatisticsKernels, ShortValuesCountAsTheGeneralRuleSays) {
+    const std::string characters = std::string("0123456789 x.-+e") + '\0';
+    std::vector<std::string> texts;
+    for (char a : characters) {
+        texts.emplace_back(1, a);
+        for (char b : characters)
+            texts.push_back(std::string{a, b});
+    }
+    for (const std::string& text : texts) {
+        const DrawCounts counts = countDrawNumbers({text});
+        int ball = 0;
+        bool stops = false;
+        try {
+            ball = ballNumber(text, {.textFails = true});
+        } catch (const TypeMismatchError&) {
+            stops = true;
+        }
+        EXPECT_EQ(counts.drawNumberTotal.has_value(), !stops) << '"' << text << '"';
+        EXPECT_EQ(counts.numberCount, ball == 0 ? NumberCounts{} : countsOf({{ball, 1}})) << '"' << text << '"';
+    }
+}
+
 TEST(StatisticsKernels, DrawCountsBeyondSixteenBits) {
     // One count passes 32767: it stays at 32767 and the values after it are
     // not counted.
@@ -92,6 +118,14 @@ TEST(StatisticsKernels, DrawCountsBeyondSixteenBits) {
     EXPECT_EQ(counts.numberCount[7], 32767);
     EXPECT_EQ(counts.numberCount[8], 0);
     EXPECT_FALSE(counts.drawNumberTotal);
+
+    // Values that name no ball are no count, however many there are.
+    table.assign(40000, "0");
+    table.emplace_back("8");
+    counts = countDrawNumbers(table);
+    EXPECT_EQ(counts.numberCount[8], 1);
+    ASSERT_TRUE(counts.drawNumberTotal);
+    EXPECT_EQ(*counts.drawNumberTotal, 1);
 
     // Every count fits, their sum does not.
     table.assign(20000, "7");
