@@ -146,10 +146,10 @@ void showCheckPage(Program& p) { fillCheckPage(p, Fill::Lenient); }
 
 void checkHit(Program& p) {
     Form5& f = p.form5();
-    std::array<std::string, 7> draw;
+    DrawTexts draw;
     for (int k = 0; k < 7; ++k)
         draw[static_cast<std::size_t>(k)] = f.Label2(k).caption();
-    std::array<std::string, 6> set;
+    SetTexts set;
     for (int k = 0; k < 6; ++k)
         set[static_cast<std::size_t>(k)] = f.Label3(k).caption();
 
