@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include "app/version.h"
+#include "base/loto.h"
 #include "base/numtext.h"
 #include "base/steps.h"
 #include "draws/draw_file.h"
@@ -32,7 +33,7 @@ void Form_Load(Program& p) {
 
     loadOutHistoryAtStartup(p);
 
-    for (int i = 0; i < 43; ++i)
+    for (int i = 0; i < kHighestNumber; ++i)
         p.form2().Label1(i).setCaption(decimalText(i + 1));
 
     runSkippingFailures({

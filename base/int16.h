@@ -7,6 +7,9 @@
 
 namespace zoki {
 
+inline constexpr int kInt16Min = -32768;
+inline constexpr int kInt16Max = 32767;
+
 // The program's counters and sizes are 16-bit signed: leaving -32768..32767
 // is an overflow error, never a wrap-around.
 class Int16 {
@@ -15,7 +18,7 @@ public:
     constexpr Int16(long long v) : value(check(v)) {} // NOLINT(google-explicit-constructor)
 
     static constexpr std::int16_t check(long long v) {
-        if (v < -32768 || v > 32767)
+        if (v < kInt16Min || v > kInt16Max)
             throw OverflowError();
         return static_cast<std::int16_t>(v);
     }

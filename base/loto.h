@@ -11,6 +11,9 @@ inline constexpr int kBonusPosition = kNumbersPerSet;
 inline constexpr int kLinesPerDraw = kNumbersPerSet + 1; // data.dat: the six main numbers, then the bonus
 inline constexpr int kLinesPerSet = kNumbersPerSet;      // OutData.dat: one kept set
 
+// Line counts are 16-bit, so data.dat holds at most 32767 lines (4681 draws).
+inline constexpr int kMaxDrawFileLines = 32767;
+
 // A prediction run makes one to five sets; the main window's board holds
 // five rows of six.
 inline constexpr int kMaxSets = 5;

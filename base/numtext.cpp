@@ -86,7 +86,7 @@ double wholePart(std::string_view text) { return std::floor(numericValue(text));
 
 int wholePart16(std::string_view text) {
     const double w = wholePart(text);
-    if (w < -32768.0 || w > 32767.0)
+    if (w < kInt16Min || w > kInt16Max)
         throw OverflowError();
     return Int16(static_cast<int>(w));
 }

@@ -1,6 +1,7 @@
 #include "history/output_file.h"
 
 #include "base/errors.h"
+#include "base/loto.h"
 #include "base/numtext.h"
 #include "base/textfile.h"
 #include "program/main_window.h"
@@ -44,8 +45,8 @@ void loadOutHistoryAtStartup(Program& p) {
 
 bool saveInfo(Program& p) {
     // Only the run's own sets: a larger earlier run may have left more behind.
-    const int n = std::clamp(setCount(p), 0, 5);
-    const std::vector<std::string> entries(p.predictNumbers.begin(), p.predictNumbers.begin() + 6 * n);
+    const int n = std::clamp(setCount(p), 0, kMaxSets);
+    const std::vector<std::string> entries(p.predictNumbers.begin(), p.predictNumbers.begin() + kNumbersPerSet * n);
     const std::vector<std::string> before = p.s.outHistory;
     try {
         // A file removed by another program since start-up is an empty

@@ -1,6 +1,7 @@
 #include "import/history_parser.h"
 
 #include "base/encoding.h"
+#include "base/loto.h"
 #include "base/textfile.h"
 
 #include <algorithm>
@@ -13,8 +14,7 @@ namespace zoki {
 
 namespace {
 
-constexpr int kHighest = 43;
-constexpr int kWindow = 7; // six main numbers and the bonus
+constexpr int kWindow = kLinesPerDraw; // six main numbers and the bonus
 
 bool validUtf8(std::string_view s) {
     std::size_t i = 0;
@@ -200,7 +200,7 @@ int wholeNumber(std::string_view f) {
     return v;
 }
 
-bool isLotoNumber(int v) { return v >= 1 && v <= kHighest; }
+bool isLotoNumber(int v) { return v >= 1 && v <= kHighestNumber; }
 
 struct DrawNumber {
     int value = 0; // 0: none
@@ -393,10 +393,10 @@ struct Candidate {
     int line = 0;
     int number = 0;
     std::optional<RowFault> fault;
-    std::array<int, 7> numbers{};
+    DrawNumbers numbers{};
 };
 
-std::optional<RowFault> checkWindow(const Row& r, std::size_t o, std::array<int, 7>& numbers) {
+std::optional<RowFault> checkWindow(const Row& r, std::size_t o, DrawNumbers& numbers) {
     int missing = 0;
     bool bonusMissing = false;
     for (std::size_t k = 0; k < kWindow; ++k) {
@@ -452,11 +452,11 @@ std::vector<Candidate> candidates(const std::vector<Row>& rows, const Layout& la
 }
 
 // The same draw: the same main numbers in any order and the same bonus.
-bool sameDraw(const std::array<int, 7>& a, const std::array<int, 7>& b) {
-    std::array<int, 7> x = a;
-    std::array<int, 7> y = b;
-    std::sort(x.begin(), x.begin() + 6);
-    std::sort(y.begin(), y.begin() + 6);
+bool sameDraw(const DrawNumbers& a, const DrawNumbers& b) {
+    DrawNumbers x = a;
+    DrawNumbers y = b;
+    std::sort(x.begin(), x.begin() + kNumbersPerSet);
+    std::sort(y.begin(), y.begin() + kNumbersPerSet);
     return x == y;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/loto.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -8,10 +10,13 @@
 namespace zoki {
 
 // One draw read from a draw-history file.
+// The six main numbers as a file gives them, then the bonus.
+using DrawNumbers = std::array<int, kLinesPerDraw>;
+
 struct ImportedDraw {
-    std::array<int, 7> numbers{}; // the six main numbers as the file gives them, then the bonus
-    int number = 0;               // its draw number in the file; 0 when the file has none
-    int line = 0;                 // 1-based line of the file
+    DrawNumbers numbers{}; // the six main numbers as the file gives them, then the bonus
+    int number = 0;        // its draw number in the file; 0 when the file has none
+    int line = 0;          // 1-based line of the file
 };
 
 enum class RowFault {

@@ -1,12 +1,11 @@
 #include "import/merge_plan.h"
 
+#include "base/loto.h"
 #include "base/numtext.h"
 
 namespace zoki {
 
 namespace {
-
-constexpr int kLinesPerDraw = 7;
 
 // "7" and "07" hold the same number; anything but plain digits matches nothing.
 bool sameEntry(const std::string& text, int number) {

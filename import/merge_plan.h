@@ -29,10 +29,6 @@ struct MergePlan {
     int missingTo = 0;
 };
 
-// data.dat holds at most this many lines (7 per draw): its line count is a
-// 16-bit integer.
-inline constexpr int kMaxDrawFileLines = 32767;
-
 // How an imported history meets data.dat, compared by content: draw n of the
 // history belongs at position n. `existing` is data.dat line by line
 // (trimmed); empty lines at its end are not draws. When they disagree, the

@@ -1,6 +1,7 @@
 #include "matching/match_window.h"
 
 #include "base/int16.h"
+#include "base/loto.h"
 #include "base/numtext.h"
 #include "base/steps.h"
 #include "draws/statistics.h"
@@ -75,13 +76,13 @@ void fillCheckPage(Program& p, Fill fill) {
     f.Frame1.setCaption("第 " + decimalText(drawPage) + " 回 当選番号");
     f.Frame2.setCaption("予想番号 第 " + decimalText(setPage) + " 回");
 
-    for (int k = 0; k < 7; ++k)
-        f.Label2(k).setCaption(pageEntry(p.s.drawTable, drawPage, p.s.drawPageMax, 7, k));
-    for (int k = 0; k < 6; ++k)
-        f.Label3(k).setCaption(pageEntry(p.s.outHistory, setPage, p.s.setPageMax, 6, k));
+    for (int k = 0; k < kLinesPerDraw; ++k)
+        f.Label2(k).setCaption(pageEntry(p.s.drawTable, drawPage, p.s.drawPageMax, kLinesPerDraw, k));
+    for (int k = 0; k < kLinesPerSet; ++k)
+        f.Label3(k).setCaption(pageEntry(p.s.outHistory, setPage, p.s.setPageMax, kLinesPerSet, k));
 
-    const bool drawExists = pageExists(drawPage, p.s.drawPageMax, 7);
-    const bool setExists = pageExists(setPage, p.s.setPageMax, 6);
+    const bool drawExists = pageExists(drawPage, p.s.drawPageMax, kLinesPerDraw);
+    const bool setExists = pageExists(setPage, p.s.setPageMax, kLinesPerSet);
     struct Ball {
         Image& image;
         const Label& number;
@@ -89,10 +90,10 @@ void fillCheckPage(Program& p, Fill fill) {
         bool pageExists;
     };
     std::vector<Ball> balls;
-    for (int k = 0; k < 6; ++k)
+    for (int k = 0; k < kNumbersPerSet; ++k)
         balls.push_back({f.Image1(k), f.Label2(k), ballPicture, drawExists});
-    balls.push_back({f.Image1(6), f.Label2(6), bonusBallPicture, drawExists});
-    for (int k = 0; k < 6; ++k)
+    balls.push_back({f.Image1(kBonusPosition), f.Label2(kBonusPosition), bonusBallPicture, drawExists});
+    for (int k = 0; k < kLinesPerSet; ++k)
         balls.push_back({f.Image2(k), f.Label3(k), ballPicture, setExists});
     for (const Ball& b : balls) {
         const int picture = ballFor(b.number.caption(), b.picture);
@@ -146,17 +147,17 @@ void showCheckPage(Program& p) { fillCheckPage(p, Fill::Lenient); }
 
 void checkHit(Program& p) {
     Form5& f = p.form5();
-    std::array<std::string, 7> draw;
-    for (int k = 0; k < 7; ++k)
+    DrawTexts draw;
+    for (int k = 0; k < kLinesPerDraw; ++k)
         draw[static_cast<std::size_t>(k)] = f.Label2(k).caption();
-    std::array<std::string, 6> set;
-    for (int k = 0; k < 6; ++k)
+    SetTexts set;
+    for (int k = 0; k < kLinesPerSet; ++k)
         set[static_cast<std::size_t>(k)] = f.Label3(k).caption();
 
     // Empty texts of an existing page match each other like any texts; only
     // a page that does not exist has nothing to match.
-    const bool bothExist =
-        pageExists(f.VScroll1.value(), p.s.drawPageMax, 7) && pageExists(f.VScroll2.value(), p.s.setPageMax, 6);
+    const bool bothExist = pageExists(f.VScroll1.value(), p.s.drawPageMax, kLinesPerDraw) &&
+                           pageExists(f.VScroll2.value(), p.s.setPageMax, kLinesPerSet);
     const PrizeResult r = bothExist ? prizeRank(draw, set) : PrizeResult{};
     // Only colours matches; returning cells to black is blackData's job.
     for (const MatchedPair& pair : r.pairs) {

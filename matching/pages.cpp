@@ -18,7 +18,7 @@ long long setPageCount(long long highestHistoryIndex) {
     return static_cast<long long>(roundHalfEven(static_cast<double>(highestHistoryIndex - 2) / kLinesPerSet));
 }
 
-Int16 pageMax16(long long count) { return Int16(std::min(count, 32767LL)); }
+Int16 pageMax16(long long count) { return Int16(std::min<long long>(count, kInt16Max)); }
 
 const char* matchWarning(const std::vector<std::string>& drawTable, const std::vector<std::string>& outHistory) {
     if (outHistory.empty())

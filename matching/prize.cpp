@@ -4,16 +4,16 @@
 
 namespace zoki {
 
-PrizeResult prizeRank(const std::array<std::string, 7>& draw, const std::array<std::string, 6>& set) {
+PrizeResult prizeRank(const DrawTexts& draw, const SetTexts& set) {
     PrizeResult r;
     // Every one of the 42 pairs is looked at, so a text that occurs twice in
     // damaged data counts once per occurrence; texts are never read as numbers.
-    for (int i = 0; i < 7; ++i) {
-        for (int j = 0; j < 6; ++j) {
+    for (int i = 0; i < kLinesPerDraw; ++i) {
+        for (int j = 0; j < kNumbersPerSet; ++j) {
             if (draw[static_cast<std::size_t>(i)] != set[static_cast<std::size_t>(j)])
                 continue;
             r.pairs.push_back({i, j});
-            if (i == 6)
+            if (i == kBonusPosition)
                 ++r.bonusHits;
             else
                 ++r.mainHits;
@@ -37,7 +37,7 @@ PrizeResult prizeRank(const std::array<std::string, 7>& draw, const std::array<s
 const char* rankText(int rank) {
     // The window writes second prize with katakana ニ, unlike the report.
     static const char* const texts[] = {"該当なし", "一等当選", "ニ等当選", "三等当選", "四等当選", "五等当選"};
-    if (rank < 0 || rank > 5)
+    if (rank < 0 || rank > kPrizeRanks)
         throw IndexError();
     return texts[rank];
 }
@@ -45,7 +45,7 @@ const char* rankText(int rank) {
 const char* rankHeading(int rank) {
     static const char* const headings[] = {"【該当なし】", "【一等当選】", "【二等当選】",
                                            "【三等当選】", "【四等当選】", "【五等当選】"};
-    if (rank < 0 || rank > 5)
+    if (rank < 0 || rank > kPrizeRanks)
         throw IndexError();
     return headings[rank];
 }

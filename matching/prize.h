@@ -1,27 +1,35 @@
 #pragma once
 
+#include "base/loto.h"
+
 #include <array>
 #include <string>
 #include <vector>
 
 namespace zoki {
 
+// First to fifth prize; 0 is no prize.
+inline constexpr int kPrizeRanks = 5;
+
+using DrawTexts = std::array<std::string, kLinesPerDraw>; // six main numbers, then the bonus
+using SetTexts = std::array<std::string, kNumbersPerSet>;
+
 struct MatchedPair {
     int drawPosition; // 0..6
     int setPosition;  // 0..5
-    bool bonus() const { return drawPosition == 6; }
+    bool bonus() const { return drawPosition == kBonusPosition; }
     friend bool operator==(const MatchedPair&, const MatchedPair&) = default;
 };
 
 struct PrizeResult {
     int mainHits = 0;
     int bonusHits = 0;
-    int rank = 0; // 1..5, 0 = no prize
+    int rank = 0; // 1..kPrizeRanks, 0 = no prize
     std::vector<MatchedPair> pairs;
 };
 
 // Textual comparison of a draw (six main numbers, then the bonus) with a set.
-PrizeResult prizeRank(const std::array<std::string, 7>& draw, const std::array<std::string, 6>& set);
+PrizeResult prizeRank(const DrawTexts& draw, const SetTexts& set);
 
 // "一等当選" .. "五等当選", "ニ等当選" with katakana, "該当なし".
 const char* rankText(int rank);

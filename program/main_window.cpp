@@ -1,12 +1,13 @@
 #include "program/main_window.h"
 
+#include "base/loto.h"
 #include "base/numtext.h"
 #include "program/program.h"
 
 namespace zoki {
 
 void dataClear(Program& p) {
-    for (int k = 0; k < 6; ++k) {
+    for (int k = 0; k < kNumbersPerSet; ++k) {
         Label& l = p.form1.revealLabel(k);
         l.setCaption("");
         l.setBackColor(kRevealLabelColor);
@@ -15,11 +16,11 @@ void dataClear(Program& p) {
 
 void vMClear_Click(Program& p) {
     Form1& f = p.form1;
-    for (int i = 0; i < 30; ++i) {
+    for (int i = 0; i < kBoardCells; ++i) {
         f.Label8(i).setCaption("");
         f.Image2(i).setPicture(0);
     }
-    for (int i = 0; i < 6; ++i)
+    for (int i = 0; i < kNumbersPerSet; ++i)
         f.Image1(i).setPicture(0);
     dataClear(p);
 }
@@ -29,7 +30,7 @@ void addAdd_Click(Program& p) { p.form4().show(); }
 void VScroll1_Change(Program& p) {
     Form1& f = p.form1;
     const int v = f.VScroll1.value();
-    if (v < 1 || v > 5)
+    if (v < 1 || v > kMaxSets)
         return;
     f.Label7.setCaption(decimalText(v));
     f.Image4.setPicture(countPicture(v));

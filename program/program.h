@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/loto.h"
 #include "base/services.h"
 #include "program/state.h"
 #include "ui/forms/forms.h"
@@ -45,7 +46,7 @@ public:
     std::function<void(Form&)> onFormDiscarded;
 
     // Members of the main window.
-    std::array<std::string, 30> predictNumbers;
+    std::array<std::string, kBoardCells> predictNumbers;
     Int16 genRow;
     Int16 rowBase;
     Int16 revealRow;

@@ -11,6 +11,7 @@
 #include "reports/report_file.h"
 #include "reports/reports.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -65,20 +66,20 @@ std::vector<std::string>& HistData::list(int rank) {
 HistDraw histDraw(const std::vector<std::string>& drawTable, long long d) {
     HistDraw draw;
     draw.entryHead = concat("第", twoDigits(d), "回データ当選履歴");
-    for (std::size_t i = 0; i < 7; ++i) {
-        draw.texts[i] = entry(drawTable, 7 * d - 7 + static_cast<long long>(i));
-        if (i < 6)
+    for (std::size_t i = 0; i < draw.texts.size(); ++i) {
+        draw.texts[i] = entry(drawTable, kLinesPerDraw * (d - 1) + static_cast<long long>(i));
+        if (i != kBonusPosition)
             draw.entryHead += concat(twoDigits(draw.texts[i]), "-");
     }
-    draw.entryHead += concat("(", twoDigits(draw.texts[6]), ") <-> ");
+    draw.entryHead += concat("(", twoDigits(draw.texts[kBonusPosition]), ") <-> ");
     return draw;
 }
 
 HistSet histSet(const std::vector<std::string>& outHistory, long long k) {
     HistSet set;
     set.entryTail = concat("第", twoDigits(k), "回データ履歴番号");
-    for (std::size_t j = 0; j < 6; ++j) {
-        set.texts[j] = entry(outHistory, 6 * k - 6 + static_cast<long long>(j));
+    for (std::size_t j = 0; j < set.texts.size(); ++j) {
+        set.texts[j] = entry(outHistory, kLinesPerSet * (k - 1) + static_cast<long long>(j));
         if (j > 0)
             set.entryTail += "-";
         set.entryTail += twoDigits(set.texts[j]);
@@ -89,16 +90,62 @@ HistSet histSet(const std::vector<std::string>& outHistory, long long k) {
 void hitRecord(HistData& h, const HistDraw& draw, const HistSet& set) {
     const int rank = prizeRank(draw.texts, set.texts).rank;
     ++h.counter(rank);
-    if (rank >= 1 && rank <= 5)
+    if (rank >= 1 && rank <= kPrizeRanks)
         h.list(rank).push_back(draw.entryHead + set.entryTail);
 }
 
-void makeHistData(Program& p) {
+HistData rankAllPairs(const std::vector<std::string>& drawTable, const std::vector<std::string>& outHistory,
+                      long long draws, long long sets) {
     HistData h;
+    std::vector<HistSet> kept;
+    kept.reserve(static_cast<std::size_t>(std::max(sets, 0LL)));
+    for (long long k = 1; k <= sets; ++k)
+        kept.push_back(histSet(outHistory, k));
+    for (long long d = 1; d <= draws; ++d) {
+        const HistDraw draw = histDraw(drawTable, d);
+        for (const HistSet& set : kept)
+            hitRecord(h, draw, set);
+    }
+    return h;
+}
+
+ReportText hitHistoryReport(const HistData& h) {
+    const std::int64_t total = h.total();
+    const std::string totalText = std::to_string(total);
+    const std::string banner(86, '#');
+
+    ReportText r;
+    std::size_t size = 4096;
+    for (int rank = 1; rank <= kPrizeRanks; ++rank)
+        for (const std::string& e : h.list(rank))
+            size += e.size() + 2;
+    r.reserve(size);
+
+    r.line(banner);
+    r.line("                            LOTO 6 HIT NUMBERS HISTORY DATA                           ");
+    r.line(banner);
+    r.line();
+    for (int rank = 1; rank <= kPrizeRanks; ++rank) {
+        const std::int64_t count = h.counter(rank);
+        r.line(rankHeading(rank), "  当選確立 … ", rateText(count, total), "%");
+        r.line("確率 : ", std::to_string(count), " / ", totalText);
+        if (count == 0)
+            r.line("該当なし");
+        for (const std::string& e : h.list(rank))
+            r.line(e);
+        r.line();
+    }
+    r.line(rankHeading(0), "  当選確立 … ", rateText(h.missCount, total), "%");
+    r.line("確率 : ", std::to_string(h.missCount), " / ", totalText);
+    r.line();
+    r.line(banner);
+    return r;
+}
+
+void makeHistData(Program& p) {
     const auto path = chooseReportPath(p);
     if (!path)
         return;
-    h.histPath = *path;
 
     if (const char* warning = matchWarning(p.s.drawTable, p.s.outHistory)) {
         p.message(warning, msg::kWarningBracketed);
@@ -115,51 +162,14 @@ void makeHistData(Program& p) {
     // Ranking cannot stop part-way (missing entries read as empty, counters
     // are wide), so a report never covers only some of the pairs; a failed
     // write is told to the user instead of passing for success.
-    std::vector<HistSet> sets;
-    sets.reserve(static_cast<std::size_t>(m));
-    for (long long k = 1; k <= m; ++k)
-        sets.push_back(histSet(p.s.outHistory, k));
-    for (long long d = 1; d <= n; ++d) {
-        const HistDraw draw = histDraw(p.s.drawTable, d);
-        for (const HistSet& set : sets)
-            hitRecord(h, draw, set);
-    }
-
+    HistData h = rankAllPairs(p.s.drawTable, p.s.outHistory, n, m);
+    h.histPath = *path;
     printHistData(p, h);
 }
 
 bool printHistData(Program& p, const HistData& h) {
-    const std::int64_t total = h.total();
-    const std::string totalText = std::to_string(total);
-    const std::string banner(86, '#');
-
-    ReportText r;
-    std::size_t size = 4096;
-    for (int rank = 1; rank <= 5; ++rank)
-        for (const std::string& e : h.list(rank))
-            size += e.size() + 2;
-    r.reserve(size);
-
-    r.line(banner);
-    r.line("                            LOTO 6 HIT NUMBERS HISTORY DATA                           ");
-    r.line(banner);
-    r.line();
-    for (int rank = 1; rank <= 5; ++rank) {
-        const std::int64_t count = h.counter(rank);
-        r.line(rankHeading(rank), "  当選確立 … ", rateText(count, total), "%");
-        r.line("確率 : ", std::to_string(count), " / ", totalText);
-        if (count == 0)
-            r.line("該当なし");
-        for (const std::string& e : h.list(rank))
-            r.line(e);
-        r.line();
-    }
-    r.line(rankHeading(0), "  当選確立 … ", rateText(h.missCount, total), "%");
-    r.line("確率 : ", std::to_string(h.missCount), " / ", totalText);
-    r.line();
-    r.line(banner);
-
-    return saveReport(p, h.histPath, [&] { return r.bytes(); });
+    const ReportText report = hitHistoryReport(h);
+    return saveReport(p, h.histPath, [&] { return report.bytes(); });
 }
 
 void vResHistData_Click(Program& p) { makeHistData(p); }

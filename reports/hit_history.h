@@ -1,5 +1,8 @@
 #pragma once
 
+#include "matching/prize.h"
+#include "reports/report_file.h"
+
 #include <array>
 #include <cstdint>
 #include <filesystem>
@@ -40,14 +43,14 @@ struct HistData {
 // A draw as ranked (its texts exactly as stored) and the front half of its
 // hit entries: "第05回データ当選履歴01-05-12-23-34-41-(07) <-> ".
 struct HistDraw {
-    std::array<std::string, 7> texts;
+    DrawTexts texts;
     std::string entryHead;
 };
 
 // A kept set as ranked and the back half of its entries:
 // "第03回データ履歴番号01-05-12-23-34-40".
 struct HistSet {
-    std::array<std::string, 6> texts;
+    SetTexts texts;
     std::string entryTail;
 };
 
@@ -58,6 +61,12 @@ HistSet histSet(const std::vector<std::string>& outHistory, long long k);
 void makeHistData(Program& p);
 // Ranks one pair, counts it and lists it under its prize.
 void hitRecord(HistData& h, const HistDraw& draw, const HistSet& set);
+// Every pair of draws 1..draws and kept sets 1..sets ranked, in the order
+// the report lists them: draw 1 with every set, then draw 2, and so on.
+HistData rankAllPairs(const std::vector<std::string>& drawTable, const std::vector<std::string>& outHistory,
+                      long long draws, long long sets);
+// The report's text for the counts and lists.
+ReportText hitHistoryReport(const HistData& h);
 // Writes the report; false (after telling the user) when it could not.
 bool printHistData(Program& p, const HistData& h);
 

@@ -6,6 +6,7 @@
 #include "reports/report_file.h"
 #include "reports/reports.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -17,23 +18,24 @@ namespace {
 const std::string kBanner(38, '#');
 constexpr const char* kTitle = "         LOTO 6 EXPECTED DATA         ";
 
-// An earlier prediction report: the banner exactly, then the title line.
+} // namespace
+
 bool isPredictionReport(const std::vector<std::string>& lines) {
     return lines.size() >= 2 && lines[0] == kBanner && lines[1].find("LOTO 6 EXPECTED DATA") != std::string::npos;
 }
 
-std::string predictionBlock(const std::array<std::string, 30>& cells) {
+ReportText predictionBlock(const std::array<std::string, kBoardCells>& cells) {
     ReportText r;
     r.line(kBanner);
     r.line(kTitle);
     r.line(kBanner);
     r.line();
-    for (int row = 0; row < 5; ++row) {
+    for (int row = 0; row < kMaxSets; ++row) {
         std::string text = concat("    推測", std::to_string(row + 1), " : ");
-        for (int c = 0; c < 6; ++c) {
+        for (int c = 0; c < kNumbersPerSet; ++c) {
             if (c > 0)
                 text += "  ";
-            text += cells[static_cast<std::size_t>(row * 6 + c)];
+            text += twoDigits(cells[static_cast<std::size_t>(row * kNumbersPerSet + c)]);
         }
         r.line(text);
     }
@@ -41,17 +43,15 @@ std::string predictionBlock(const std::array<std::string, 30>& cells) {
     r.line(kBanner);
     r.line();
     r.line();
-    return r.bytes();
+    return r;
 }
-
-} // namespace
 
 void vResData_Click(Program& p) {
     Form1& f = p.form1;
-    bool anyNumber = false;
-    for (int i = 0; i < 30; ++i)
-        anyNumber = anyNumber || !f.Label8(i).caption().empty();
-    if (!anyNumber) {
+    std::array<std::string, kBoardCells> cells;
+    for (int i = 0; i < kBoardCells; ++i)
+        cells[static_cast<std::size_t>(i)] = f.Label8(i).caption();
+    if (std::all_of(cells.begin(), cells.end(), [](const std::string& c) { return c.empty(); })) {
         p.message(msg::kPredictFirst, msg::kWarningBracketed);
         return;
     }
@@ -60,10 +60,6 @@ void vResData_Click(Program& p) {
     if (!path)
         return;
 
-    std::array<std::string, 30> cells;
-    for (int i = 0; i < 30; ++i)
-        cells[static_cast<std::size_t>(i)] = twoDigits(f.Label8(i).caption());
-
     saveReport(p, *path, [&] {
         std::string bytes;
         // The title is looked for in the decoded text: in the raw bytes, a
@@ -71,7 +67,7 @@ void vResData_Click(Program& p) {
         // are kept byte for byte; only their line ends become CR LF.
         if (const auto old = readTextLinesIfExists(*path); old && isPredictionReport(*old))
             bytes = textFileBytes(*old);
-        bytes += predictionBlock(cells);
+        bytes += predictionBlock(cells).bytes();
         return bytes;
     });
 }

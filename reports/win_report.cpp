@@ -7,10 +7,11 @@
 
 namespace zoki {
 
-std::optional<std::array<std::string, 7>> cutDrawRecord(std::string_view record) {
-    std::array<std::size_t, 6> dash{};
+std::optional<std::array<std::string, kLinesPerDraw>> cutDrawRecord(std::string_view record) {
+    constexpr std::size_t last = kNumbersPerSet - 1;
+    std::array<std::size_t, kNumbersPerSet> dash{};
     std::size_t from = 0;
-    for (std::size_t i = 0; i < 6; ++i) {
+    for (std::size_t i = 0; i < dash.size(); ++i) {
         dash[i] = record.find('-', from);
         if (dash[i] == std::string_view::npos)
             return std::nullopt;
@@ -19,46 +20,48 @@ std::optional<std::array<std::string, 7>> cutDrawRecord(std::string_view record)
     const std::size_t underscore = record.find('_');
     // A "_" before the last "-" only comes from a damaged value; no bonus can
     // be cut from such a record.
-    if (underscore == std::string_view::npos || underscore < dash[5])
+    if (underscore == std::string_view::npos || underscore < dash[last])
         return std::nullopt;
 
-    std::array<std::string, 7> numbers;
+    std::array<std::string, kLinesPerDraw> numbers;
     numbers[0] = record.substr(0, dash[0]);
-    for (std::size_t i = 1; i < 6; ++i)
+    for (std::size_t i = 1; i < dash.size(); ++i)
         numbers[i] = record.substr(dash[i - 1] + 1, dash[i] - dash[i - 1] - 1);
-    numbers[6] = record.substr(dash[5] + 1, underscore - dash[5] - 1);
+    numbers[kBonusPosition] = record.substr(dash[last] + 1, underscore - dash[last] - 1);
     return numbers;
 }
 
-void vResHitNoData_Click(Program& p) {
-    const auto path = chooseReportPath(p);
-    if (!path)
-        return;
-
+ReportText winNumbersReport(const std::vector<std::string>& records) {
     const std::string banner(53, '#');
     ReportText r;
     r.line(banner);
     r.line("                  LOTO 6 WIN NO DATA                 ");
     r.line(banner);
     r.line();
-    const std::vector<std::string>& records = p.s.drawRecords;
     for (std::size_t i = 0; i < records.size(); ++i) {
         const auto numbers = cutDrawRecord(records[i]);
         if (!numbers) // the spare record after the last draw
             continue;
         std::string text = concat("    第", twoDigits(static_cast<long long>(i + 1)), "回当選番号 : ");
-        for (std::size_t k = 0; k < 6; ++k) {
+        for (std::size_t k = 0; k < kNumbersPerSet; ++k) {
             if (k > 0)
                 text += "  ";
             text += twoDigits((*numbers)[k]);
         }
-        text += concat("  (", twoDigits((*numbers)[6]), ")");
+        text += concat("  (", twoDigits((*numbers)[kBonusPosition]), ")");
         r.line(text);
     }
     r.line();
     r.line(banner);
+    return r;
+}
 
-    saveReport(p, *path, [&] { return r.bytes(); });
+void vResHitNoData_Click(Program& p) {
+    const auto path = chooseReportPath(p);
+    if (!path)
+        return;
+    const ReportText report = winNumbersReport(p.s.drawRecords);
+    saveReport(p, *path, [&] { return report.bytes(); });
 }
 
 } // namespace zoki

@@ -42,7 +42,7 @@ Form1::Form1() : Form(FormId::Form1, "Form1") {
     Image3.stretch = true;
     place(Frame5, "", 240, 240, 4695, 4245);
     Frame5.setCaption("判定結果");
-    for (int k = 0; k < 6; ++k) {
+    for (int k = 0; k < kNumbersPerSet; ++k) {
         Label& l = revealLabel(k);
         place(l, "Frame5", 165 + 735 * k, 1500, 690, 900);
         l.opaque = true;
@@ -56,12 +56,12 @@ Form1::Form1() : Form(FormId::Form1, "Form1") {
     // Middle: the board.
     place(Frame1, "", 5175, 240, 4440, 4245);
     Frame1.setCaption("推測結果");
-    for (int r = 0; r < 5; ++r) {
+    for (int r = 0; r < kMaxSets; ++r) {
         const int y = 360 + 765 * r;
         place(Label9(r), "Frame1", 120, y + 120, 720, 300);
         Label9(r).setCaption(std::string("推測") + kFullWidthDigits[r]);
-        for (int p = 0; p < 6; ++p) {
-            const int i = r * 6 + p;
+        for (int p = 0; p < kNumbersPerSet; ++p) {
+            const int i = r * kNumbersPerSet + p;
             place(Image2(i), "Frame1", 900 + 570 * p, y, 480, 480);
             place(Label8(i), "Frame1", 900 + 570 * p, y + 480, 480, 255);
             Label8(i).align = Align::Center;
@@ -78,7 +78,7 @@ Form1::Form1() : Form(FormId::Form1, "Form1") {
     Label7.setCaption("1");
     place(VScroll1, "Frame2", 4050, 240, 375, 900);
     VScroll1.setMin(1);
-    VScroll1.setMax(5);
+    VScroll1.setMax(kMaxSets);
     VScroll1.setValue(1);
 
     // Right: start and history.
@@ -99,7 +99,7 @@ Form1::Form1() : Form(FormId::Form1, "Form1") {
 
 Label& Form1::revealLabel(int position) {
     Label* labels[] = {&Label1, &Label2, &Label3, &Label4, &Label5, &Label6};
-    if (position < 0 || position > 5)
+    if (position < 0 || position >= kNumbersPerSet)
         throw IndexError();
     return *labels[position];
 }
@@ -111,15 +111,16 @@ Form2::Form2() : Form(FormId::Form2, "Form2") {
 
     place(Frame1, "", 120, 120, 5100, 3240);
     Frame1.setCaption("過去当選番号");
-    for (int r = 0; r < 5; ++r) {
+    for (int r = 0; r < kRecentDraws; ++r) {
         const int y = 300 + 570 * r;
         place(Label4(r), "Frame1", 120, y + 120, 900, 255);
         Label4(r).setCaption("過去" + std::to_string(r + 1) + "回");
-        for (int j = 0; j < 7; ++j)
-            place(Image1(7 * r + j), "Frame1", 1080 + 555 * j + (j == 6 ? 120 : 0), y, 480, 480);
+        for (int j = 0; j < kLinesPerDraw; ++j)
+            place(Image1(kLinesPerDraw * r + j), "Frame1", 1080 + 555 * j + (j == kBonusPosition ? 120 : 0), y, 480,
+                  480);
     }
 
-    for (int p = 0; p < 5; ++p) {
+    for (int p = 0; p < kRankingPlaces; ++p) {
         place(Frame2(p), "", 120 + 1020 * p, 3480, 960, 840);
         Frame2(p).setCaption(std::to_string(p + 1) + "位");
         place(Image2(p), "Frame2_" + std::to_string(p), 240, 270, 480, 480);
@@ -127,16 +128,16 @@ Form2::Form2() : Form(FormId::Form2, "Form2") {
 
     place(Frame3, "", 120, 4440, 5100, 1920);
     Frame3.setCaption("当選番号");
-    for (int r = 0; r < 5; ++r)
-        for (int j = 0; j < 7; ++j) {
-            Label& l = Label3(7 * r + j);
-            place(l, "Frame3", 1080 + 555 * j + (j == 6 ? 120 : 0), 300 + 315 * r, 480, 255);
+    for (int r = 0; r < kRecentDraws; ++r)
+        for (int j = 0; j < kLinesPerDraw; ++j) {
+            Label& l = Label3(kLinesPerDraw * r + j);
+            place(l, "Frame3", 1080 + 555 * j + (j == kBonusPosition ? 120 : 0), 300 + 315 * r, 480, 255);
             l.align = Align::Center;
         }
 
     place(Frame4, "", 5340, 120, 3540, 6240);
     Frame4.setCaption("統計データ");
-    for (int n = 1; n <= 43; ++n) {
+    for (int n = 1; n <= kHighestNumber; ++n) {
         const int k = n - 1;
         const int column = n <= 22 ? 0 : 1;
         const int row = n <= 22 ? k : k - 22;
@@ -162,7 +163,7 @@ Form3::Form3() : Form(FormId::Form3, "Form3") {
     clientHeight = 1680;
     place(HScroll1, "", 240, 240, 3360, 300);
     HScroll1.setMin(1);
-    HScroll1.setMax(43);
+    HScroll1.setMax(kHighestNumber);
     HScroll1.setValue(1);
     place(Label1, "", 240, 780, 900, 480);
     Label1.setCaption("1");
@@ -179,8 +180,8 @@ Form4::Form4() : Form(FormId::Form4, "Form4") {
     clientHeight = 1440;
     place(Frame3, "", 120, 120, 6120, 1200);
     Frame3.setCaption("最新情報登録");
-    for (int k = 0; k < 7; ++k) {
-        place(Text1(k), "Frame3", 120 + 660 * k + (k == 6 ? 120 : 0), 540, 600, 420);
+    for (int k = 0; k < kLinesPerDraw; ++k) {
+        place(Text1(k), "Frame3", 120 + 660 * k + (k == kBonusPosition ? 120 : 0), 540, 600, 420);
         Text1(k).align = Align::Center;
         Text1(k).font = Font{"", 12, false};
     }
@@ -195,14 +196,14 @@ Form5::Form5() : Form(FormId::Form5, "Form5") {
     clientHeight = 3105;
     place(Frame1, "", 120, 120, 5895, 1095);
     place(Frame2, "", 120, 1320, 5895, 1095);
-    for (int k = 0; k < 7; ++k) {
+    for (int k = 0; k < kLinesPerDraw; ++k) {
         place(Label1(k), "Frame1", 120 + 720 * k, 240, 735, 735);
         Label1(k).opaque = true;
         Label1(k).setBackColor(kCellColor);
         place(Image1(k), "Frame1", 240 + 720 * k, 360, 495, 495);
         Image1(k).stretch = true;
     }
-    for (int k = 0; k < 6; ++k) {
+    for (int k = 0; k < kNumbersPerSet; ++k) {
         place(Label4(k), "Frame2", 120 + 720 * k, 240, 735, 735);
         Label4(k).opaque = true;
         Label4(k).setBackColor(kCellColor);
@@ -214,11 +215,11 @@ Form5::Form5() : Form(FormId::Form5, "Form5") {
     place(Label5, "", 4560, 2640, 1455, 375);
     Label5.setCaption("1等当選");
     Label5.font = Font{"ＭＳ ゴシック", 15.75, true};
-    for (int k = 0; k < 7; ++k) {
+    for (int k = 0; k < kLinesPerDraw; ++k) {
         place(Label2(k), "", 120 + 720 * k, 4440, 615, 255);
         Label2(k).setVisible(false);
     }
-    for (int k = 0; k < 6; ++k) {
+    for (int k = 0; k < kNumbersPerSet; ++k) {
         place(Label3(k), "", 120 + 720 * k, 4800, 615, 255);
         Label3(k).setVisible(false);
     }

@@ -72,13 +72,13 @@ public:
     Label Label4{*this, "Label4"};
     Label Label5{*this, "Label5"};
     Label Label6{*this, "Label6"};
-    ControlArray<Image> Image1{*this, "Image1", 6};
+    ControlArray<Image> Image1{*this, "Image1", kNumbersPerSet};
 
     // The result board: five rows of six balls with their numbers.
     Frame Frame1{*this, "Frame1"};
-    ControlArray<Label> Label9{*this, "Label9", 5}; // row captions "推測１".."推測５"
-    ControlArray<Image> Image2{*this, "Image2", 30};
-    ControlArray<Label> Label8{*this, "Label8", 30};
+    ControlArray<Label> Label9{*this, "Label9", kMaxSets}; // row captions "推測１".."推測５"
+    ControlArray<Image> Image2{*this, "Image2", kBoardCells};
+    ControlArray<Label> Label8{*this, "Label8", kBoardCells};
 
     // Set count selector.
     Frame Frame2{*this, "Frame2"};
@@ -121,7 +121,11 @@ struct ExclusionRange {
     int last;
 };
 inline constexpr ExclusionRange kExclusionRanges[] = {
-    {&Form1::lvA, 1, 9}, {&Form1::lvB, 10, 19}, {&Form1::lvC, 20, 29}, {&Form1::lvD, 30, 39}, {&Form1::lvE, 40, 43},
+    {&Form1::lvA, 1, 9},
+    {&Form1::lvB, 10, 19},
+    {&Form1::lvC, 20, 29},
+    {&Form1::lvD, 30, 39},
+    {&Form1::lvE, 40, kHighestNumber},
 };
 inline constexpr int kRangeCount = static_cast<int>(std::size(kExclusionRanges));
 
@@ -130,20 +134,23 @@ class Form2 : public Form {
 public:
     Form2();
 
-    Frame Frame1{*this, "Frame1"}; // "過去当選番号": recent draws as balls
-    ControlArray<Label> Label4{*this, "Label4", 5};
-    ControlArray<Image> Image1{*this, "Image1", 35};
+    static constexpr int kRecentDraws = 5;   // rows of the latest draws
+    static constexpr int kRankingPlaces = 5; // the most frequent numbers shown
 
-    ControlArray<Frame> Frame2{*this, "Frame2", 5}; // "1位".."5位"
-    ControlArray<Image> Image2{*this, "Image2", 5};
+    Frame Frame1{*this, "Frame1"}; // "過去当選番号": recent draws as balls
+    ControlArray<Label> Label4{*this, "Label4", kRecentDraws};
+    ControlArray<Image> Image1{*this, "Image1", kRecentDraws* kLinesPerDraw};
+
+    ControlArray<Frame> Frame2{*this, "Frame2", kRankingPlaces}; // "1位".."5位"
+    ControlArray<Image> Image2{*this, "Image2", kRankingPlaces};
 
     Frame Frame3{*this, "Frame3"}; // "当選番号": recent draws as text
-    ControlArray<Label> Label3{*this, "Label3", 35};
+    ControlArray<Label> Label3{*this, "Label3", kRecentDraws* kLinesPerDraw};
 
     Frame Frame4{*this, "Frame4"}; // "統計データ"
-    ControlArray<Label> Label1{*this, "Label1", 43};
-    ControlArray<Label> Label2{*this, "Label2", 43}; // draw-frequency bars
-    ControlArray<Label> Label5{*this, "Label5", 43}; // output-frequency bars
+    ControlArray<Label> Label1{*this, "Label1", kHighestNumber};
+    ControlArray<Label> Label2{*this, "Label2", kHighestNumber}; // draw-frequency bars
+    ControlArray<Label> Label5{*this, "Label5", kHighestNumber}; // output-frequency bars
 
     Timer Timer1{*this, "Timer1"};
 
@@ -165,7 +172,7 @@ class Form4 : public Form {
 public:
     Form4();
     Frame Frame3{*this, "Frame3"};
-    ControlArray<TextField> Text1{*this, "Text1", 7};
+    ControlArray<TextField> Text1{*this, "Text1", kLinesPerDraw};
     Button Command1{*this, "Command1"};
 
     // The colour a field returns to after an error highlight.
@@ -177,19 +184,19 @@ class Form5 : public Form {
 public:
     Form5();
     Frame Frame1{*this, "Frame1"};
-    ControlArray<Label> Label1{*this, "Label1", 7};
-    ControlArray<Image> Image1{*this, "Image1", 7};
+    ControlArray<Label> Label1{*this, "Label1", kLinesPerDraw};
+    ControlArray<Image> Image1{*this, "Image1", kLinesPerDraw};
     ScrollBar VScroll1{*this, "VScroll1", true};
 
     Frame Frame2{*this, "Frame2"};
-    ControlArray<Label> Label4{*this, "Label4", 6};
-    ControlArray<Image> Image2{*this, "Image2", 6};
+    ControlArray<Label> Label4{*this, "Label4", kNumbersPerSet};
+    ControlArray<Image> Image2{*this, "Image2", kNumbersPerSet};
     ScrollBar VScroll2{*this, "VScroll2", true};
 
     Label Label5{*this, "Label5"};
     // Never visible: they carry the texts the ranking reads.
-    ControlArray<Label> Label2{*this, "Label2", 7};
-    ControlArray<Label> Label3{*this, "Label3", 6};
+    ControlArray<Label> Label2{*this, "Label2", kLinesPerDraw};
+    ControlArray<Label> Label3{*this, "Label3", kNumbersPerSet};
     Label Label6{*this, "Label6"};
     Label Label7{*this, "Label7"};
 };
