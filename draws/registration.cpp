@@ -19,8 +19,6 @@ namespace zoki {
 
 namespace {
 
-constexpr long long kMaxDrawLines = 32767;
-
 // One field per line of a draw: the six main numbers, then the bonus.
 constexpr int kFields = kLinesPerDraw;
 
@@ -115,7 +113,7 @@ void Form4_Command1_Click(Program& p) {
     // Line counts are 16-bit: a file that cannot take one more draw
     // refuses it before anything is written.
     const long long u = static_cast<long long>(p.s.drawTable.size()) - 1;
-    if (u + kLinesPerDraw > kMaxDrawLines) {
+    if (u + kLinesPerDraw > kMaxDrawFileLines) {
         p.message(msg::kDrawFileFull, msg::kWarning);
         return;
     }

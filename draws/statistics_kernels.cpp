@@ -12,7 +12,7 @@ namespace zoki {
 
 namespace {
 
-constexpr int kCountLimit = 32767; // counts are 16-bit
+constexpr int kCountLimit = kInt16Max; // counts are 16-bit
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 
