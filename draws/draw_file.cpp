@@ -13,41 +13,35 @@ namespace zoki {
 
 void loadDrawFileAtStartup(Program& p) {
     bool rewrite = false;
-    std::vector<std::string> lines;
+    // The lines as read, empty ones dropped; a line's value is its trimmed
+    // text. Trimmed only into the table, so that a rewrite can give a line
+    // of spaces back as it was.
+    std::vector<std::string> drawFileLines;
     if (auto read = readTextLinesIfExists(p.drawPath()))
-        lines = std::move(*read);
+        drawFileLines = std::move(*read);
     else
         rewrite = true;
+    if (std::erase_if(drawFileLines, [](const std::string& line) { return line.empty(); }) > 0)
+        rewrite = true;
 
-    // Each kept line as it was read, beside its trimmed value.
-    std::vector<std::string> keptLines;
-    std::vector<std::string> drawFileLines;
-    for (std::string& line : lines) {
-        if (line.empty()) {
-            rewrite = true;
-            continue;
-        }
-        drawFileLines.push_back(trimSpaces(line));
-        keptLines.push_back(std::move(line));
-    }
-
-    p.s.drawTable.clear();
-    for (std::size_t i = 0; i < drawFileLines.size(); ++i) {
-        if (drawFileLines[i].empty())
-            continue;
-        p.s.drawTable.resize(i + 1);
-        p.s.drawTable[i] = drawFileLines[i];
-    }
+    // The table ends with the last value that is not empty; a line of spaces
+    // before it leaves an empty value at its place.
+    std::vector<std::string>& table = p.s.drawTable;
+    table.assign(drawFileLines.size(), std::string());
+    for (std::size_t i = 0; i < drawFileLines.size(); ++i)
+        table[i] = trimSpacesView(drawFileLines[i]);
+    while (!table.empty() && table.back().empty())
+        table.pop_back();
 
     if (!rewrite)
         return;
     // A line of spaces is an empty value in the table but goes back as it
     // was: written as an empty line, the next start would drop it and shift
     // every later draw by one line.
-    std::vector<std::string> entries = p.s.drawTable;
+    std::vector<std::string> entries = table;
     for (std::size_t i = 0; i < entries.size(); ++i)
         if (entries[i].empty())
-            entries[i] = keptLines[i];
+            entries[i] = drawFileLines[i];
     try {
         writeDrawFile(p, entries);
     } catch (const ProgramError& e) {
