@@ -18,7 +18,7 @@ namespace zoki {
 
 void Command1_Click(Program& p) {
     Form1& f = p.form1;
-    p.revealRow = 1;
+    p.reveal.revealRow = 1;
     vMClear_Click(p);
     f.Image3.setVisible(false);
     for (const auto& image : f.Image1)
@@ -31,7 +31,7 @@ void Command1_Click(Program& p) {
     else
         NormalGet(p);
     sortMethodZ(p);
-    p.cnt = 0;
+    p.reveal.cnt = 0;
     dataClear(p);
     TimerStart(p);
     itemEnable(p, 0);

@@ -27,7 +27,7 @@ inline bool repeatsEarlier(Program& p, int pos) {
 // What both generators do before the first draw of set genRow.
 inline void beginSet(Program& p) {
     p.random.reseedFromClock();
-    p.cnt = 0;
+    p.reveal.cnt = 0;
     dataClear(p);
     p.rowBase = (p.genRow - 1) * 6;
 }

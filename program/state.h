@@ -49,4 +49,12 @@ struct SharedState {
     Int16 setPageMax;
 };
 
+// Where a reveal stands: the set it shows (1..5) and the position in that set
+// the next step fixes (0..5). The start button sets both; the step tick moves
+// them and the flicker tick reads the position.
+struct RevealState {
+    Int16 revealRow;
+    Int16 cnt;
+};
+
 } // namespace zoki

@@ -37,10 +37,10 @@ void TimerStart(Program& p) {
 
 void Timer1_Timer(Program& p) {
     Form1& f = p.form1;
-    const int row = p.revealRow;
+    const int row = p.reveal.revealRow;
     const int b = row >= 1 && row <= 5 ? (row - 1) * 6 : 0;
     bool rowDone = false;
-    const int k = p.cnt;
+    const int k = p.reveal.cnt;
     if (k >= 0 && k <= 4) {
         fixPosition(p, b, k);
     } else if (k == 5) {
@@ -50,21 +50,21 @@ void Timer1_Timer(Program& p) {
         for (int i = 0; i < 6; ++i)
             f.Label8(b + i).setCaption(p.predictNumbers.at(static_cast<std::size_t>(b + i)));
         rowDone = true;
-        ++p.revealRow;
-        if (setCount(p) + 1 == p.revealRow) {
+        ++p.reveal.revealRow;
+        if (setCount(p) + 1 == p.reveal.revealRow) {
             f.Timer1.setEnabled(false);
             f.Timer2.setEnabled(false);
             itemEnable(p, 1);
         }
     }
     if (rowDone)
-        p.cnt = 0;
+        p.reveal.cnt = 0;
     else
-        ++p.cnt;
+        ++p.reveal.cnt;
 }
 
 void Timer2_Timer(Program& p) {
-    const int k = p.cnt;
+    const int k = p.reveal.cnt;
     if (k < 0 || k > 5)
         return;
     Form1& f = p.form1;
