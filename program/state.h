@@ -42,9 +42,6 @@ struct SharedState {
     std::string anyNumber = "1";
     bool matchSearchMode = false;
 
-    // Size of the weighted ticket pool. 32-bit so that any history the
-    // statistics can count still gives a valid pool.
-    std::int32_t weightTotal = 0;
     Int16 drawPageMax;
     Int16 setPageMax;
 };
