@@ -211,6 +211,19 @@ TEST(Reveal, FlickerDoesNothingOutsideARow) {
     EXPECT_EQ(h.random.drawn, drawn);
 }
 
+TEST(Reveal, ARowOutsideTheBoardShowsTheFirstRow) {
+    Harness h;
+    Program& p = startRun(h, {{1, 2, 3, 4, 5, 6}, {11, 12, 13, 14, 15, 16}});
+    for (int row : {0, 6, -1}) {
+        SCOPED_TRACE(row);
+        p.reveal = RevealState{row, 1};
+        p.form1.Timer1.tick();
+        EXPECT_EQ(p.form1.Label2.caption(), "2");
+        EXPECT_EQ(p.form1.Image1(1).picture(), 102);
+        EXPECT_EQ(p.reveal.cnt, 2);
+    }
+}
+
 TEST(RevealSpeed, EachCommandSetsTheIntervalAndMovesTheCheckmark) {
     struct Case {
         MenuItem Form1::*item;
