@@ -7,7 +7,9 @@
 #include "predict/redraw_guard.h"
 #include "predict/tickets.h"
 
+#include <array>
 #include <cstddef>
+#include <optional>
 #include <utility>
 
 namespace zoki {
@@ -68,10 +70,23 @@ void placeChosenNumber(SetRow set, const std::string& chosen, Random& random) {
 }
 
 void orderSet(SetRow set) {
+    // Each text is read as a number once, when first compared, and its value
+    // moves with it: reading is most of the cost, and a text that is no
+    // number still fails at the comparison where it first takes part.
+    std::array<std::optional<double>, kNumbersPerSet> whole;
+    const auto valueAt = [&](std::size_t i) {
+        if (!whole[i])
+            whole[i] = wholePart(set[i]);
+        return *whole[i];
+    };
     for (int pass = 0; pass < kOrderPasses; ++pass)
-        for (std::size_t j = 0; j + 1 < set.size(); ++j)
-            if (wholePart(set[j + 1]) < wholePart(set[j]))
+        for (std::size_t j = 0; j + 1 < set.size(); ++j) {
+            const double next = valueAt(j + 1);
+            if (next < valueAt(j)) {
                 std::swap(set[j], set[j + 1]);
+                std::swap(whole[j], whole[j + 1]);
+            }
+        }
 }
 
 } // namespace zoki

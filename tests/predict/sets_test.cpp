@@ -234,5 +234,11 @@ TEST(OrderSetKernel, AscendingByWholeValueEqualValuesKeepTheirPlace) {
     }
 }
 
+TEST(OrderSetKernel, ATextThatIsNoNumberFailsWhereItIsFirstCompared) {
+    Set set{"9", "8", "x", "1", "2", "3"};
+    EXPECT_THROW(orderSet(set), TypeMismatchError);
+    EXPECT_EQ(set, (Set{"8", "9", "x", "1", "2", "3"})); // the swap before it stands
+}
+
 } // namespace
 } // namespace zoki
