@@ -19,4 +19,8 @@ inline constexpr int kMaxDrawFileLines = 32767;
 inline constexpr int kMaxSets = 5;
 inline constexpr int kBoardCells = kMaxSets * kNumbersPerSet;
 
+// Set s (from 1) starts at this element of the predicted numbers and of the
+// board's cells.
+constexpr int firstOfSet(int s) { return (s - 1) * kNumbersPerSet; }
+
 } // namespace zoki

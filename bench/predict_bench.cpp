@@ -3,16 +3,21 @@
 #include "base/random.h"
 #include "bench/bench_services.h"
 #include "predict/run.h"
+#include "predict/sets.h"
 #include "predict/settings.h"
+#include "predict/tickets.h"
 #include "predict/weighted.h"
 #include "program/program.h"
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <numeric>
+#include <optional>
 #include <random>
+#include <string>
 #include <vector>
 
 namespace {
@@ -70,6 +75,26 @@ void BM_GetByData(benchmark::State& state) {
     state.SetLabel(std::string(names[state.range(0)]) + (state.range(1) ? ", 1..9 and 40..43 excluded" : ""));
 }
 BENCHMARK(BM_GetByData)->Args({0, 0})->Args({1, 0})->Args({2, 0})->Args({0, 1})->Unit(benchmark::kMicrosecond);
+
+// The kernels alone: five weighted sets from the same pool, each re-seeded
+// and ordered as the handlers do, without reading or writing controls.
+void BM_weightedSet(benchmark::State& state) {
+    Fixture f;
+    const TicketPool pool = ticketPool(Strength::High, f.p.s.numberCount, f.p.s.drawNumberTotal);
+    const RangeMarks marks{};
+    std::array<std::string, kBoardCells> sets;
+    for (auto _ : state) {
+        for (int r = 1; r <= kMaxSets; ++r) {
+            const SetRow set(sets.begin() + firstOfSet(r), kNumbersPerSet);
+            f.random.reseedFromClock();
+            weightedSet(set, pool, marks, std::nullopt, f.random);
+            orderSet(set);
+        }
+        benchmark::DoNotOptimize(sets);
+    }
+    state.SetLabel("High");
+}
+BENCHMARK(BM_weightedSet)->Unit(benchmark::kMicrosecond);
 
 void BM_NormalGet(benchmark::State& state) {
     Fixture f;

@@ -35,8 +35,8 @@ Result measure(Program& p, int interval, int ticks) {
     for (int i = 0; i < 30; ++i)
         p.predictNumbers[static_cast<std::size_t>(i)] = std::to_string(1 + (i * 7) % 43);
     p.form1.VScroll1.setValue(5);
-    p.revealRow = 1;
-    p.cnt = 0;
+    p.reveal.revealRow = 1;
+    p.reveal.cnt = 0;
 
     QTimer step;
     QTimer flicker;
@@ -52,9 +52,9 @@ Result measure(Program& p, int interval, int ticks) {
     QObject::connect(&step, &QTimer::timeout, [&] {
         stamps.push_back(clock.nsecsElapsed());
         Timer1_Timer(p);
-        if (p.revealRow > 5) { // keep revealing: a reveal of five rows ends at 30 ticks
-            p.revealRow = 1;
-            p.cnt = 0;
+        if (p.reveal.revealRow > 5) { // keep revealing: a reveal of five rows ends at 30 ticks
+            p.reveal.revealRow = 1;
+            p.reveal.cnt = 0;
         }
         if (static_cast<int>(stamps.size()) > ticks)
             loop.quit();

@@ -4,6 +4,8 @@
 #include "program/messages.h"
 #include "program/program.h"
 
+#include <cstddef>
+
 namespace zoki {
 
 namespace {
@@ -36,6 +38,20 @@ PredictionSettings currentSettings(Program& p) {
     for (int k = 0; k < kRangeCount; ++k)
         s.excludeRange[static_cast<std::size_t>(k)] = rangeChecked(f, k);
     return s;
+}
+
+bool excluded(const RangeMarks& marks, int n) {
+    for (std::size_t k = 0; k < marks.size(); ++k)
+        if (n >= kExclusionRanges[k].first && n <= kExclusionRanges[k].last)
+            return marks[k];
+    return false;
+}
+
+int allowedNumbers(const RangeMarks& marks) {
+    int allowed = 0;
+    for (int n = 1; n <= kHighestNumber; ++n)
+        allowed += excluded(marks, n) ? 0 : 1;
+    return allowed;
 }
 
 void vData_Click(Program& p) { p.form1.vData.setChecked(!p.form1.vData.checked()); }

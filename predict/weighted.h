@@ -4,10 +4,8 @@ namespace zoki {
 
 class Program;
 
+// Fills sets 1..setCount of predictNumbers from the ticket pool of the
+// current strength and counts, honouring the exclusions and the chosen number.
 void GetByData(Program& p);
-// Draws a ticket: getNo := Int(weightTotal × r + 1), 1..weightTotal.
-void drawTicket(Program& p);
-// Maps p.getNo to p.tempNumLock, drawing again while the number is excluded.
-void getNumberMethod(Program& p);
 
 } // namespace zoki

@@ -6,7 +6,6 @@
 #include "ui/forms/forms.h"
 
 #include <array>
-#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -47,13 +46,7 @@ public:
 
     // Members of the main window.
     std::array<std::string, kBoardCells> predictNumbers;
-    Int16 genRow;
-    Int16 rowBase;
-    Int16 revealRow;
-    Int16 cnt;
-    Int16 evenShare;
-    std::int32_t getNo = 0;
-    Int16 tempNumLock;
+    RevealState reveal;
     std::string lastSaveName;     // the save dialog's remembered file name
     std::string lastImportFolder; // where the import dialog opens, for this session
 

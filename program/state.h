@@ -32,11 +32,16 @@ struct SharedState {
     std::string anyNumber = "1";
     bool matchSearchMode = false;
 
-    // Size of the weighted ticket pool. 32-bit so that any history the
-    // statistics can count still gives a valid pool.
-    std::int32_t weightTotal = 0;
     Int16 drawPageMax;
     Int16 setPageMax;
+};
+
+// Where a reveal stands: the set it shows (1..5) and the position in that set
+// the next step fixes (0..5). The start button sets both; the step tick moves
+// them and the flicker tick reads the position.
+struct RevealState {
+    Int16 revealRow;
+    Int16 cnt;
 };
 
 } // namespace zoki

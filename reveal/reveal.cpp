@@ -1,5 +1,6 @@
 #include "reveal/reveal.h"
 
+#include "base/loto.h"
 #include "base/numtext.h"
 #include "base/random.h"
 #include "program/main_window.h"
@@ -12,16 +13,33 @@ namespace zoki {
 
 namespace {
 
+// The last position of a set: fixing it completes the row.
+constexpr int kLastPosition = kNumbersPerSet - 1;
+
+// The flicker shows the balls of 1..34 only.
+constexpr int kFlickerBalls = 34;
+
+// Each component of a flicker colour is 1..255.
+constexpr int kFlickerColourTop = 255;
+
 // The sets hold numbers 1..43 only; anything else shows no ball.
 int ballOf(const std::string& text) {
     const int n = ballNumber(text, {.wholePart = true, .textFails = true});
     return n == 0 ? 0 : ballPicture(n);
 }
 
+const std::string& predicted(const Program& p, int index) {
+    return p.predictNumbers.at(static_cast<std::size_t>(index));
+}
+
+// The first element of the row being revealed; a row outside the board
+// reads the first.
+int rowStart(int revealRow) { return revealRow >= 1 && revealRow <= kMaxSets ? firstOfSet(revealRow) : 0; }
+
 // Fixes position k of the row starting at b on the reveal labels and balls.
 void fixPosition(Program& p, int b, int k) {
     Form1& f = p.form1;
-    const std::string& text = p.predictNumbers.at(static_cast<std::size_t>(b + k));
+    const std::string& text = predicted(p, b + k);
     Label& label = f.revealLabel(k);
     label.setCaption(text);
     f.Image1(k).setPicture(ballOf(text));
@@ -37,42 +55,41 @@ void TimerStart(Program& p) {
 
 void Timer1_Timer(Program& p) {
     Form1& f = p.form1;
-    const int row = p.revealRow;
-    const int b = row >= 1 && row <= 5 ? (row - 1) * 6 : 0;
+    RevealState& at = p.reveal;
+    const int b = rowStart(at.revealRow);
     bool rowDone = false;
-    const int k = p.cnt;
-    if (k >= 0 && k <= 4) {
+    const int k = at.cnt;
+    if (k >= 0 && k < kLastPosition) {
         fixPosition(p, b, k);
-    } else if (k == 5) {
-        fixPosition(p, b, 5);
-        for (int i = 0; i < 6; ++i)
-            f.Image2(b + i).setPicture(ballOf(p.predictNumbers.at(static_cast<std::size_t>(b + i))));
-        for (int i = 0; i < 6; ++i)
-            f.Label8(b + i).setCaption(p.predictNumbers.at(static_cast<std::size_t>(b + i)));
+    } else if (k == kLastPosition) {
+        fixPosition(p, b, kLastPosition);
+        for (int i = 0; i < kNumbersPerSet; ++i)
+            f.Image2(b + i).setPicture(ballOf(predicted(p, b + i)));
+        for (int i = 0; i < kNumbersPerSet; ++i)
+            f.Label8(b + i).setCaption(predicted(p, b + i));
         rowDone = true;
-        ++p.revealRow;
-        if (setCount(p) + 1 == p.revealRow) {
+        ++at.revealRow;
+        if (setCount(p) + 1 == at.revealRow) {
             f.Timer1.setEnabled(false);
             f.Timer2.setEnabled(false);
             itemEnable(p, 1);
         }
     }
     if (rowDone)
-        p.cnt = 0;
+        at.cnt = 0;
     else
-        ++p.cnt;
+        ++at.cnt;
 }
 
 void Timer2_Timer(Program& p) {
-    const int k = p.cnt;
-    if (k < 0 || k > 5)
+    const int k = p.reveal.cnt;
+    if (k < 0 || k > kLastPosition)
         return;
     Form1& f = p.form1;
-    // The flicker shows the balls of 1..34 only.
-    f.Image1(k).setPicture(scaledWhole(34, p.random.next()) + 101);
-    const int red = oneTo(255, p.random.next());
-    const int green = oneTo(255, p.random.next());
-    const int blue = oneTo(255, p.random.next());
+    f.Image1(k).setPicture(ballPicture(scaledWhole(kFlickerBalls, p.random.next()) + 1));
+    const int red = oneTo(kFlickerColourTop, p.random.next());
+    const int green = oneTo(kFlickerColourTop, p.random.next());
+    const int blue = oneTo(kFlickerColourTop, p.random.next());
     f.revealLabel(k).setBackColor(Rgb{red, green, blue});
 }
 

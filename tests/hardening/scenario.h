@@ -50,11 +50,13 @@ inline void spreadRandom(ScriptedRandom& random, unsigned seed = 7) {
 }
 
 // The start button pressed for `sets` sets in the current mode, the reveal
-// ticked through to the keep question, which gets `answer`.
-inline void runAndReveal(Harness& h, int sets, Answer answer) {
+// ticked through to the keep question, which gets `answer`. The random
+// values `first` come before the spread ones.
+inline void runAndReveal(Harness& h, int sets, Answer answer, const std::vector<float>& first = {}) {
     Program& p = h.p();
     p.form1.VScroll1.setValue(sets);
     spreadRandom(h.random);
+    h.random.values.insert(h.random.values.begin(), first.begin(), first.end());
     p.form1.Command1.click();
     h.dialogs.answers.push_back(answer);
     for (int tick = 0; tick < 6 * sets; ++tick)

@@ -62,6 +62,23 @@ std::string totalOf(const std::string& report) {
     return last.substr(last.rfind(' ') + 1);
 }
 
+// Values that draw these tickets from a pool of `size`, each in the middle.
+std::vector<float> ticketValues(int size, const std::vector<int>& tickets) {
+    std::vector<float> out;
+    for (int t : tickets)
+        out.push_back((static_cast<float>(t) - 0.5f) / static_cast<float>(size));
+    return out;
+}
+
+// Values that draw these numbers from the even tickets of a 43-ticket pool,
+// each just above the foot of its share.
+std::vector<float> footValues(const std::vector<int>& numbers) {
+    std::vector<float> out;
+    for (int n : numbers)
+        out.push_back((static_cast<float>(n) - 0.99f) / 43.0f);
+    return out;
+}
+
 void openMatchSearch(Harness& h) {
     h.dialogs.shown.clear();
     h.p().form1.vCheckNumber.click();
@@ -85,8 +102,11 @@ TEST(SizeLimits, TheLargestDrawHistory) {
     EXPECT_EQ(p.s.drawLineCount, 32767);
     EXPECT_EQ(p.form2().Label4(0).caption(), "第4681回");
 
-    runAndReveal(h, 5, Answer::No);
-    EXPECT_EQ(p.s.weightTotal, 32767 + 43);
+    // The pool holds 32,767 + 43 tickets, more than 16 bits count: ticket
+    // 32,049, the first of 43's counted ones, gives 43; a pool cut to 32,767
+    // would map the same value to 42.
+    runAndReveal(h, 5, Answer::No, ticketValues(32767 + 43, {32049, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(predictedSets(p, 5)[0], (Lines{"1", "2", "3", "4", "5", "43"}));
     for (const Lines& set : predictedSets(p, 5))
         expectSoundSet(set, "weighted set");
     h.dialogs.shown.clear();
@@ -141,8 +161,10 @@ TEST(SizeLimits, OneDrawBeyondTheLargestHistory) {
     EXPECT_EQ(p.form1.caption(), "ゾキ ver0.42");
 
     // The weighted run draws on the even share alone: no total to weigh by.
-    runAndReveal(h, 5, Answer::No);
-    EXPECT_EQ(p.s.weightTotal, 43);
+    // Values at the foot of 11..16's even tickets give 11..16; a pool sized
+    // by the counts' sum (32,774 + 43) would give 10..15.
+    runAndReveal(h, 5, Answer::No, footValues({11, 12, 13, 14, 15, 16}));
+    EXPECT_EQ(predictedSets(p, 5)[0], (Lines{"11", "12", "13", "14", "15", "16"}));
     for (const Lines& set : predictedSets(p, 5))
         expectSoundSet(set, "weighted set");
     h.dialogs.shown.clear();

@@ -48,8 +48,7 @@ TEST(StartOperation, PreparesTheResultAreaAndHandsOverToTheReveal) {
         p.form1.Label3.setCaption("9");
         p.form1.Label3.setBackColor(Rgb{1, 2, 3});
         p.form1.Image1(4).setPicture(120);
-        p.revealRow = 4;
-        p.cnt = 3;
+        p.reveal = RevealState{4, 3}; // a reveal halfway through
         h.random.values = plainDraws({12, 7, 43, 1, 30, 9, 2, 4, 6, 8, 10, 3});
         Trace trace(p.form1);
 
@@ -61,8 +60,8 @@ TEST(StartOperation, PreparesTheResultAreaAndHandsOverToTheReveal) {
         EXPECT_TRUE(h.dialogs.shown.empty());
         EXPECT_EQ(setOf(p, 1), texts({1, 7, 9, 12, 30, 43}));
         EXPECT_EQ(setOf(p, 2), texts({2, 3, 4, 6, 8, 10}));
-        EXPECT_EQ(p.revealRow, 1);
-        EXPECT_EQ(p.cnt, 0);
+        EXPECT_EQ(p.reveal.revealRow, 1);
+        EXPECT_EQ(p.reveal.cnt, 0);
         const Form1& f = p.form1;
         EXPECT_FALSE(f.Image3.visible());
         EXPECT_TRUE(f.Frame5.visible());
@@ -141,7 +140,8 @@ TEST(PlainGenerator, DrawsAgainOnARepeatAndReseedsBeforeEachSet) {
     EXPECT_EQ(setOf(p, 1), texts({5, 9, 1, 2, 3, 4}));
     EXPECT_EQ(setOf(p, 2), texts({43, 42, 41, 40, 39, 38}));
     EXPECT_EQ(random.log, "SDDDDDDDDDSDDDDDDD");
-    EXPECT_EQ(p.genRow, 3);
+    // Two sets were asked for: the third stays as it was.
+    EXPECT_EQ(setOf(p, 3), std::vector<std::string>(6, ""));
 }
 
 TEST(PlainGenerator, IgnoresExclusionsStrengthAndTheChosenNumber) {

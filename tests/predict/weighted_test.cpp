@@ -4,6 +4,7 @@
 #include "predict/run.h"
 #include "predict/run_support.h"
 #include "predict/settings.h"
+#include "predict/tickets.h"
 #include "predict/weighted.h"
 #include "support/fakes.h"
 
@@ -48,89 +49,97 @@ std::vector<int> ticketLayout(int evenShare, const std::map<int, int>& counts) {
     return owners;
 }
 
-int ownerOf(Program& p, int ticket) {
-    p.getNo = ticket;
-    getNumberMethod(p);
-    EXPECT_EQ(p.getNo, ticket) << "no exclusions: no ticket is drawn again";
-    return p.tempNumLock;
+// The counts as the statistics keep them, indexed 1..43.
+NumberCounts countsOf(const std::map<int, int>& counts) {
+    NumberCounts out{};
+    for (const auto& [n, c] : counts)
+        out[static_cast<std::size_t>(n)] = c;
+    return out;
+}
+
+int totalOf(const std::map<int, int>& counts) {
+    int total = 0;
+    for (const auto& [n, c] : counts)
+        total += c;
+    return total;
+}
+
+TicketPool poolOf(Strength strength, const std::map<int, int>& counts) {
+    return ticketPool(strength, countsOf(counts), totalOf(counts));
+}
+
+// Without exclusions a ticket gives its owner and nothing is drawn again.
+int ownerOf(const TicketPool& pool, int ticket) {
+    test::ScriptedRandom random;
+    const int n = getNumberMethod(ticket, pool, RangeMarks{}, random);
+    EXPECT_EQ(random.drawn, 0) << "no exclusions: no ticket is drawn again";
+    EXPECT_EQ(n, ticketOwner(pool, ticket));
+    return n;
 }
 
 struct StrengthCase {
     void (*click)(Program&);
+    Strength strength;
     int evenShare;
 };
-const StrengthCase kStrengths[] = {{vSetHigh_Click, 43}, {vSetMid_Click, 430}, {vSetLow_Click, 4300}};
+const StrengthCase kStrengths[] = {
+    {vSetHigh_Click, Strength::High, 43}, {vSetMid_Click, Strength::Mid, 430}, {vSetLow_Click, Strength::Low, 4300}};
 
 TEST(TicketPool, EveryTicketMapsToItsOwnerForEachStrength) {
     const std::map<int, int> counts{{1, 3}, {3, 5}, {20, 1}, {42, 7}, {43, 2}};
     for (const StrengthCase& c : kStrengths) {
         SCOPED_TRACE(c.evenShare);
-        Harness h;
-        Program& p = h.start();
-        setCounts(p, counts);
-        p.evenShare = c.evenShare;
-        p.s.weightTotal = c.evenShare + 18;
+        const TicketPool pool = poolOf(c.strength, counts);
+        EXPECT_EQ(pool.evenShare, c.evenShare);
         const std::vector<int> owners = ticketLayout(c.evenShare, counts);
-        ASSERT_EQ(owners.size(), static_cast<std::size_t>(p.s.weightTotal) + 1);
-        for (int t = 1; t <= p.s.weightTotal; ++t)
-            ASSERT_EQ(ownerOf(p, t), owners[static_cast<std::size_t>(t)]) << "ticket " << t;
+        ASSERT_EQ(owners.size(), static_cast<std::size_t>(pool.size) + 1);
+        for (int t = 1; t <= pool.size; ++t)
+            ASSERT_EQ(ownerOf(pool, t), owners[static_cast<std::size_t>(t)]) << "ticket " << t;
     }
 }
 
 TEST(TicketPool, WorkedExampleAtMidStrength) {
-    Harness h;
-    Program& p = h.start();
-    setCounts(p, {{1, 3}, {3, 5}});
-    p.evenShare = 430;
-    p.s.weightTotal = 438;
+    const TicketPool pool = poolOf(Strength::Mid, {{1, 3}, {3, 5}});
+    EXPECT_EQ(pool.size, 438);
     const std::map<int, int> expected{{1, 1},    {10, 1},   {11, 2},  {20, 2},  {21, 3},  {30, 3},
                                       {421, 43}, {430, 43}, {431, 1}, {433, 1}, {434, 3}, {438, 3}};
     for (const auto& [ticket, number] : expected)
-        EXPECT_EQ(ownerOf(p, ticket), number) << "ticket " << ticket;
+        EXPECT_EQ(ownerOf(pool, ticket), number) << "ticket " << ticket;
 }
 
 TEST(TicketPool, HighStrengthTicket44GoesToTheFirstCountedNumber) {
-    Harness h;
-    Program& p = h.start();
-    setCounts(p, {{17, 4}, {30, 1}});
-    p.evenShare = 43;
-    p.s.weightTotal = 48;
-    EXPECT_EQ(ownerOf(p, 1), 1);
-    EXPECT_EQ(ownerOf(p, 43), 43);
-    EXPECT_EQ(ownerOf(p, 44), 17);
-    EXPECT_EQ(ownerOf(p, 47), 17);
-    EXPECT_EQ(ownerOf(p, 48), 30);
+    const TicketPool pool = poolOf(Strength::High, {{17, 4}, {30, 1}});
+    EXPECT_EQ(pool.size, 48);
+    EXPECT_EQ(ownerOf(pool, 1), 1);
+    EXPECT_EQ(ownerOf(pool, 43), 43);
+    EXPECT_EQ(ownerOf(pool, 44), 17);
+    EXPECT_EQ(ownerOf(pool, 47), 17);
+    EXPECT_EQ(ownerOf(pool, 48), 30);
 }
 
 TEST(TicketPool, ExcludedNumberIsDrawnAgain) {
-    Harness h;
-    Program& p = h.start();
-    p.form1.lvA.click();
-    p.form1.lvC.click();
-    setCounts(p, {});
-    p.evenShare = 43;
-    p.s.weightTotal = 43;
+    const TicketPool pool = poolOf(Strength::High, {});
+    RangeMarks marks{};
+    marks[0] = true; // 1..9
+    marks[2] = true; // 20..29
     // Ticket 5 (number 5) is excluded; the next tickets give 25 (excluded), then 12.
-    h.random.values = {rFor(25, 43), rFor(12, 43)};
-    p.getNo = 5;
-    getNumberMethod(p);
-    EXPECT_EQ(p.tempNumLock, 12);
-    EXPECT_EQ(p.getNo, 12);
-    EXPECT_EQ(h.random.drawn, 2);
+    test::ScriptedRandom random;
+    random.values = {rFor(25, 43), rFor(12, 43)};
+    EXPECT_EQ(getNumberMethod(5, pool, marks, random), 12);
+    EXPECT_EQ(random.drawn, 2);
 }
 
 TEST(TicketPool, TicketIsDrawnFromTheWholePool) {
-    Harness h;
-    Program& p = h.start();
-    p.s.weightTotal = 4096;
+    const TicketPool pool = ticketPool(Strength::High, NumberCounts{}, 4096 - 43);
+    ASSERT_EQ(pool.size, 4096);
     const struct {
         float r;
         int ticket;
     } cases[] = {{0.0f, 1}, {0.5f, 2049}, {std::nextafter(1.0f, 0.0f), 4096}, {rFor(77, 4096), 77}};
+    test::ScriptedRandom random;
     for (const auto& c : cases) {
-        h.random.values = {c.r};
-        drawTicket(p);
-        EXPECT_EQ(p.getNo, c.ticket) << c.r;
+        random.values = {c.r};
+        EXPECT_EQ(drawTicket(pool, random), c.ticket) << c.r;
     }
 }
 
@@ -154,10 +163,9 @@ TEST(WeightedRun, DrawsSixDifferentNumbersFromThePool) {
     GetByData(p);
     EXPECT_EQ(setOf(p, 1), texts({1, 3, 43, 2, 20, 9}));
     EXPECT_EQ(setOf(p, 2), texts({5, 6, 7, 8, 9, 10}));
-    EXPECT_EQ(p.evenShare, 430);
-    EXPECT_EQ(p.s.weightTotal, 438);
     EXPECT_EQ(h.random.reseeds, 2);
-    EXPECT_EQ(p.genRow, 3);
+    // Two sets were asked for: the third stays as it was.
+    EXPECT_EQ(setOf(p, 3), std::vector<std::string>(6, ""));
 }
 
 TEST(WeightedRun, ReseedsOnceBeforeEachSet) {
@@ -183,12 +191,12 @@ TEST(WeightedRun, StrengthDecidesTheEvenShare) {
         setCounts(p, {{7, 100}});
         c.click(p);
         const int s = c.evenShare / 43;
-        // The first even ticket of 1, 2, 3, 4, 5 and 6.
+        // The first even ticket of 1, 2, 3, 4, 5 and 6, in a pool of the even
+        // share and the 100 counted tickets: another even share or pool size
+        // maps these values to other numbers.
         h.random.values = tickets(c.evenShare + 100, {1, 1 + s, 1 + 2 * s, 1 + 3 * s, 1 + 4 * s, 1 + 5 * s});
         GetByData(p);
         EXPECT_EQ(setOf(p, 1), texts({1, 2, 3, 4, 5, 6}));
-        EXPECT_EQ(p.evenShare, c.evenShare);
-        EXPECT_EQ(p.s.weightTotal, c.evenShare + 100);
     }
 }
 
@@ -242,7 +250,8 @@ TEST(WeightedRun, LargestCountableHistoryStillGivesAValidPool) {
     const float top = std::nextafter(1.0f, 0.0f);
     h.random.values = {top, 0.0f, 0.5f, 0.25f, 0.75f, 0.2f};
     GetByData(p);
-    EXPECT_EQ(p.s.weightTotal, 37067);
+    // 4,300 + 32,767 tickets: the pool is summed wider than 16 bits.
+    EXPECT_EQ(ticketPool(Strength::Low, p.s.numberCount, p.s.drawNumberTotal).size, 37067);
     EXPECT_EQ(setOf(p, 1)[0], "43"); // the very last ticket
     EXPECT_EQ(setOf(p, 1)[1], "1");
 }
@@ -335,29 +344,20 @@ TEST(ChosenNumberStep, SkippedWithoutDecide) {
 
 TEST(WeightedRun, NumbersFollowTheirTicketShares) {
     // 100,000 tickets from a seeded generator against (s + count) / weightTotal.
-    test::TempFolder folder;
-    test::ScriptedDialogs dialogs;
-    test::FakePlatform platform;
     ClockMixedRandom random(20240601, [] { return std::uint64_t{0}; });
-    Program p(folder.path(), dialogs, random, platform, wire);
-    p.form1.vSetMid.click();
     std::map<int, int> counts;
     for (int n = 1; n <= 43; ++n)
         counts[n] = n % 5 == 0 ? 0 : (n * 37) % 60; // uneven, some zero
-    setCounts(p, counts);
-    p.evenShare = 430;
-    p.s.weightTotal = 430 + p.s.drawNumberTotal;
+    const TicketPool pool = poolOf(Strength::Mid, counts);
+    ASSERT_EQ(pool.size, 430 + totalOf(counts));
 
     std::array<int, 44> observed{};
     const int draws = 100000;
-    for (int i = 0; i < draws; ++i) {
-        drawTicket(p);
-        getNumberMethod(p);
-        ++observed[static_cast<std::size_t>(static_cast<int>(p.tempNumLock))];
-    }
+    for (int i = 0; i < draws; ++i)
+        ++observed[static_cast<std::size_t>(getNumberMethod(drawTicket(pool, random), pool, RangeMarks{}, random))];
     double chiSquare = 0;
     for (int n = 1; n <= 43; ++n) {
-        const double expected = draws * (10.0 + counts[n]) / p.s.weightTotal;
+        const double expected = draws * (10.0 + counts[n]) / pool.size;
         const double d = observed[static_cast<std::size_t>(n)] - expected;
         chiSquare += d * d / expected;
     }

@@ -78,7 +78,7 @@ TEST(Reveal, OneSetIsFixedNumberByNumberAndThenAsksToKeepIt) {
         EXPECT_EQ(p.form1.revealLabel(k).backColor(), kWhite);
         EXPECT_EQ(p.form1.Image1(k).picture(), 100 + row[k]);
         EXPECT_EQ(p.form1.revealLabel(k + 1).caption(), "");
-        EXPECT_EQ(p.cnt, k + 1);
+        EXPECT_EQ(p.reveal.cnt, k + 1);
         EXPECT_EQ(boardRow(p, 1), kEmptyRow);
         EXPECT_TRUE(p.form1.Timer1.enabled());
         EXPECT_TRUE(h.dialogs.shown.empty());
@@ -96,8 +96,8 @@ TEST(Reveal, OneSetIsFixedNumberByNumberAndThenAsksToKeepIt) {
     ASSERT_EQ(h.dialogs.shown.size(), 2u); // the question, then the wish
     EXPECT_EQ(h.dialogs.shown[0].text, kKeepQuestion);
     EXPECT_TRUE(timersOffAtQuestion);
-    EXPECT_EQ(p.revealRow, 2);
-    EXPECT_EQ(p.cnt, 0);
+    EXPECT_EQ(p.reveal.revealRow, 2);
+    EXPECT_EQ(p.reveal.cnt, 0);
 }
 
 TEST(Reveal, StopsStepTimerThenFlickerTimerThenAsks) {
@@ -123,7 +123,7 @@ TEST(Reveal, LabelsKeepThePreviousRowUntilOverwritten) {
     stepTicks(p, 6);
     EXPECT_TRUE(h.dialogs.shown.empty());
     EXPECT_TRUE(p.form1.Timer1.enabled());
-    EXPECT_EQ(p.revealRow, 2);
+    EXPECT_EQ(p.reveal.revealRow, 2);
 
     // The flicker now works on position 0 of row 2; the caption stays.
     h.random.values = {0.0f, 0.0f, 0.0f, 0.0f};
@@ -205,10 +205,23 @@ TEST(Reveal, FlickerShowsBallsOneToThirtyFourOnRandomColours) {
 TEST(Reveal, FlickerDoesNothingOutsideARow) {
     Harness h;
     Program& p = startRun(h, {{1, 2, 3, 4, 5, 6}});
-    p.cnt = 6;
+    p.reveal.cnt = 6;
     const int drawn = h.random.drawn;
     p.form1.Timer2.tick();
     EXPECT_EQ(h.random.drawn, drawn);
+}
+
+TEST(Reveal, ARowOutsideTheBoardShowsTheFirstRow) {
+    Harness h;
+    Program& p = startRun(h, {{1, 2, 3, 4, 5, 6}, {11, 12, 13, 14, 15, 16}});
+    for (int row : {0, 6, -1}) {
+        SCOPED_TRACE(row);
+        p.reveal = RevealState{row, 1};
+        p.form1.Timer1.tick();
+        EXPECT_EQ(p.form1.Label2.caption(), "2");
+        EXPECT_EQ(p.form1.Image1(1).picture(), 102);
+        EXPECT_EQ(p.reveal.cnt, 2);
+    }
 }
 
 TEST(RevealSpeed, EachCommandSetsTheIntervalAndMovesTheCheckmark) {
@@ -259,8 +272,8 @@ TEST(Reveal, ANewRunDuringARevealStartsAgainFromRowOne) {
 
     h.random.values = plainDraws({21, 22, 23, 24, 25, 26, 31, 32, 33, 34, 35, 36});
     p.form1.Image5.click();
-    EXPECT_EQ(p.revealRow, 1);
-    EXPECT_EQ(p.cnt, 0);
+    EXPECT_EQ(p.reveal.revealRow, 1);
+    EXPECT_EQ(p.reveal.cnt, 0);
     EXPECT_EQ(boardRow(p, 1), kEmptyRow);
     EXPECT_EQ(revealCaptions(p), kEmptyRow);
     EXPECT_TRUE(p.form1.Timer1.enabled());

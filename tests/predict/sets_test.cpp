@@ -1,0 +1,141 @@
+// The generators' kernels from values to values: the ticket pool, the plain
+// and the weighted set from exact random values, and the ordering of a set.
+#include "base/errors.h"
+#include "predict/run_support.h"
+#include "predict/sets.h"
+#include "predict/tickets.h"
+#include "support/fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zoki {
+namespace {
+
+using test::rFor;
+using test::ScriptedRandom;
+using test::texts;
+
+using Set = std::array<std::string, kNumbersPerSet>;
+
+TEST(TicketPoolKernel, TheTotalEndsThePoolAndUnownedTicketsAreDrawnAgain) {
+    NumberCounts counts{};
+    counts[5] = 2;
+    // The statistics gave up on the total: the even share alone.
+    EXPECT_EQ(ticketPool(Strength::High, counts, 0).size, 43);
+    // A total beyond the counts: tickets 46..48 belong to no number.
+    const TicketPool pool = ticketPool(Strength::High, counts, 5);
+    EXPECT_EQ(pool.size, 48);
+    for (const auto& [ticket, owner] : {std::pair{44, 5}, {45, 5}, {46, 0}, {48, 0}})
+        EXPECT_EQ(ticketOwner(pool, ticket), owner) << ticket;
+    ScriptedRandom random;
+    random.values = {rFor(44, 48)};
+    EXPECT_EQ(getNumberMethod(46, pool, RangeMarks{}, random), 5);
+    EXPECT_EQ(random.drawn, 1);
+}
+
+TEST(PlainSetKernel, RedrawsARepeatedText) {
+    ScriptedRandom random;
+    random.values = test::plainDraws({5, 5, 9, 5, 9, 1, 2, 3, 4});
+    Set set{};
+    plainSet(set, random);
+    EXPECT_EQ(std::vector<std::string>(set.begin(), set.end()), texts({5, 9, 1, 2, 3, 4}));
+    EXPECT_EQ(random.drawn, 9);
+    EXPECT_EQ(random.reseeds, 0) << "the handler re-seeds, once per set";
+}
+
+TEST(WeightedSetKernel, DrawsFromScriptedValues) {
+    // High strength and no history: ticket n is number n.
+    const TicketPool pool = ticketPool(Strength::High, NumberCounts{}, 0);
+    const struct {
+        const char* what;
+        bool lowOut; // 1..9 excluded
+        std::optional<std::string> chosen;
+        std::vector<int> tickets;
+        int q; // the chosen-number draw; 0 when none is expected
+        std::vector<std::string> expected;
+    } cases[] = {
+        {"an excluded number is drawn again",
+         true,
+         {},
+         {5, 12, 3, 13, 14, 15, 16, 17},
+         0,
+         texts({12, 13, 14, 15, 16, 17})},
+        {"a repeat, and an excluded redraw within it",
+         true,
+         {},
+         {12, 12, 5, 13, 13, 14, 15, 16, 17},
+         0,
+         texts({12, 13, 14, 15, 16, 17})},
+        {"q = 6 puts the chosen number last", false, "7", {2, 3, 4, 5, 6, 8}, 6, {"2", "3", "4", "5", "6", "7"}},
+        {"q = 7 leaves the set as drawn", false, "7", {2, 3, 4, 5, 6, 8}, 7, texts({2, 3, 4, 5, 6, 8})},
+        {"a set holding it is left without a draw", false, "7", {2, 7, 4, 5, 6, 8}, 0, texts({2, 7, 4, 5, 6, 8})},
+        {"held is by value: \"07\" is there as \"7\"", false, "07", {2, 7, 4, 5, 6, 8}, 0, texts({2, 7, 4, 5, 6, 8})},
+        {"an excluded chosen number is put in",
+         true,
+         "5",
+         {12, 13, 14, 15, 16, 17},
+         3,
+         {"12", "13", "5", "15", "16", "17"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScriptedRandom random;
+        for (int t : c.tickets)
+            random.values.push_back(rFor(t, 43));
+        // One value more, for a chosen-number draw that must not happen.
+        random.values.push_back(rFor(c.q == 0 ? 1 : c.q, 10));
+        RangeMarks marks{};
+        marks[0] = c.lowOut;
+        Set set{};
+        weightedSet(set, pool, marks, c.chosen, random);
+        EXPECT_EQ(std::vector<std::string>(set.begin(), set.end()), c.expected);
+        EXPECT_EQ(random.drawn, static_cast<int>(c.tickets.size()) + (c.q == 0 ? 0 : 1));
+        EXPECT_EQ(random.reseeds, 0) << "the handler re-seeds, once per set";
+    }
+}
+
+TEST(WeightedSetKernel, RefusesBeforeAnyDrawWhenTooFewNumbersAreLeft) {
+    ScriptedRandom random;
+    Set set{};
+    const TicketPool pool = ticketPool(Strength::High, NumberCounts{}, 0);
+    EXPECT_THROW(weightedSet(set, pool, {true, true, true, true, false}, std::nullopt, random), TooFewNumbersError);
+    EXPECT_EQ(random.drawn, 0);
+}
+
+TEST(SetKernels, AStuckRandomSourceEndsTheDrawInsteadOfHanging) {
+    ScriptedRandom random; // always 0: number 1
+    Set set{};
+    EXPECT_THROW(plainSet(set, random), RedrawLimitError);
+    EXPECT_THROW(weightedSet(set, ticketPool(Strength::High, NumberCounts{}, 0), {}, std::nullopt, random),
+                 RedrawLimitError);
+}
+
+TEST(OrderSetKernel, AscendingByWholeValueEqualValuesKeepTheirPlace) {
+    const struct {
+        Set in;
+        Set out;
+    } cases[] = {
+        {{"12", "7", "43", "1", "30", "9"}, {"1", "7", "9", "12", "30", "43"}},       // "7" before "12"
+        {{"43", "42", "41", "40", "39", "38"}, {"38", "39", "40", "41", "42", "43"}}, // needs every pass
+        {{"9", "7.5", "7", "1", "3", "2"}, {"1", "2", "3", "7.5", "7", "9"}},         // 7.5 and 7 are equal
+        {{"7", "07", "1", "2", "3", "4"}, {"1", "2", "3", "4", "7", "07"}},
+    };
+    for (const auto& c : cases) {
+        Set set = c.in;
+        orderSet(set);
+        EXPECT_EQ(set, c.out);
+    }
+    // A text that is no number fails where it is first compared; the swap
+    // before it stands.
+    Set set{"9", "8", "x", "1", "2", "3"};
+    EXPECT_THROW(orderSet(set), TypeMismatchError);
+    EXPECT_EQ(set, (Set{"8", "9", "x", "1", "2", "3"}));
+}
+
+} // namespace
+} // namespace zoki
