@@ -1,7 +1,9 @@
 #include "base/encoding.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <iconv.h>
 
 namespace zoki {
@@ -150,12 +152,27 @@ std::string toShiftJis(std::string_view utf8) {
     return out;
 }
 
-std::string fromShiftJis(std::string_view cp932) {
+bool isAscii(std::string_view bytes) {
+    // Eight bytes at a time: the data files run to a few hundred kilobytes.
     std::size_t i = 0;
-    while (i < cp932.size() && static_cast<unsigned char>(cp932[i]) < 0x80)
-        ++i;
-    if (i == cp932.size())
+    for (; i + 8 <= bytes.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, bytes.data() + i, sizeof word);
+        if (word & 0x8080808080808080u)
+            return false;
+    }
+    for (; i < bytes.size(); ++i)
+        if (static_cast<unsigned char>(bytes[i]) >= 0x80)
+            return false;
+    return true;
+}
+
+std::string fromShiftJis(std::string_view cp932) {
+    if (isAscii(cp932))
         return std::string(cp932); // plain ASCII, as the data files hold
+    std::size_t i = 0;
+    while (static_cast<unsigned char>(cp932[i]) < 0x80)
+        ++i;
     Converter decoder("UTF-8", "CP932");
     Converter encoder("CP932", "UTF-8");
     std::string out(cp932.substr(0, i));

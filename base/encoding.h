@@ -19,6 +19,9 @@ public:
 // undecoded is written back as that very byte.
 std::string toShiftJis(std::string_view utf8);
 
+// True when every byte is ASCII, which reads the same in CP932 and UTF-8.
+bool isAscii(std::string_view bytes);
+
 // Shift_JIS (CP932) to UTF-8, for text the program reads back from its files.
 // Decoding never loses a byte: a byte that does not start a character which
 // decodes and encodes back to the same bytes is kept as the code point

@@ -114,14 +114,16 @@ int ballNumber(std::string_view text, BallRules rules) {
 
 double roundHalfEven(double v) { return std::nearbyint(v); }
 
-std::string trimSpaces(std::string_view text) {
+std::string trimSpaces(std::string_view text) { return std::string(trimSpacesView(text)); }
+
+std::string_view trimSpacesView(std::string_view text) {
     std::size_t b = 0;
     std::size_t e = text.size();
     while (b < e && text[b] == ' ')
         ++b;
     while (e > b && text[e - 1] == ' ')
         --e;
-    return std::string(text.substr(b, e - b));
+    return text.substr(b, e - b);
 }
 
 std::string decimalText(long long v) { return std::to_string(v); }

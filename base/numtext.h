@@ -36,6 +36,8 @@ double roundHalfEven(double v);
 
 // Leading and trailing spaces removed (spaces only, not tabs).
 std::string trimSpaces(std::string_view text);
+// The same, as a view into the text.
+std::string_view trimSpacesView(std::string_view text);
 
 // Plain decimal text of an integer ("7", "-3").
 std::string decimalText(long long v);

@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -70,6 +73,11 @@ void writeAll(int fd, std::string_view bytes, off_t offset, const std::filesyste
 
 std::string readAll(int fd, const std::filesystem::path& path) {
     std::string bytes;
+    // Room for the whole file at once; a file that grows meanwhile still
+    // reads to its end.
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0)
+        bytes.reserve(static_cast<std::size_t>(st.st_size));
     char buf[65536];
     for (;;) {
         const ssize_t n = ::read(fd, buf, sizeof buf);
@@ -180,24 +188,34 @@ void WriteFaultInjection::failNextWrites(int count) { injectedFailures = count; 
 
 void SaveStepHook::set(std::function<void(SaveStep, const std::filesystem::path&)> hook) { stepHook = std::move(hook); }
 
+namespace detail {
+
+std::uint64_t lineEndBits(const char* block, std::size_t n) {
+#if defined(__SSE2__)
+    if (n == 64) {
+        const __m128i cr = _mm_set1_epi8('\r');
+        const __m128i lf = _mm_set1_epi8('\n');
+        std::uint64_t bits = 0;
+        for (int i = 0; i < 4; ++i) {
+            const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * i));
+            const __m128i ends = _mm_or_si128(_mm_cmpeq_epi8(bytes, cr), _mm_cmpeq_epi8(bytes, lf));
+            bits |= static_cast<std::uint64_t>(static_cast<std::uint16_t>(_mm_movemask_epi8(ends))) << (16 * i);
+        }
+        return bits;
+    }
+#endif
+    std::uint64_t bits = 0;
+    for (std::size_t i = 0; i < n; ++i)
+        if (block[i] == '\r' || block[i] == '\n')
+            bits |= std::uint64_t{1} << i;
+    return bits;
+}
+
+} // namespace detail
+
 std::vector<std::string> splitLines(std::string_view content) {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    std::size_t i = 0;
-    while (i < content.size()) {
-        const char c = content[i];
-        if (c == '\r' || c == '\n') {
-            lines.emplace_back(content.substr(start, i - start));
-            if (c == '\r' && i + 1 < content.size() && content[i + 1] == '\n')
-                ++i;
-            ++i;
-            start = i;
-        } else {
-            ++i;
-        }
-    }
-    if (start < content.size())
-        lines.emplace_back(content.substr(start));
+    forEachLine(content, [&](std::string_view line) { lines.emplace_back(line); });
     return lines;
 }
 
@@ -233,11 +251,16 @@ std::optional<std::vector<std::string>> readTextLinesIfExists(const std::filesys
     std::error_code ec;
     if (!std::filesystem::exists(path, ec))
         return std::nullopt;
-    return splitLines(fromShiftJis(readBytes(path)));
+    return splitLines(readText(path));
 }
 
-std::vector<std::string> readTextLines(const std::filesystem::path& path) {
-    return splitLines(fromShiftJis(readBytes(path)));
+std::vector<std::string> readTextLines(const std::filesystem::path& path) { return splitLines(readText(path)); }
+
+std::string readText(const std::filesystem::path& path) {
+    std::string bytes = readBytes(path);
+    if (isAscii(bytes))
+        return bytes; // the same in both code pages: no copy
+    return fromShiftJis(bytes);
 }
 
 std::string textFileBytes(const std::vector<std::string>& lines) { return toShiftJis(joinLines(lines)); }

@@ -1,6 +1,7 @@
 #include "draws/draw_file.h"
 
 #include "base/errors.h"
+#include "base/loto.h"
 #include "base/numtext.h"
 #include "base/steps.h"
 #include "base/textfile.h"
@@ -12,41 +13,35 @@ namespace zoki {
 
 void loadDrawFileAtStartup(Program& p) {
     bool rewrite = false;
-    std::vector<std::string> lines;
+    // The lines as read, empty ones dropped; a line's value is its trimmed
+    // text. Trimmed only into the table, so that a rewrite can give a line
+    // of spaces back as it was.
+    std::vector<std::string> drawFileLines;
     if (auto read = readTextLinesIfExists(p.drawPath()))
-        lines = std::move(*read);
+        drawFileLines = std::move(*read);
     else
         rewrite = true;
+    if (std::erase_if(drawFileLines, [](const std::string& line) { return line.empty(); }) > 0)
+        rewrite = true;
 
-    // Each kept line as it was read, beside its trimmed value.
-    std::vector<std::string> keptLines;
-    p.s.drawFileLines.clear();
-    for (std::string& line : lines) {
-        if (line.empty()) {
-            rewrite = true;
-            continue;
-        }
-        p.s.drawFileLines.push_back(trimSpaces(line));
-        keptLines.push_back(std::move(line));
-    }
-
-    p.s.drawTable.clear();
-    for (std::size_t i = 0; i < p.s.drawFileLines.size(); ++i) {
-        if (p.s.drawFileLines[i].empty())
-            continue;
-        p.s.drawTable.resize(i + 1);
-        p.s.drawTable[i] = p.s.drawFileLines[i];
-    }
+    // The table ends with the last value that is not empty; a line of spaces
+    // before it leaves an empty value at its place.
+    std::vector<std::string>& table = p.s.drawTable;
+    table.assign(drawFileLines.size(), std::string());
+    for (std::size_t i = 0; i < drawFileLines.size(); ++i)
+        table[i] = trimSpacesView(drawFileLines[i]);
+    while (!table.empty() && table.back().empty())
+        table.pop_back();
 
     if (!rewrite)
         return;
     // A line of spaces is an empty value in the table but goes back as it
     // was: written as an empty line, the next start would drop it and shift
     // every later draw by one line.
-    std::vector<std::string> entries = p.s.drawTable;
+    std::vector<std::string> entries = table;
     for (std::size_t i = 0; i < entries.size(); ++i)
         if (entries[i].empty())
-            entries[i] = keptLines[i];
+            entries[i] = drawFileLines[i];
     try {
         writeDrawFile(p, entries);
     } catch (const ProgramError& e) {
@@ -59,21 +54,54 @@ void loadDrawFileAtStartup(Program& p) {
 }
 
 std::vector<std::string> readDrawTableWithSpare(Program& p) {
-    std::vector<std::string> table = readTextLines(p.drawPath());
-    for (std::string& line : table)
-        if (!line.empty() && (line.front() == ' ' || line.back() == ' '))
-            line = trimSpaces(line);
-    table.emplace_back();
+    std::vector<std::string> table;
+    readDrawTableWithSpare(p, table);
     return table;
+}
+
+namespace {
+
+// Kept out of line, so that storeLine stays small enough to be inlined into
+// the loop over the lines.
+[[gnu::noinline]] void replaceValue(std::string& value, std::string_view line) { value.assign(line); }
+
+// Overwrites a value of the table with a line. Every statistics run re-reads
+// the whole file, so a line of one or two characters mostly lands on a value
+// of the same length that the last read left: it is written in place, with
+// no branch on which of the two lengths it has.
+void storeLine(std::string& value, std::string_view line) {
+    const std::size_t n = line.size();
+    if ((n == 1 || n == 2) && value.size() == n) {
+        value[0] = line[0];
+        value[n - 1] = line[n - 1];
+    } else {
+        replaceValue(value, line);
+    }
+}
+
+} // namespace
+
+void readDrawTableWithSpare(Program& p, std::vector<std::string>& table) {
+    const std::string text = readText(p.drawPath());
+    std::size_t count = 0;
+    forEachLine(text, [&](std::string_view line) {
+        if (!line.empty() && (line.front() == ' ' || line.back() == ' '))
+            line = trimSpacesView(line);
+        if (count == table.size())
+            table.emplace_back();
+        storeLine(table[count++], line);
+    });
+    table.resize(count + 1);
+    table[count].clear(); // the spare element
 }
 
 void LoadDrawFile(Program& p) {
     Form2& f2 = p.form2();
-    for (int i = 0; i < 43; ++i)
+    for (int i = 0; i < kHighestNumber; ++i)
         f2.Label1(i).setCaption(decimalText(i + 1));
     // Read first, so that a file that has vanished keeps the earlier table
     // and its line count.
-    const bool read = tryStep([&] { p.s.drawTable = readDrawTableWithSpare(p); });
+    const bool read = tryStep([&] { readDrawTableWithSpare(p, p.s.drawTable); });
     if (read)
         tryStep([&] { p.s.drawLineCount = Int16(static_cast<long long>(p.s.drawTable.size()) - 1); });
     tryStep([&] { ShowRecentDraws(p); });

@@ -18,6 +18,9 @@ void LoadDrawFile(Program& p);
 // Every line of data.dat, trimmed, in order, then one spare empty element.
 // Throws FileError when the file cannot be read.
 std::vector<std::string> readDrawTableWithSpare(Program& p);
+// The same, written over `table`, whose storage is reused; a file that
+// cannot be read throws and leaves `table` as it was.
+void readDrawTableWithSpare(Program& p, std::vector<std::string>& table);
 
 // Replaces data.dat with the given entries, each trimmed, one per line, in
 // the system code page. An entry of spaces only is written as it is, never as

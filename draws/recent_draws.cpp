@@ -1,8 +1,10 @@
 #include "draws/recent_draws.h"
 
+#include "base/loto.h"
 #include "base/numtext.h"
 #include "program/program.h"
 
+#include <algorithm>
 #include <string>
 
 namespace zoki {
@@ -13,13 +15,17 @@ void ShowRecentDraws(Program& p) {
     const std::vector<std::string>& table = p.s.drawTable;
 
     // Complete draws come first in drawRecords; a partial last draw and the
-    // spare element form records without a draw number.
+    // spare element form records without a draw number. A draw number ends
+    // its record, so the search for it starts from the end.
+    const auto numbered = [](const std::string& record) {
+        return std::find(record.rbegin(), record.rend(), '_') != record.rend();
+    };
     int draws = 0;
-    while (draws < static_cast<int>(records.size()) &&
-           records[static_cast<std::size_t>(draws)].find('_') != std::string::npos)
+    while (draws < static_cast<int>(records.size()) && numbered(records[static_cast<std::size_t>(draws)]))
         ++draws;
 
-    for (int r = 0; r < 5 && r < draws; ++r) {
+    const int rows = f.Label4.size(); // one caption per row of the panel
+    for (int r = 0; r < rows && r < draws; ++r) {
         const std::string& record = records[static_cast<std::size_t>(draws - 1 - r)];
         f.Label4(r).setCaption("第" + record.substr(record.find('_') + 1) + "回");
     }
@@ -27,21 +33,22 @@ void ShowRecentDraws(Program& p) {
     // Rows hold whole draws: values of a partial last draw are left out, so
     // that a row's numbers are those of the draw its caption names.
     const int lines = p.s.drawLineCount;
-    const int end = lines - lines % 7;
-    for (int r = 0; r < 5; ++r) {
-        const int first = end - 7 * (r + 1);
+    const int end = lines - lines % kLinesPerDraw;
+    for (int r = 0; r < rows; ++r) {
+        const int first = end - kLinesPerDraw * (r + 1);
         if (first < 0)
             return;
-        for (int j = 0; j < 7; ++j) {
+        for (int j = 0; j < kLinesPerDraw; ++j) {
             const std::size_t index = static_cast<std::size_t>(first + j);
             if (index >= table.size())
                 return;
             const std::string& value = table[index];
-            f.Label3(7 * r + j).setCaption(value);
+            const int cell = kLinesPerDraw * r + j;
+            f.Label3(cell).setCaption(value);
             const int n = ballNumber(value, {});
             if (n == 0)
                 return; // no picture for it: the rest of the panel stays as it was
-            f.Image1(7 * r + j).setPicture(j < 6 ? ballPicture(n) : bonusBallPicture(n));
+            f.Image1(cell).setPicture(j == kBonusPosition ? bonusBallPicture(n) : ballPicture(n));
         }
     }
 }

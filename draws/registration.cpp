@@ -2,6 +2,7 @@
 
 #include "base/errors.h"
 #include "base/int16.h"
+#include "base/loto.h"
 #include "base/numtext.h"
 #include "base/steps.h"
 #include "base/textfile.h"
@@ -18,7 +19,8 @@ namespace zoki {
 
 namespace {
 
-constexpr long long kMaxDrawLines = 32767;
+// One field per line of a draw: the six main numbers, then the bonus.
+constexpr int kFields = kLinesPerDraw;
 
 // Only ASCII digits: a full-width "５" is not one.
 bool startsWithDigit(const std::string& text) { return !text.empty() && text[0] >= '0' && text[0] <= '9'; }
@@ -46,9 +48,9 @@ void Form4_Command1_Click(Program& p) {
         return;
     }
 
-    std::array<Int16, 7> badField{};
+    std::array<Int16, kFields> badField{};
 
-    for (int k = 0; k < 7; ++k) {
+    for (int k = 0; k < kFields; ++k) {
         if (f.Text1(k).text().empty()) {
             p.message(msg::kBlankField, msg::kWarning);
             return;
@@ -56,7 +58,7 @@ void Form4_Command1_Click(Program& p) {
     }
 
     bool fault = false;
-    for (int k = 0; k < 7; ++k) {
+    for (int k = 0; k < kFields; ++k) {
         if (!looksNumeric(f.Text1(k).text())) {
             highlight(f, k);
             fault = true;
@@ -64,25 +66,25 @@ void Form4_Command1_Click(Program& p) {
     }
     if (fault) {
         p.message(msg::kNotDigits, msg::kWarning);
-        for (int k = 0; k < 7; ++k)
+        for (int k = 0; k < kFields; ++k)
             if (f.Text1(k).backColor() == kFaultyFieldColor)
                 restore(f, k);
         return;
     }
 
-    for (int k = 0; k < 7; ++k) {
+    for (int k = 0; k < kFields; ++k) {
         const double v = numericValue(f.Text1(k).text());
-        if (!(v >= 1 && v < 44)) {
+        if (!(v >= 1 && v < kHighestNumber + 1)) {
             badField[static_cast<std::size_t>(k)] = 1;
             fault = true;
         }
     }
     if (fault) {
-        for (int k = 0; k < 7; ++k)
+        for (int k = 0; k < kFields; ++k)
             if (badField[static_cast<std::size_t>(k)] == 1)
                 highlight(f, k);
         p.message(msg::kOutOfRange, msg::kWarning);
-        for (int k = 0; k < 7; ++k)
+        for (int k = 0; k < kFields; ++k)
             if (badField[static_cast<std::size_t>(k)] == 1)
                 restore(f, k);
         return;
@@ -91,8 +93,8 @@ void Form4_Command1_Click(Program& p) {
     // Texts, not values: "7" and "07" are different entries.
     int dupI = -1;
     int dupJ = -1;
-    for (int i = 0; i < 7; ++i) {
-        for (int j = 0; j < 7; ++j) {
+    for (int i = 0; i < kFields; ++i) {
+        for (int j = 0; j < kFields; ++j) {
             if (i != j && f.Text1(j).text() == f.Text1(i).text()) {
                 dupI = i;
                 dupJ = j;
@@ -108,18 +110,18 @@ void Form4_Command1_Click(Program& p) {
         return;
     }
 
-    // Line counts are 16-bit: a file that cannot take seven more lines
-    // refuses the draw before anything is written.
+    // Line counts are 16-bit: a file that cannot take one more draw
+    // refuses it before anything is written.
     const long long u = static_cast<long long>(p.s.drawTable.size()) - 1;
-    if (u + 7 > kMaxDrawLines) {
+    if (u + kLinesPerDraw > kMaxDrawFileLines) {
         p.message(msg::kDrawFileFull, msg::kWarning);
         return;
     }
     // The new draw overwrites the spare entry; the table then ends with the
     // bonus.
     std::vector<std::string> extended = p.s.drawTable;
-    extended.resize(static_cast<std::size_t>(u + 7));
-    for (int k = 0; k < 7; ++k)
+    extended.resize(static_cast<std::size_t>(u + kLinesPerDraw));
+    for (int k = 0; k < kFields; ++k)
         extended[static_cast<std::size_t>(u + k)] = decimalText(static_cast<long long>(wholePart(f.Text1(k).text())));
 
     // The file is replaced atomically; on failure file, table and the
@@ -133,7 +135,7 @@ void Form4_Command1_Click(Program& p) {
     }
     p.s.drawTable = std::move(extended);
 
-    for (int k = 0; k < 7; ++k)
+    for (int k = 0; k < kFields; ++k)
         f.Text1(k).setText("");
     // The draw is saved; statistics that stop on damaged data must not keep
     // the form open as if the registration had failed.

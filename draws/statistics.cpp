@@ -2,222 +2,68 @@
 
 #include "base/errors.h"
 #include "base/int16.h"
-#include "base/numtext.h"
 #include "base/steps.h"
 #include "draws/draw_file.h"
+#include "draws/statistics_kernels.h"
 #include "program/program.h"
 
-#include <algorithm>
-#include <array>
-#include <charconv>
-#include <cmath>
-#include <string>
-#include <string_view>
+#include <optional>
+#include <utility>
 
 namespace zoki {
 
 namespace {
 
-using Keys = std::array<std::string, 43>;
-using Column = std::array<Int16, 43>;
-
-// A frequency key: the count, "-", the number ("12-7").
-std::string frequencyKey(int count, int number) {
-    std::string key = decimalText(count);
-    key += '-';
-    key += decimalText(number);
-    return key;
+BarWidths widthsOf(const ControlArray<Label>& bars) {
+    BarWidths widths{};
+    for (std::size_t k = 0; k < widths.size(); ++k)
+        widths[k] = bars(static_cast<long long>(k)).width();
+    return widths;
 }
 
-// Whole number of one half of a key.
-Int16 keyPart(std::string_view text) {
-    int v = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (ec != std::errc() || end != text.data() + text.size())
-        throw TypeMismatchError(std::string(text));
-    return Int16(v);
+void setWidths(const ControlArray<Label>& bars, const BarWidths& widths) {
+    for (std::size_t k = 0; k < widths.size(); ++k)
+        bars(static_cast<long long>(k)).setWidth(widths[k]);
 }
 
-struct KeyParts {
-    Int16 count;
-    Int16 number;
-};
-
-// Splits a key at its first "-".
-KeyParts splitKey(const std::string& key) {
-    const std::size_t dash = key.find('-');
-    if (dash == std::string::npos)
-        throw TypeMismatchError(key);
-    return {keyPart(std::string_view(key).substr(0, dash)), keyPart(std::string_view(key).substr(dash + 1))};
+BarWidths filledWidths(float width) {
+    BarWidths widths{};
+    widths.fill(width);
+    return widths;
 }
 
-// The ranking: 42 passes of a bubble sort by count. Equal counts never swap,
-// so they keep ascending number order and the last place goes to the larger
-// number. Each comparison splits both keys and writes them back; a key that
-// does not split stops the sort there.
-void rankKeysStepwise(Keys& keys, Column& sortedCount, Column& sortedNumber) {
-    for (int pass = 0; pass < 42; ++pass) {
-        for (std::size_t j = 0; j < 42; ++j) {
-            KeyParts a = splitKey(keys[j]);
-            KeyParts b = splitKey(keys[j + 1]);
-            if (a.count > b.count)
-                std::swap(a, b);
-            keys[j] = frequencyKey(a.count, a.number);
-            keys[j + 1] = frequencyKey(b.count, b.number);
-            sortedCount[j] = a.count;
-            sortedNumber[j] = a.number;
-            sortedCount[j + 1] = b.count;
-            sortedNumber[j + 1] = b.number;
-        }
-    }
-}
-
-// The same ranking with every key split once: when all keys split, the
-// passes end in exactly the state the stepwise sort leaves, since every place
-// is written back at least once.
-void rankKeys(Keys& keys, Column& sortedCount, Column& sortedNumber) {
-    std::array<KeyParts, 43> parts;
-    try {
-        for (std::size_t k = 0; k < 43; ++k)
-            parts[k] = splitKey(keys[k]);
-    } catch (const ProgramError&) {
-        rankKeysStepwise(keys, sortedCount, sortedNumber);
-        return;
-    }
-    for (int pass = 0; pass < 42; ++pass)
-        for (std::size_t j = 0; j < 42; ++j)
-            if (parts[j].count > parts[j + 1].count)
-                std::swap(parts[j], parts[j + 1]);
-    for (std::size_t k = 0; k < 43; ++k) {
-        keys[k] = frequencyKey(parts[k].count, parts[k].number);
-        sortedCount[k] = parts[k].count;
-        sortedNumber[k] = parts[k].number;
-    }
-}
-
-// The bar width scale: full width over the width of the top bar. Scaling in
-// double precision keeps the top bar at exactly the full width once stored in
-// single precision. A top bar of width 0 is a division by zero.
-double barScale(int fullWidth, float topWidth) {
-    if (topWidth == 0.0f)
-        throw DivisionByZeroError();
-    return static_cast<double>(fullWidth) / topWidth;
-}
-
-bool isBlank(const std::string& value) { return value.find_first_not_of(' ') == std::string::npos; }
-
-// Steps 1 to 8: records, counts and the draw chart. False when the table holds
-// no draw and the run ends there.
-bool drawChart(Program& p, double& s) {
-    SharedState& st = p.s;
-    const std::vector<std::string>& table = st.drawTable;
-
-    ResetNumberCounts(p);
-    st.drawRecords.assign(1, std::string());
-    for (std::size_t i = 0; i < table.size(); ++i) {
-        std::string& record = st.drawRecords.back();
-        record += table[i];
-        if (i % 7 == 6) {
-            record += '_';
-            record += decimalText(static_cast<long long>(st.drawRecords.size()));
-            if (i + 1 < table.size())
-                st.drawRecords.emplace_back();
-        } else {
-            record += '-';
-        }
-    }
-
-    st.barScale = 10;
-
-    for (const std::string& value : table) {
-        const int n = ballNumber(value, {.textFails = true});
-        if (n != 0)
-            st.numberCount[static_cast<std::size_t>(n)] += 1;
-    }
-
-    Int16 total = 0;
-    for (int n = 1; n <= 43; ++n)
-        total += st.numberCount[static_cast<std::size_t>(n)];
-    st.drawNumberTotal = total;
-
-    if (table.empty() || isBlank(table.front()))
-        return false;
-
-    Form2& f2 = p.form2();
-    for (int barNumber = 1; barNumber <= 43; ++barNumber) {
-        st.barNumber = barNumber;
-        const int k = barNumber - 1;
-        const int c = st.numberCount[static_cast<std::size_t>(barNumber)];
-        if (st.drawNumberTotal == 0)
-            throw DivisionByZeroError();
-        const double width = static_cast<double>(st.drawBarWidth) / int(st.drawNumberTotal) * c * int(st.barScale);
-        f2.Label2(k).setWidth(static_cast<float>(width));
-        st.drawFreqKeys[static_cast<std::size_t>(k)] = frequencyKey(c, barNumber);
-        PaintBarRed(p);
-    }
-
-    rankKeys(st.drawFreqKeys, st.drawSortedCount, st.drawSortedNumber);
-
-    s = barScale(st.drawBarWidth, f2.Label2(st.drawSortedNumber[42] - 1).width());
-    for (int k = 0; k < 43; ++k)
-        f2.Label2(k).setWidth(static_cast<float>(f2.Label2(k).width() * s));
-    return true;
-}
-
-// Steps 9 to 18: the output chart, the ranking pictures and the reload. Every
-// statement that fails is skipped and the next one runs; the run ends early
-// only where stated.
-void outputChartAndClose(Program& p, double& s) {
+// The output chart, the ranking pictures and the reload. Every statement
+// that fails is skipped and the next one runs; the run ends early only where
+// stated. s is the draw chart's scale, kept when the output chart's own
+// division fails.
+void outputChartAndClose(Program& p, const FrequencyRanking& drawRanking, double s) {
     SharedState& st = p.s;
     Form2& f2 = p.form2();
 
-    st.outNumberCount.fill(0);
-    st.outFreqKeys.fill(std::string());
-    st.outLineCount = 0;
-
-    // The spare element after the last line is not a line.
-    const std::size_t lines = st.outHistory.empty() ? 0 : st.outHistory.size() - 1;
-    tryStep([&] { st.outLineCount = Int16(static_cast<long long>(lines)); });
-    if (lines == 0) {
-        for (int k = 0; k < 43; ++k)
-            f2.Label5(k).setWidth(1);
+    const OutputCounts out = countOutputNumbers(st.outHistory);
+    if (out.lines == 0) {
+        setWidths(f2.Label5, filledWidths(1.0f));
         return;
     }
+    if (!out.allNumbers)
+        return;
 
-    for (std::size_t i = 0; i < lines; ++i) {
-        const std::string& line = st.outHistory[i];
-        if (!isNumber(line))
-            return;
-        if (const int n = ballNumber(line, {.wholePart = true}))
-            tryStep([&] { st.outNumberCount[static_cast<std::size_t>(n)] += 1; });
-    }
+    setWidths(f2.Label5, filledWidths(static_cast<float>(st.outBarWidth)));
+    setWidths(f2.Label5, outputBarWidths(out.outNumberCount, out.outLineCount, st.outBarWidth));
 
-    for (int k = 0; k < 43; ++k)
-        f2.Label5(k).setWidth(static_cast<float>(st.outBarWidth));
-
-    for (int barNumber = 1; barNumber <= 43; ++barNumber) {
-        st.barNumber = barNumber;
-        const int k = barNumber - 1;
-        const int c = st.outNumberCount[static_cast<std::size_t>(barNumber)];
-        tryStep([&] {
-            if (st.outLineCount == 0)
-                throw DivisionByZeroError();
-            const double width = static_cast<double>(st.outBarWidth) / int(st.outLineCount) * c;
-            f2.Label5(k).setWidth(static_cast<float>(width));
-        });
-        st.outFreqKeys[static_cast<std::size_t>(k)] = frequencyKey(c, barNumber);
-    }
-
-    tryStep([&] { rankKeys(st.outFreqKeys, st.outSortedCount, st.outSortedNumber); });
+    std::optional<FrequencyRanking> outRanking;
+    tryStep([&] { outRanking = rankFrequencyKeys(frequencyKeysOf(out.outNumberCount)); });
 
     // When no line holds a number 1..43 the top bar is 0 wide, the division
     // fails and s keeps its value; every bar is 0 wide then anyway.
-    tryStep([&] { s = barScale(st.outBarWidth, f2.Label5(st.outSortedNumber[42] - 1).width()); });
-    for (int k = 0; k < 43; ++k)
-        f2.Label5(k).setWidth(static_cast<float>(f2.Label5(k).width() * s));
+    if (outRanking)
+        tryStep(
+            [&] { s = normalisingScale(st.outBarWidth, f2.Label5(outRanking->sortedNumber[kTopPlace] - 1).width()); });
+    setWidths(f2.Label5, scaledWidths(widthsOf(f2.Label5), s));
 
-    for (int place = 1; place <= 5; ++place)
-        tryStep([&] { f2.Image2(place - 1).setPicture(ballPicture(st.drawSortedNumber[43 - place])); });
+    const int places = f2.Image2.size();
+    for (int place = 1; place <= places; ++place)
+        tryStep([&] { f2.Image2(place - 1).setPicture(ballPicture(drawRanking.sortedNumber[kTopPlace + 1 - place])); });
 
     tryStep([&] { f2.Timer1.setEnabled(true); });
     tryStep([&] { LoadDrawFile(p); });
@@ -226,23 +72,48 @@ void outputChartAndClose(Program& p, double& s) {
 } // namespace
 
 void RefreshStatistics(Program& p) {
+    SharedState& st = p.s;
+    FrequencyRanking drawRanking;
     double s = 0.0;
     try {
-        if (!drawChart(p, s))
-            return;
+        ResetNumberCounts(p);
+        st.drawRecords = drawRecordsOf(st.drawTable, std::move(st.drawRecords));
+
+        const Int16 barScale = 10;
+
+        const DrawCounts counts = countDrawNumbers(st.drawTable);
+        st.numberCount = counts.numberCount;
+        if (!counts.drawNumberTotal)
+            return; // a value that is not a number, or a count beyond 32767
+        st.drawNumberTotal = *counts.drawNumberTotal;
+
+        if (!holdsADraw(st.drawTable))
+            return; // both charts, the pictures and the panel keep what they showed
+
+        Form2& f2 = p.form2();
+        const BarWidths drawWidths = drawBarWidths(st.numberCount, st.drawNumberTotal, st.drawBarWidth, barScale);
+        for (int barNumber = 1; barNumber <= kHighestNumber; ++barNumber) {
+            f2.Label2(barNumber - 1).setWidth(drawWidths[static_cast<std::size_t>(barNumber - 1)]);
+            PaintBarRed(p, barNumber);
+        }
+
+        drawRanking = rankFrequencyKeys(frequencyKeysOf(st.numberCount));
+
+        s = normalisingScale(st.drawBarWidth, f2.Label2(drawRanking.sortedNumber[kTopPlace] - 1).width());
+        setWidths(f2.Label2, scaledWidths(widthsOf(f2.Label2), s));
     } catch (const ProgramError&) {
-        // A value that is not a number, a count beyond 32767 or a table with
-        // no countable value ends the run here; nothing is reported.
+        // A table with no countable value divides by a total of 0; the run
+        // ends here, and nothing is reported.
         return;
     }
-    outputChartAndClose(p, s);
+    outputChartAndClose(p, drawRanking, s);
 }
 
 void ResetNumberCounts(Program& p) {
-    for (int n = 1; n <= 43; ++n)
+    for (int n = 1; n <= kHighestNumber; ++n)
         p.s.numberCount[static_cast<std::size_t>(n)] = 0;
 }
 
-void PaintBarRed(Program& p) { p.form2().Label2(p.s.barNumber - 1).setBackColor(kDrawBarColor); }
+void PaintBarRed(Program& p, int barNumber) { p.form2().Label2(barNumber - 1).setBackColor(kDrawBarColor); }
 
 } // namespace zoki

@@ -7,7 +7,8 @@ class Program;
 // Rebuilds drawRecords, numberCount, drawNumberTotal, both charts of the
 // history window and its ranking pictures, then re-reads data.dat.
 void RefreshStatistics(Program& p);
-void PaintBarRed(Program& p);
+// Paints the draw bar of barNumber 1..43 in its colour.
+void PaintBarRed(Program& p, int barNumber);
 // numberCount(1) .. numberCount(43) back to 0; the statistics' first step.
 void ResetNumberCounts(Program& p);
 

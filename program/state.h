@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/int16.h"
+#include "base/loto.h"
 
 #include <array>
 #include <cstdint>
@@ -16,26 +17,15 @@ struct SharedState {
     std::vector<std::string> drawTable;
     Int16 drawLineCount;
     std::vector<std::string> drawRecords;
-    std::array<Int16, 44> numberCount{}; // indexed 1..43
+    std::array<Int16, kHighestNumber + 1> numberCount{}; // indexed 1..43
     Int16 drawNumberTotal;
     Int16 drawBarWidth;
     Int16 outBarWidth;
-    Int16 barScale;
-    Int16 barNumber;
-    std::array<std::string, 43> drawFreqKeys;
-    std::array<Int16, 43> drawSortedCount{};
-    std::array<Int16, 43> drawSortedNumber{};
 
     // One element per line of OutData.dat; 6 per kept set; a spare empty
     // element follows the last line, or no element at all for an empty file.
     std::vector<std::string> outHistory;
-    Int16 outLineCount;
-    std::array<Int16, 44> outNumberCount{}; // indexed 1..43
-    std::array<std::string, 43> outFreqKeys;
-    std::array<Int16, 43> outSortedCount{};
-    std::array<Int16, 43> outSortedNumber{};
 
-    std::vector<std::string> drawFileLines;
     bool anyNumberSet = false;
     // The number last confirmed in the number window; stands in for its
     // caption once the user has closed (discarded) that window.

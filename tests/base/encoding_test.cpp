@@ -76,6 +76,22 @@ TEST(ShiftJis, DecodesTheCodePageToUtf8) {
 // Whatever a hand-edited file holds, decoding and encoding again gives its
 // bytes: a lead byte cut off by a line end, bytes that start no character,
 // and characters the code page maps from two places.
+// Eight bytes are checked at a time: a byte of the code page is found
+// wherever it stands, in a whole group of eight or in the rest.
+TEST(ShiftJis, AnyByteAbove127IsNotAscii) {
+    for (std::size_t length : {0U, 1U, 7U, 8U, 9U, 16U, 23U}) {
+        const std::string ascii(length, '7');
+        EXPECT_TRUE(isAscii(ascii)) << length;
+        for (std::size_t at = 0; at < length; ++at) {
+            std::string text = ascii;
+            text[at] = '\x82';
+            EXPECT_FALSE(isAscii(text)) << length << " at " << at;
+            EXPECT_EQ(toShiftJis(fromShiftJis(text)), text) << length << " at " << at;
+        }
+    }
+    EXPECT_TRUE(isAscii(std::string("\x7f\0\r\n", 4)));
+}
+
 TEST(ShiftJis, DecodingThenEncodingKeepsEveryByte) {
     for (const std::string& bytes : {
              hexBytes("82"), hexBytes("31 82 0D 0A 32"), hexBytes("80 A0 FD FE FF"),

@@ -46,6 +46,47 @@ TEST(SplitLines, EveryLineEndEndsALine) {
         EXPECT_EQ(splitLines(c.content), c.lines) << c.name;
 }
 
+// Line ends are found 64 bytes at a time: whatever the lengths of the lines
+// and wherever a CR LF falls against those blocks, the lines are the ones a
+// byte-by-byte reading gives.
+TEST(SplitLines, AgreesWithAByteByByteReadingAcrossBlocks) {
+    const auto byteByByte = [](const std::string& content) {
+        Lines lines;
+        std::string line;
+        for (std::size_t i = 0; i < content.size(); ++i) {
+            if (content[i] != '\r' && content[i] != '\n') {
+                line += content[i];
+                continue;
+            }
+            lines.push_back(line);
+            line.clear();
+            if (content[i] == '\r' && i + 1 < content.size() && content[i + 1] == '\n')
+                ++i;
+        }
+        if (!line.empty())
+            lines.push_back(line);
+        return lines;
+    };
+    const char alphabet[] = {'1', '7', ' ', 'x', '\r', '\n', '\r', '\0'};
+    unsigned state = 12345;
+    for (int round = 0; round < 400; ++round) {
+        std::string content;
+        const int length = round % 200;
+        for (int i = 0; i < length; ++i) {
+            state = state * 1103515245u + 12345u;
+            // Every other round lines are long, so that some span whole blocks.
+            const unsigned pick = (state >> 16) % (round % 2 == 0 ? 8u : 40u);
+            content += pick < 8 ? alphabet[pick] : '9';
+        }
+        EXPECT_EQ(splitLines(content), byteByByte(content)) << round;
+    }
+    // A CR LF split by the edge of a block is one line end.
+    const std::string edge = std::string(63, '7') + "\r\n8\r\n";
+    EXPECT_EQ(splitLines(edge), (Lines{std::string(63, '7'), "8"}));
+    EXPECT_EQ(splitLines(std::string(64, '7') + "\r"), Lines{std::string(64, '7')});
+    EXPECT_EQ(splitLines(std::string(130, '\n')), Lines(130));
+}
+
 TEST(JoinLines, EndsEveryLineWithCrLf) {
     EXPECT_EQ(joinLines({"a", "", "b"}), "a\r\n\r\nb\r\n");
     EXPECT_EQ(joinLines({}), "");

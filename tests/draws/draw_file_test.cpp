@@ -161,6 +161,31 @@ TEST(LoadDrawFile, ReadsEveryLineTrimmedWithOneSpareElement) {
     }
 }
 
+// The reload writes over the strings of the table it replaces: nothing of
+// the earlier table may show through, whatever it held.
+TEST(LoadDrawFile, LeavesNothingOfTheEarlierTable) {
+    const std::string bytes = crlf({"7", "12", " 3 ", "", "100", "x", "  ", "43"});
+    const Lines expected = {"7", "12", "3", "", "100", "x", "", "43", ""};
+    const std::vector<Lines> earlier = {
+        {},
+        {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},
+        {"12", "7", "4", "5", "6"},
+        // Values of the same lengths, every character different.
+        {"9", "17", "4", "", "200", "y", "", "34", ""},
+        {"7", "12", "3", "", "100", "x", "", "43", ""},
+        Lines(40, "a value longer than any short string keeps"),
+    };
+    for (const Lines& table : earlier) {
+        Harness h;
+        Program& p = h.start();
+        h.folder.write("data.dat", bytes);
+        p.s.drawTable = table;
+        LoadDrawFile(p);
+        EXPECT_EQ(p.s.drawTable, expected) << table.size();
+        EXPECT_EQ(p.s.drawLineCount, 8) << table.size();
+    }
+}
+
 TEST(LoadDrawFile, SetsTheNumberCaptionsFirst) {
     Harness h;
     Program& p = h.start();

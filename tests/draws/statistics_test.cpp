@@ -1,4 +1,5 @@
 #include "draws/statistics.h"
+#include "draws/statistics_kernels.h"
 #include "support/control_values.h"
 #include "support/fakes.h"
 
@@ -87,10 +88,7 @@ TEST(Statistics, OneDrawFillsRecordsCountsBarsAndPictures) {
         EXPECT_EQ(p.form2().Label2(n - 1).width(), drawn ? kFull : 0.0f) << n;
         EXPECT_EQ(p.form2().Label2(n - 1).backColor(), kRed) << n;
     }
-    EXPECT_EQ(p.s.drawSortedNumber[42], 41);
-    EXPECT_EQ(p.s.drawSortedCount[42], 1);
-    EXPECT_EQ(p.s.drawFreqKeys[42], "1-41");
-    EXPECT_EQ(p.s.drawFreqKeys[0], "0-1");
+    // 41 is the most frequent number: among equal counts the largest.
     EXPECT_EQ(rankingPictures(p), (std::vector<int>{141, 133, 125, 119, 111}));
     // Start-up counted the table as loaded, without a spare element.
     EXPECT_EQ(p.s.drawRecords, std::vector<std::string>{"3-11-19-25-33-41-7_1"});
@@ -140,10 +138,9 @@ TEST(Statistics, RankingAndBarsFollowTheCounts) {
         EXPECT_EQ(p.s.drawNumberTotal, 7 * static_cast<int>(c.draws.size())) << c.name;
         expectBars(drawBars(p), barsFor(counts), c.name);
         EXPECT_EQ(rankingPictures(p), c.pictures) << c.name;
-        for (int j = 0; j < 42; ++j)
-            EXPECT_LE(p.s.drawSortedCount[static_cast<std::size_t>(j)],
-                      p.s.drawSortedCount[static_cast<std::size_t>(j + 1)])
-                << c.name;
+        const FrequencyRanking ranking = rankFrequencyKeys(frequencyKeysOf(p.s.numberCount));
+        for (std::size_t j = 0; j < kTopPlace; ++j)
+            EXPECT_LE(ranking.sortedCount[j], ranking.sortedCount[j + 1]) << c.name;
     }
 }
 
@@ -254,7 +251,7 @@ TEST(Statistics, OutputChartCountsKeptNumbersByWholePart) {
     for (const Case& c : cases) {
         Harness h;
         Program& p = startWith(h, drawFile({kDraw}), crlf(c.lines));
-        EXPECT_EQ(p.s.outLineCount, static_cast<int>(c.lines.size())) << c.name;
+        EXPECT_EQ(countOutputNumbers(p.s.outHistory).outLineCount, static_cast<int>(c.lines.size())) << c.name;
         expectBars(outBars(p), c.bars, c.name);
         // The run went on to the pictures and the reload.
         EXPECT_EQ(rankingPictures(p), (std::vector<int>{141, 133, 125, 119, 111})) << c.name;
@@ -266,11 +263,15 @@ TEST(Statistics, OutputChartCountsKeptNumbersByWholePart) {
 TEST(Statistics, OutputRankingAndKeys) {
     Harness h;
     Program& p = startWith(h, drawFile({kDraw}), crlf({"5", "9", "9", "5", "2", "40"}));
-    EXPECT_EQ(p.s.outSortedNumber[42], 9);
-    EXPECT_EQ(p.s.outSortedNumber[41], 5);
-    EXPECT_EQ(p.s.outSortedCount[42], 2);
-    EXPECT_EQ(p.s.outFreqKeys[42], "2-9");
-    EXPECT_EQ(p.s.outNumberCount[40], 1);
+    const OutputCounts out = countOutputNumbers(p.s.outHistory);
+    EXPECT_EQ(out.outNumberCount[40], 1);
+    const FrequencyRanking ranking = rankFrequencyKeys(frequencyKeysOf(out.outNumberCount));
+    EXPECT_EQ(ranking.sortedNumber[kTopPlace], 9);
+    EXPECT_EQ(ranking.sortedNumber[kTopPlace - 1], 5);
+    EXPECT_EQ(ranking.sortedCount[kTopPlace], 2);
+    EXPECT_EQ(ranking.freqKeys[kTopPlace], "2-9");
+    EXPECT_EQ(p.form2().Label5(8).width(), kFull);
+    EXPECT_EQ(p.form2().Label5(4).width(), kFull);
     EXPECT_FLOAT_EQ(p.form2().Label5(39).width(), kFull / 2);
     // Output bars are never painted: they keep their design colour.
     EXPECT_EQ(p.form2().Label5(4).backColor(), kBlue);
@@ -298,8 +299,10 @@ TEST(Statistics, ANonNumericOutputLineEndsTheRunBeforeTheOutputBars) {
          {Case{"letter", {"3", "x", "7"}}, Case{"blank line", {"3", "", "7"}}, Case{"spaces", {"3", "   ", "7"}}}) {
         Harness h;
         Program& p = startWith(h, drawFile({kDraw}), crlf(c.lines));
-        EXPECT_EQ(p.s.outNumberCount[3], 1) << c.name;
-        EXPECT_EQ(p.s.outNumberCount[7], 0) << c.name;
+        const OutputCounts out = countOutputNumbers(p.s.outHistory);
+        EXPECT_FALSE(out.allNumbers) << c.name;
+        EXPECT_EQ(out.outNumberCount[3], 1) << c.name;
+        EXPECT_EQ(out.outNumberCount[7], 0) << c.name;
         expectBars(outBars(p), std::vector<float>(43, kFull), c.name);
         EXPECT_EQ(p.form2().Label2(40).width(), kFull) << c.name;
         EXPECT_EQ(p.form2().Label2(0).width(), 0.0f) << c.name;
@@ -314,9 +317,7 @@ TEST(Statistics, TheOutputChartStartsAfreshEachRun) {
     ASSERT_FLOAT_EQ(p.form2().Label5(7).width(), kFull);
     p.s.outHistory = {"8", "8", "9", ""};
     RefreshStatistics(p);
-    EXPECT_EQ(p.s.outNumberCount[7], 0);
-    EXPECT_EQ(p.s.outNumberCount[8], 2);
-    EXPECT_EQ(p.s.outLineCount, 3);
+    // Nothing of the earlier history counts: 7 is gone, 8 counts twice, not three times.
     EXPECT_EQ(p.form2().Label5(6).width(), 0.0f);
     EXPECT_FLOAT_EQ(p.form2().Label5(7).width(), kFull);
     EXPECT_FLOAT_EQ(p.form2().Label5(8).width(), kFull / 2);
@@ -349,7 +350,7 @@ TEST(Statistics, TheLargestHistoryIsCountedInFull) {
     EXPECT_EQ(p.s.drawNumberTotal, 32767);
     EXPECT_EQ(p.s.numberCount[1], 763);
     EXPECT_EQ(p.s.numberCount[43], 762);
-    EXPECT_EQ(p.s.drawSortedNumber[42], 1);
+    EXPECT_EQ(p.form2().Image2(0).picture(), ballPicture(1));
     // Scaled in single precision: within one unit in the last place.
     EXPECT_FLOAT_EQ(p.form2().Label2(0).width(), kFull);
     EXPECT_FLOAT_EQ(p.form2().Label2(42).width(), kFull * 762 / 763);
@@ -394,10 +395,10 @@ TEST(Statistics, AnOutputHistoryBeyondTheLineLimitKeepsFullBars) {
     p.s.outHistory.assign(32768, "7");
     p.s.outHistory.emplace_back();
     RefreshStatistics(p);
-    EXPECT_EQ(p.s.outLineCount, 0);
-    EXPECT_EQ(p.s.outNumberCount[7], 32767);
+    const OutputCounts out = countOutputNumbers(p.s.outHistory);
+    EXPECT_EQ(out.outLineCount, 0);
+    EXPECT_EQ(out.outNumberCount[7], 32767);
     expectBars(outBars(p), std::vector<float>(43, kFull), "output bars");
-    EXPECT_EQ(p.s.outSortedNumber[42], 7);
     // The rest of the run still happened.
     EXPECT_EQ(p.form2().Image2(0).picture(), 141);
     EXPECT_EQ(p.s.drawTable.size(), 8U);
@@ -407,9 +408,10 @@ TEST(Statistics, PaintBarRedPaintsTheBarOfBarNumber) {
     Harness h;
     Program& p = startWith(h, drawFile({kDraw}), kOneKeptSet);
     p.form2().Label2(9).setBackColor(kBlack);
-    p.s.barNumber = 10;
-    PaintBarRed(p);
+    p.form2().Label2(10).setBackColor(kBlack);
+    PaintBarRed(p, 10);
     EXPECT_EQ(p.form2().Label2(9).backColor(), kRed);
+    EXPECT_EQ(p.form2().Label2(10).backColor(), kBlack);
 }
 
 TEST(Statistics, ResetNumberCountsClearsAllFortyThree) {

@@ -5,6 +5,7 @@
 #include "base/errors.h"
 #include "base/numtext.h"
 #include "base/textfile.h"
+#include "draws/statistics_kernels.h"
 #include "hardening/scenario.h"
 
 #include <gtest/gtest.h>
@@ -186,9 +187,10 @@ TEST(DamagedFiles, AKeptLineIsReadAsTheStatisticsDefine) {
         EXPECT_EQ(p.s.outHistory, held);
         EXPECT_EQ(p.s.drawNumberTotal, 21);
         if (number) {
-            EXPECT_EQ(p.s.outLineCount, 18);
+            const OutputCounts out = countOutputNumbers(p.s.outHistory);
+            EXPECT_EQ(out.outLineCount, 18);
             if (c.reading == Reading::Counted) {
-                EXPECT_EQ(p.s.outNumberCount[static_cast<std::size_t>(c.number)], 1);
+                EXPECT_EQ(out.outNumberCount[static_cast<std::size_t>(c.number)], 1);
             }
             EXPECT_EQ(f2.Image2(0).picture(), ballPicture(43)) << "the run reached the ranking pictures";
             EXPECT_EQ(p.s.drawLineCount, 21);
@@ -321,14 +323,14 @@ TEST(DamagedFiles, WholeOutputHistories) {
     const std::vector<FileCase> cases = {
         {"lone CRs", loneCr, std::nullopt,
          [](Harness& h) {
-             EXPECT_EQ(h.p().s.outLineCount, 12);
+             EXPECT_EQ(countOutputNumbers(h.p().s.outHistory).outLineCount, 12);
              EXPECT_EQ(h.p().form5().Label3(5).caption(), "40");
          }},
         {"no line end at the end", "4\r\n9\r\n15\r\n22\r\n30\r\n41", std::nullopt,
          [](Harness& h) { EXPECT_EQ(h.p().form5().Label3(5).caption(), "41"); }},
         {"NUL bytes only", std::string(4096, '\0'), std::nullopt,
          [](Harness& h) {
-             EXPECT_EQ(h.p().s.outLineCount, 1);
+             EXPECT_EQ(countOutputNumbers(h.p().s.outHistory).outLineCount, 1);
              // One line is no kept set: the match search says so.
              EXPECT_TRUE(anyMessageContains(h.dialogs, "履歴データが登録されていません。"));
          }},

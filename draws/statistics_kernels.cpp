@@ -1,0 +1,268 @@
+#include "draws/statistics_kernels.h"
+
+#include "base/errors.h"
+#include "base/numtext.h"
+
+#include <algorithm>
+#include <charconv>
+#include <string_view>
+#include <utility>
+
+namespace zoki {
+
+namespace {
+
+constexpr int kCountLimit = kInt16Max; // counts are 16-bit
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+void appendDecimal(std::string& text, long long v) {
+    char digits[24];
+    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, v);
+    text.append(digits, end);
+}
+
+// The ball a value of the draw table names, as the general rule has it.
+// Plain one- or two-digit texts, which the file holds, take a short way that
+// does not branch on which of the two lengths they have: the second
+// character of a one-character text is the terminating NUL.
+int drawValueBall(const std::string& value) {
+    const std::size_t size = value.size();
+    if (size - 1 < 2) {
+        const unsigned first = static_cast<unsigned char>(value[0]) - unsigned{'0'};
+        const unsigned second = static_cast<unsigned char>(value.c_str()[1]) - unsigned{'0'};
+        const unsigned two = static_cast<unsigned>(size) - 1; // 0 or 1
+        if ((first <= 9) & ((second <= 9) | (two == 0))) {
+            const unsigned n = first * (1 + 9 * two) + second * two;
+            return n <= kHighestNumber ? static_cast<int>(n) : 0;
+        }
+    }
+    return ballNumber(value, {.textFails = true});
+}
+
+// A record of seven values of one or two characters each, as the file holds
+// them, written without a branch on their lengths; false for any other.
+bool writeShortRecord(const std::string* draw, std::size_t drawNumber, std::string& record) {
+    for (int j = 0; j < kLinesPerDraw; ++j)
+        if (draw[j].size() != 1 && draw[j].size() != 2)
+            return false;
+    char buffer[kLinesPerDraw * 3 + 24];
+    char* out = buffer;
+    for (int j = 0; j < kLinesPerDraw; ++j) {
+        // c_str()[1] is the value's second character or its terminating NUL;
+        // either is overwritten when the value has one character.
+        out[0] = draw[j][0];
+        out[1] = draw[j].c_str()[1];
+        out += draw[j].size();
+        *out++ = '-';
+    }
+    out[-1] = '_';
+    out = std::to_chars(out, buffer + sizeof buffer, drawNumber).ptr;
+    record.assign(buffer, static_cast<std::size_t>(out - buffer));
+    return true;
+}
+
+// A text of one to four plain digits is a number whatever the rules.
+bool plainDigits(std::string_view text) {
+    return !text.empty() && text.size() <= 4 && std::all_of(text.begin(), text.end(), isDigit);
+}
+
+struct KeyParts {
+    Int16 count;
+    Int16 number;
+};
+
+// Whole number of one half of a key.
+Int16 keyPart(std::string_view text) {
+    int v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (ec != std::errc() || end != text.data() + text.size())
+        throw TypeMismatchError(std::string(text));
+    return Int16(v);
+}
+
+// Splits a key at its first "-".
+KeyParts splitKey(const std::string& key) {
+    const std::size_t dash = key.find('-');
+    if (dash == std::string::npos)
+        throw TypeMismatchError(key);
+    return {keyPart(std::string_view(key).substr(0, dash)), keyPart(std::string_view(key).substr(dash + 1))};
+}
+
+} // namespace
+
+std::vector<std::string> drawRecordsOf(const std::vector<std::string>& drawTable, std::vector<std::string> storage) {
+    const std::size_t values = drawTable.size();
+    const std::size_t count = values == 0 ? 1 : 1 + (values - 1) / kLinesPerDraw;
+    std::vector<std::string> records = std::move(storage);
+    records.resize(count);
+    for (std::size_t r = 0; r < count; ++r) {
+        const std::size_t first = r * kLinesPerDraw;
+        const std::size_t end = std::min(first + kLinesPerDraw, values);
+        std::string& record = records[r];
+        if (end - first == kLinesPerDraw && writeShortRecord(&drawTable[first], r + 1, record))
+            continue;
+        record.clear();
+        for (std::size_t i = first; i < end; ++i) {
+            record += drawTable[i];
+            if (i % kLinesPerDraw == kBonusPosition) {
+                record += '_';
+                appendDecimal(record, static_cast<long long>(r + 1));
+            } else {
+                record += '-';
+            }
+        }
+    }
+    return records;
+}
+
+bool holdsADraw(const std::vector<std::string>& drawTable) {
+    return !drawTable.empty() && drawTable.front().find_first_not_of(' ') != std::string::npos;
+}
+
+DrawCounts countDrawNumbers(const std::vector<std::string>& drawTable) {
+    // Element 0 gathers the values that name no ball.
+    std::array<int, kHighestNumber + 1> counts{};
+    bool stopped = false;
+    try {
+        for (const std::string& value : drawTable) {
+            const int n = drawValueBall(value);
+            if (++counts[static_cast<std::size_t>(n)] > kCountLimit && n != 0) {
+                counts[static_cast<std::size_t>(n)] = kCountLimit;
+                stopped = true;
+                break;
+            }
+        }
+    } catch (const TypeMismatchError&) {
+        stopped = true;
+    }
+
+    DrawCounts result;
+    int total = 0;
+    for (int n = 1; n <= kHighestNumber; ++n) {
+        result.numberCount[static_cast<std::size_t>(n)] = counts[static_cast<std::size_t>(n)];
+        total += counts[static_cast<std::size_t>(n)];
+    }
+    if (!stopped && total <= kCountLimit)
+        result.drawNumberTotal = Int16(total);
+    return result;
+}
+
+OutputCounts countOutputNumbers(const std::vector<std::string>& outHistory) {
+    OutputCounts result;
+    // The spare element after the last line is not a line.
+    result.lines = outHistory.empty() ? 0 : outHistory.size() - 1;
+    if (result.lines <= static_cast<std::size_t>(kCountLimit))
+        result.outLineCount = Int16(static_cast<long long>(result.lines));
+
+    std::array<int, kHighestNumber + 1> counts{};
+    for (std::size_t i = 0; i < result.lines; ++i) {
+        const std::string& line = outHistory[i];
+        if (!plainDigits(line) && !isNumber(line)) {
+            result.allNumbers = false;
+            break;
+        }
+        const int n = ballNumber(line, {.wholePart = true});
+        if (n != 0 && counts[static_cast<std::size_t>(n)] < kCountLimit)
+            ++counts[static_cast<std::size_t>(n)];
+    }
+    for (int n = 1; n <= kHighestNumber; ++n)
+        result.outNumberCount[static_cast<std::size_t>(n)] = counts[static_cast<std::size_t>(n)];
+    return result;
+}
+
+std::string frequencyKey(int count, int number) {
+    std::string key;
+    appendDecimal(key, count);
+    key += '-';
+    appendDecimal(key, number);
+    return key;
+}
+
+FrequencyKeys frequencyKeysOf(const NumberCounts& counts) {
+    FrequencyKeys keys;
+    for (int n = 1; n <= kHighestNumber; ++n)
+        keys[static_cast<std::size_t>(n - 1)] = frequencyKey(counts[static_cast<std::size_t>(n)], n);
+    return keys;
+}
+
+FrequencyRanking rankFrequencyKeysStepwise(FrequencyKeys keys) {
+    FrequencyRanking ranking;
+    for (std::size_t pass = 0; pass < kTopPlace; ++pass) {
+        for (std::size_t j = 0; j < kTopPlace; ++j) {
+            KeyParts a = splitKey(keys[j]);
+            KeyParts b = splitKey(keys[j + 1]);
+            if (a.count > b.count)
+                std::swap(a, b);
+            keys[j] = frequencyKey(a.count, a.number);
+            keys[j + 1] = frequencyKey(b.count, b.number);
+            ranking.sortedCount[j] = a.count;
+            ranking.sortedNumber[j] = a.number;
+            ranking.sortedCount[j + 1] = b.count;
+            ranking.sortedNumber[j + 1] = b.number;
+        }
+    }
+    ranking.freqKeys = std::move(keys);
+    return ranking;
+}
+
+// When every key splits, the passes end in exactly the state the stepwise
+// sort leaves, since every place is written back at least once.
+FrequencyRanking rankFrequencyKeys(FrequencyKeys keys) {
+    PerNumber<KeyParts> parts;
+    try {
+        for (std::size_t k = 0; k < keys.size(); ++k)
+            parts[k] = splitKey(keys[k]);
+    } catch (const ProgramError&) {
+        return rankFrequencyKeysStepwise(std::move(keys));
+    }
+    for (std::size_t pass = 0; pass < kTopPlace; ++pass)
+        for (std::size_t j = 0; j < kTopPlace; ++j)
+            if (parts[j].count > parts[j + 1].count)
+                std::swap(parts[j], parts[j + 1]);
+    FrequencyRanking ranking;
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+        ranking.freqKeys[k] = frequencyKey(parts[k].count, parts[k].number);
+        ranking.sortedCount[k] = parts[k].count;
+        ranking.sortedNumber[k] = parts[k].number;
+    }
+    return ranking;
+}
+
+BarWidths drawBarWidths(const NumberCounts& numberCount, Int16 drawNumberTotal, Int16 drawBarWidth, Int16 barScale) {
+    if (drawNumberTotal == 0)
+        throw DivisionByZeroError();
+    BarWidths widths{};
+    for (int n = 1; n <= kHighestNumber; ++n) {
+        const int c = numberCount[static_cast<std::size_t>(n)];
+        const double width = static_cast<double>(drawBarWidth) / int(drawNumberTotal) * c * int(barScale);
+        widths[static_cast<std::size_t>(n - 1)] = static_cast<float>(width);
+    }
+    return widths;
+}
+
+BarWidths outputBarWidths(const NumberCounts& outNumberCount, Int16 outLineCount, Int16 outBarWidth) {
+    BarWidths widths{};
+    for (int n = 1; n <= kHighestNumber; ++n) {
+        const int c = outNumberCount[static_cast<std::size_t>(n)];
+        widths[static_cast<std::size_t>(n - 1)] =
+            outLineCount == 0 ? static_cast<float>(outBarWidth)
+                              : static_cast<float>(static_cast<double>(outBarWidth) / int(outLineCount) * c);
+    }
+    return widths;
+}
+
+double normalisingScale(Int16 fullWidth, float topWidth) {
+    if (topWidth == 0.0f)
+        throw DivisionByZeroError();
+    return static_cast<double>(fullWidth) / topWidth;
+}
+
+BarWidths scaledWidths(const BarWidths& widths, double s) {
+    BarWidths scaled{};
+    for (std::size_t k = 0; k < widths.size(); ++k)
+        scaled[k] = static_cast<float>(widths[k] * s);
+    return scaled;
+}
+
+} // namespace zoki

@@ -1,0 +1,102 @@
+#pragma once
+
+// The calculations of RefreshStatistics, from values to values: the handler
+// reads the tables and the bars, calls these, and writes what they return.
+
+#include "base/int16.h"
+#include "base/loto.h"
+
+#include <array>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zoki {
+
+// Counts indexed by the number 1..kHighestNumber; element 0 is not used.
+using NumberCounts = std::array<Int16, kHighestNumber + 1>;
+
+// One value per bar or ranking place, element k for bar k (number k + 1).
+template <class T> using PerNumber = std::array<T, kHighestNumber>;
+using BarWidths = PerNumber<float>;
+using FrequencyKeys = PerNumber<std::string>;
+
+// The place of the most frequent number in a ranking.
+inline constexpr std::size_t kTopPlace = kHighestNumber - 1;
+
+// One record per draw: its seven values joined by "-", then "_" and the
+// draw number ("3-11-19-25-33-41-7_1"). The values of an incomplete last
+// draw, and the spare element after the last line, form a last record that
+// ends in "-" and holds no "_"; an empty table gives one empty record.
+// `storage` is only reused for its memory, so that a run over thousands of
+// draws allocates nothing once the records exist.
+std::vector<std::string> drawRecordsOf(const std::vector<std::string>& drawTable,
+                                       std::vector<std::string> storage = {});
+
+// The table holds a draw: it has an element and the first is not blank.
+bool holdsADraw(const std::vector<std::string>& drawTable);
+
+struct DrawCounts {
+    // How often each number occurs in the table, bonus numbers included.
+    // Counting stops at a value that is not a number or at a count that
+    // would pass 32767; the counts stay as far as they got.
+    NumberCounts numberCount{};
+    // Sum of the counts; none when counting stopped or the sum passes 32767,
+    // which ends the statistics run.
+    std::optional<Int16> drawNumberTotal;
+};
+DrawCounts countDrawNumbers(const std::vector<std::string>& drawTable);
+
+struct OutputCounts {
+    // How many lines hold each number, by the whole part of their value. A
+    // count stops at 32767; the lines after it still count for the others.
+    NumberCounts outNumberCount{};
+    // The lines of outHistory, its spare element left out; 0 when they do
+    // not fit 16 bits.
+    Int16 outLineCount;
+    std::size_t lines = 0;
+    // False when a line is not a number: counting, and the run, end there.
+    bool allNumbers = true;
+};
+OutputCounts countOutputNumbers(const std::vector<std::string>& outHistory);
+
+// A frequency key: the count, "-", the number ("12-7").
+std::string frequencyKey(int count, int number);
+// The key of every number, element k for number k + 1.
+FrequencyKeys frequencyKeysOf(const NumberCounts& counts);
+
+struct FrequencyRanking {
+    FrequencyKeys freqKeys;          // ascending by count
+    PerNumber<Int16> sortedCount{};  // element kTopPlace is the highest count
+    PerNumber<Int16> sortedNumber{}; // element kTopPlace is the most frequent number
+};
+
+// The ranking: 42 passes of a bubble sort by count, each comparison splitting
+// both keys at their first "-" and writing them back. Equal counts never
+// swap, so they keep ascending number order and the top place goes to the
+// larger number. A key that does not split stops the sort with a
+// TypeMismatchError.
+FrequencyRanking rankFrequencyKeysStepwise(FrequencyKeys keys);
+// The same result, each key split once; falls back to the stepwise sort when
+// a key does not split.
+FrequencyRanking rankFrequencyKeys(FrequencyKeys keys);
+
+// Draw bars before normalising: drawBarWidth / drawNumberTotal × count ×
+// barScale, in double precision, stored in single precision.
+// DivisionByZeroError for a total of 0.
+BarWidths drawBarWidths(const NumberCounts& numberCount, Int16 drawNumberTotal, Int16 drawBarWidth, Int16 barScale);
+
+// Output bars before normalising: outBarWidth / outLineCount × count. With a
+// line count of 0 every bar's division fails and the bar keeps outBarWidth.
+BarWidths outputBarWidths(const NumberCounts& outNumberCount, Int16 outLineCount, Int16 outBarWidth);
+
+// The scale that makes the top bar exactly full width: fullWidth over the
+// top bar's single-precision width, in double precision.
+// DivisionByZeroError for a top bar of width 0.
+double normalisingScale(Int16 fullWidth, float topWidth);
+
+// Every width times s, stored in single precision.
+BarWidths scaledWidths(const BarWidths& widths, double s);
+
+} // namespace zoki
