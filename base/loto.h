@@ -1,5 +1,9 @@
 #pragma once
 
+#include "base/int16.h"
+
+#include <array>
+
 namespace zoki {
 
 // The game: a draw is six main numbers and a bonus number, each 1..43.
@@ -10,6 +14,9 @@ inline constexpr int kBonusPosition = kNumbersPerSet;
 // The data files hold one number per line.
 inline constexpr int kLinesPerDraw = kNumbersPerSet + 1; // data.dat: the six main numbers, then the bonus
 inline constexpr int kLinesPerSet = kNumbersPerSet;      // OutData.dat: one kept set
+
+// How often each number occurs, indexed by the number; element 0 is not used.
+using NumberCounts = std::array<Int16, kHighestNumber + 1>;
 
 // Line counts are 16-bit, so data.dat holds at most 32767 lines (4681 draws).
 inline constexpr int kMaxDrawFileLines = 32767;

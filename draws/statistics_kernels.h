@@ -14,9 +14,6 @@
 
 namespace zoki {
 
-// Counts indexed by the number 1..kHighestNumber; element 0 is not used.
-using NumberCounts = std::array<Int16, kHighestNumber + 1>;
-
 // One value per bar or ranking place, element k for bar k (number k + 1).
 template <class T> using PerNumber = std::array<T, kHighestNumber>;
 using BarWidths = PerNumber<float>;

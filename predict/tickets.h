@@ -11,9 +11,6 @@ namespace zoki {
 
 class Random;
 
-// Occurrences per number as the statistics count them, indexed 1..kHighestNumber.
-using NumberCounts = std::array<Int16, kHighestNumber + 1>;
-
 // The weighted draw's tickets: first the even share, spread evenly over the
 // numbers, then one ticket per counted occurrence, numbers in ascending
 // order. Sums are 32-bit so that any history the statistics can count still

@@ -4,7 +4,6 @@
 #include "base/loto.h"
 
 #include <array>
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -17,7 +16,7 @@ struct SharedState {
     std::vector<std::string> drawTable;
     Int16 drawLineCount;
     std::vector<std::string> drawRecords;
-    std::array<Int16, kHighestNumber + 1> numberCount{}; // indexed 1..43
+    NumberCounts numberCount{};
     Int16 drawNumberTotal;
     Int16 drawBarWidth;
     Int16 outBarWidth;
