@@ -2,16 +2,20 @@
 // for ゾキ (the same start-up as the zoki executable, over a data folder) and
 // for a minimal Qt window built the same way, and the ratio of the medians.
 // A second minimal window with one Japanese caption in ゾキ's fonts shows how
-// much of the difference is loading a Japanese font at all.
+// much of the difference is loading a Japanese font at all; a third, of the
+// main window's size with its four menus, how much is a window that large
+// (painting it and handing it to the window system).
 //
 // Usage: startup_qbench [RUNS] [DRAWS]
 // Needs a display (bench/startup.sh starts its own Xvfb); with
 // QT_QPA_PLATFORM=offscreen it measures without one.
 #include "ui/qt/application.h"
+#include "ui/qt/pictures.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QTimer>
 
 #include <algorithm>
@@ -51,7 +55,7 @@ public:
     bool seen = false;
 };
 
-enum class Kind { Minimal, MinimalJapanese, Zoki };
+enum class Kind { Minimal, MinimalJapanese, MinimalSized, Zoki };
 
 int child(int argc, char* argv[], Kind kind, const char* folder) {
     QApplication app(argc, argv);
@@ -65,10 +69,17 @@ int child(int argc, char* argv[], Kind kind, const char* folder) {
     } else {
         static QMainWindow window;
         window.setWindowTitle(QStringLiteral("minimal"));
-        if (kind == Kind::MinimalJapanese)
+        if (kind != Kind::Minimal)
             zoki::qt::prepareApplication(app);
-        window.setCentralWidget(new QLabel(
-            kind == Kind::MinimalJapanese ? QStringLiteral("判定結果") : QStringLiteral("minimal"), &window));
+        if (kind == Kind::MinimalSized) {
+            const zoki::Form1 design;
+            for (const zoki::MenuItem* menu : design.menuBar)
+                window.menuBar()->addMenu(QString::fromStdString(menu->caption()));
+            window.setFixedSize(zoki::qt::twipsToPixels(design.clientWidth),
+                                zoki::qt::twipsToPixels(design.clientHeight) + window.menuBar()->sizeHint().height());
+        }
+        window.setCentralWidget(
+            new QLabel(kind != Kind::Minimal ? QStringLiteral("判定結果") : QStringLiteral("minimal"), &window));
         window.installEventFilter(&probe);
         window.show();
     }
@@ -136,6 +147,8 @@ int main(int argc, char* argv[]) {
         return child(argc, argv, Kind::Minimal, nullptr);
     if (argc >= 2 && std::strcmp(argv[1], "--child-minimal-ja") == 0)
         return child(argc, argv, Kind::MinimalJapanese, nullptr);
+    if (argc >= 2 && std::strcmp(argv[1], "--child-minimal-sized") == 0)
+        return child(argc, argv, Kind::MinimalSized, nullptr);
     if (argc >= 3 && std::strcmp(argv[1], "--child-zoki") == 0)
         return child(argc, argv, Kind::Zoki, argv[2]);
 
@@ -150,36 +163,43 @@ int main(int argc, char* argv[]) {
     measure(self, {"--child-minimal"});
     measure(self, {"--child-zoki", folder.string()});
     measure(self, {"--child-minimal-ja"});
+    measure(self, {"--child-minimal-sized"});
     std::vector<double> minimal;
     std::vector<double> japanese;
+    std::vector<double> sized;
     std::vector<double> zoki;
     for (int i = 0; i < runs; ++i) {
         const double a = measure(self, {"--child-minimal"});
         const double j = measure(self, {"--child-minimal-ja"});
+        const double w = measure(self, {"--child-minimal-sized"});
         const double b = measure(self, {"--child-zoki", folder.string()});
-        if (a < 0 || j < 0 || b < 0) {
+        if (a < 0 || j < 0 || w < 0 || b < 0) {
             std::fprintf(stderr, "startup_qbench: a window did not show (is there a display?)\n");
             std::filesystem::remove_all(folder);
             return 1;
         }
         minimal.push_back(a);
         japanese.push_back(j);
+        sized.push_back(w);
         zoki.push_back(b);
     }
     std::filesystem::remove_all(folder);
 
     const double m = median(minimal);
     const double j = median(japanese);
+    const double w = median(sized);
     const double z = median(zoki);
     auto line = [](const char* what, const std::vector<double>& v) {
-        std::printf("  %-34s %7.1f ms  (min %.1f, max %.1f)\n", what, median(v), *std::min_element(v.begin(), v.end()),
+        std::printf("  %-36s %7.1f ms  (min %.1f, max %.1f)\n", what, median(v), *std::min_element(v.begin(), v.end()),
                     *std::max_element(v.begin(), v.end()));
     };
     std::printf("start-up to the main window painted, median of %d runs (%d draws in data.dat)\n", runs, draws);
     line("minimal Qt window", minimal);
     line("minimal window, one Japanese label", japanese);
+    line("minimal window, same size and menus", sized);
     line("zoki main window", zoki);
-    std::printf("  ratio zoki / minimal               %7.2fx\n", m > 0 ? z / m : 0.0);
-    std::printf("  ratio zoki / minimal Japanese      %7.2fx\n", j > 0 ? z / j : 0.0);
+    std::printf("  ratio zoki / minimal                 %7.2fx\n", m > 0 ? z / m : 0.0);
+    std::printf("  ratio zoki / minimal Japanese        %7.2fx\n", j > 0 ? z / j : 0.0);
+    std::printf("  ratio zoki / same size and menus     %7.2fx\n", w > 0 ? z / w : 0.0);
     return 0;
 }
