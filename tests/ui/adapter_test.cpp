@@ -1,3 +1,4 @@
+#include "adapter_fixture.h"
 #include "support/control_values.h"
 #include "support/fakes.h"
 #include "ui/qt/adapter.h"
@@ -27,27 +28,12 @@ using test::kRed;
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 
-class AdapterTest : public testing::Test {
+class AdapterTest : public test::AdapterFixture {
 protected:
-    void SetUp() override {
-        h.start();
-        adapter = std::make_unique<qt::Adapter>(h.p());
-        h.p().form1.show();
-    }
-    void TearDown() override {
-        adapter.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    Form1& f1() { return h.p().form1; }
-    QMainWindow* main() { return adapter->mainWindow(); }
     template <class W> W* widget(const Control& c) {
         qt::FormView* view = adapter->view(c.form().id());
         return view ? dynamic_cast<W*>(view->widget(c)) : nullptr;
     }
-
-    test::Harness h;
-    std::unique_ptr<qt::Adapter> adapter;
 };
 
 TEST_F(AdapterTest, LabelsButtonsAndFramesShowTheirCaptionsAndAreNamedByThem) {

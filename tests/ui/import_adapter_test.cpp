@@ -1,3 +1,4 @@
+#include "adapter_fixture.h"
 #include "import/import_messages.h"
 #include "program/main_window.h"
 #include "reveal/enabling.h"
@@ -22,21 +23,8 @@
 namespace zoki {
 namespace {
 
-class ImportAdapterTest : public testing::Test {
+class ImportAdapterTest : public test::AdapterFixture {
 protected:
-    void SetUp() override {
-        h.start();
-        adapter = std::make_unique<qt::Adapter>(h.p());
-        h.p().form1.show();
-    }
-    void TearDown() override {
-        adapter.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-
-    Form1& f1() { return h.p().form1; }
-    QMainWindow* main() { return adapter->mainWindow(); }
-
     // Drags the data over the main window, then drops it; true for each step
     // the window took.
     std::pair<bool, bool> dragAndDrop(const QMimeData& data) {
@@ -46,9 +34,6 @@ protected:
         QCoreApplication::sendEvent(main(), &drop);
         return {enter.isAccepted(), drop.isAccepted()};
     }
-
-    test::Harness h;
-    std::unique_ptr<qt::Adapter> adapter;
 };
 
 TEST_F(ImportAdapterTest, TheItemEndsTheDataMenuAfterALineAndReachesTheImport) {

@@ -1,3 +1,4 @@
+#include "adapter_fixture.h"
 #include "support/fakes.h"
 #include "ui/qt/adapter.h"
 #include "ui/qt/widgets.h"
@@ -17,25 +18,17 @@ namespace zoki {
 namespace {
 
 // The program over four draws and three kept sets, so that every window opens.
-class WindowBehaviour : public testing::Test {
+class WindowBehaviour : public test::AdapterFixture {
 protected:
-    void SetUp() override {
+    void prepareFolder() override {
         h.folder.write("data.dat", test::drawFile({{1, 2, 3, 4, 5, 6, 7},
                                                    {8, 9, 10, 11, 12, 13, 14},
                                                    {15, 16, 17, 18, 19, 20, 21},
                                                    {22, 23, 24, 25, 26, 27, 28}}));
         h.folder.write("OutData.dat",
                        test::drawFile({{1, 2, 3, 4, 5, 6}, {7, 8, 9, 10, 11, 12}, {13, 14, 15, 16, 17, 18}}));
-        h.start();
-        adapter = std::make_unique<qt::Adapter>(h.p());
-        f1().show();
-    }
-    void TearDown() override {
-        adapter.reset();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    Form1& f1() { return h.p().form1; }
     // Opens a window the way its menu item does.
     Form& open(FormId id) {
         MenuItem* items[] = {nullptr, &f1().dataAdd, &f1().vNumber, &f1().addAdd, &f1().vCheckNumber};
@@ -54,9 +47,6 @@ protected:
         open(FormId::Form5);
         return {&f1().VScroll1, &h.p().form3().HScroll1, &h.p().form5().VScroll1, &h.p().form5().VScroll2};
     }
-
-    test::Harness h;
-    std::unique_ptr<qt::Adapter> adapter;
 };
 
 TEST_F(WindowBehaviour, EnterReturnAndSpacePressTheFocusedButtonInEveryWindow) {
