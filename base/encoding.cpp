@@ -63,34 +63,12 @@ bool isLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0
 // "U+2603" for the character starting at `at`, or the raw byte when it is
 // not UTF-8.
 std::string describe(std::string_view text, std::size_t at) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(at);
-    int length = 0;
-    char32_t cp = 0;
-    if (lead < 0x80) {
-        length = 1;
-        cp = lead;
-    } else if ((lead & 0xE0) == 0xC0) {
-        length = 2;
-        cp = lead & 0x1F;
-    } else if ((lead & 0xF0) == 0xE0) {
-        length = 3;
-        cp = lead & 0x0F;
-    } else if ((lead & 0xF8) == 0xF0) {
-        length = 4;
-        cp = lead & 0x07;
-    }
-    bool valid = length > 0 && at + static_cast<std::size_t>(length) <= text.size();
-    for (int i = 1; valid && i < length; ++i) {
-        const unsigned char c = byte(at + static_cast<std::size_t>(i));
-        valid = (c & 0xC0) == 0x80;
-        cp = (cp << 6) | (c & 0x3F);
-    }
+    std::size_t length = 0;
     char buf[32];
-    if (valid)
-        std::snprintf(buf, sizeof buf, "U+%04X", static_cast<unsigned>(cp));
+    if (const std::optional<char32_t> cp = utf8CharAt(text, at, length))
+        std::snprintf(buf, sizeof buf, "U+%04X", static_cast<unsigned>(*cp));
     else
-        std::snprintf(buf, sizeof buf, "0x%02X", lead);
+        std::snprintf(buf, sizeof buf, "0x%02X", static_cast<unsigned char>(text[at]));
     return buf;
 }
 
@@ -150,6 +128,47 @@ std::string toShiftJis(std::string_view utf8) {
     }
     appendShiftJis(conv, utf8.substr(start), start, out);
     return out;
+}
+
+std::optional<char32_t> utf8CharAt(std::string_view text, std::size_t at, std::size_t& length) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    char32_t cp = 0;
+    if (lead < 0x80) {
+        length = 1;
+        return lead;
+    }
+    if ((lead & 0xE0) == 0xC0) {
+        length = 2;
+        cp = lead & 0x1Fu;
+    } else if ((lead & 0xF0) == 0xE0) {
+        length = 3;
+        cp = lead & 0x0Fu;
+    } else if ((lead & 0xF8) == 0xF0) {
+        length = 4;
+        cp = lead & 0x07u;
+    } else {
+        return std::nullopt;
+    }
+    if (at + length > text.size())
+        return std::nullopt;
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto c = static_cast<unsigned char>(text[at + k]);
+        if ((c & 0xC0) != 0x80)
+            return std::nullopt;
+        cp = (cp << 6) | (c & 0x3Fu);
+    }
+    const bool overlong = (length == 2 && cp < 0x80) || (length == 3 && cp < 0x800) || (length == 4 && cp < 0x10000);
+    if (overlong || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return std::nullopt;
+    return cp;
+}
+
+bool isUtf8(std::string_view text) {
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < text.size(); i += length)
+        if (!utf8CharAt(text, i, length))
+            return false;
+    return true;
 }
 
 bool isAscii(std::string_view bytes) {

@@ -2,6 +2,8 @@
 
 #include "base/errors.h"
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +20,14 @@ public:
 // dropped: an unmappable character throws. A byte that fromShiftJis kept
 // undecoded is written back as that very byte.
 std::string toShiftJis(std::string_view utf8);
+
+// The UTF-8 character starting at `at`: its code point, with its length in
+// bytes in `length`; nullopt when the bytes there are not one well-formed
+// character (overlong forms and surrogates are not).
+std::optional<char32_t> utf8CharAt(std::string_view text, std::size_t at, std::size_t& length);
+
+// True when the whole text is well-formed UTF-8.
+bool isUtf8(std::string_view text);
 
 // True when every byte is ASCII, which reads the same in CP932 and UTF-8.
 bool isAscii(std::string_view bytes);

@@ -16,44 +16,6 @@ namespace {
 
 constexpr int kWindow = kLinesPerDraw; // six main numbers and the bonus
 
-bool validUtf8(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        std::size_t len = 0;
-        unsigned cp = 0;
-        if ((c & 0xE0) == 0xC0) {
-            len = 2;
-            cp = c & 0x1Fu;
-        } else if ((c & 0xF0) == 0xE0) {
-            len = 3;
-            cp = c & 0x0Fu;
-        } else if ((c & 0xF8) == 0xF0) {
-            len = 4;
-            cp = c & 0x07u;
-        } else {
-            return false;
-        }
-        if (i + len > s.size())
-            return false;
-        for (std::size_t k = 1; k < len; ++k) {
-            const auto cc = static_cast<unsigned char>(s[i + k]);
-            if ((cc & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (cc & 0x3Fu);
-        }
-        const bool overlong = (len == 2 && cp < 0x80) || (len == 3 && cp < 0x800) || (len == 4 && cp < 0x10000);
-        if (overlong || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += len;
-    }
-    return true;
-}
-
 constexpr std::string_view kIdeographicSpace = "\xE3\x80\x80"; // U+3000
 constexpr std::string_view kDai = "第";
 constexpr std::string_view kKai = "回";
@@ -544,7 +506,7 @@ Separator chooseSeparator(const std::vector<std::string>& lines) {
 std::string decodeHistoryText(std::string_view bytes) {
     if (bytes.starts_with("\xEF\xBB\xBF"))
         return std::string(bytes.substr(3));
-    if (validUtf8(bytes))
+    if (isUtf8(bytes))
         return std::string(bytes);
     return fromShiftJis(bytes);
 }
