@@ -229,15 +229,6 @@ std::string readBytes(const std::filesystem::path& path) {
     return readAll(fd.get(), path);
 }
 
-std::optional<std::vector<std::string>> readLinesIfExists(const std::filesystem::path& path) {
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec))
-        return std::nullopt;
-    return splitLines(readBytes(path));
-}
-
-std::vector<std::string> readLines(const std::filesystem::path& path) { return splitLines(readBytes(path)); }
-
 std::string joinLines(const std::vector<std::string>& lines) {
     std::string out;
     for (const std::string& line : lines) {

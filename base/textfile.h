@@ -48,13 +48,6 @@ template <class F> void forEachLine(std::string_view content, F&& f) {
 // The lines of file content, as forEachLine gives them.
 std::vector<std::string> splitLines(std::string_view content);
 
-// Reads a whole text file into lines. Throws FileError (naming the file and
-// the reason) when it cannot be read; std::nullopt when it does not exist.
-std::optional<std::vector<std::string>> readLinesIfExists(const std::filesystem::path& path);
-
-// Same, but a missing file is a FileError too.
-std::vector<std::string> readLines(const std::filesystem::path& path);
-
 // Reads raw bytes; throws FileError.
 std::string readBytes(const std::filesystem::path& path);
 
@@ -63,8 +56,12 @@ std::string joinLines(const std::vector<std::string>& lines);
 
 // The data files' text: lines of the system code page (CP932) decoded to
 // UTF-8. A byte that does not decode is kept (see fromShiftJis), so writing
-// the lines back with textFileBytes gives the bytes that were read.
+// the lines back with textFileBytes gives the bytes that were read. Throws
+// FileError (naming the file and the reason) when it cannot be read;
+// std::nullopt when it does not exist.
 std::optional<std::vector<std::string>> readTextLinesIfExists(const std::filesystem::path& path);
+
+// Same, but a missing file is a FileError too.
 std::vector<std::string> readTextLines(const std::filesystem::path& path);
 
 // The whole of such a file, decoded; throws FileError.

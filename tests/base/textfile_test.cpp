@@ -95,12 +95,12 @@ TEST(JoinLines, EndsEveryLineWithCrLf) {
 
 TEST(ReadLines, MissingFilesAndFolders) {
     TempFolder folder;
-    EXPECT_EQ(readLinesIfExists(folder / "none.dat"), std::nullopt);
-    EXPECT_THROW(readLines(folder / "none.dat"), FileError);
+    EXPECT_EQ(readTextLinesIfExists(folder / "none.dat"), std::nullopt);
+    EXPECT_THROW(readTextLines(folder / "none.dat"), FileError);
     std::filesystem::create_directory(folder / "dir.dat");
-    EXPECT_THROW(readLinesIfExists(folder / "dir.dat"), FileError);
+    EXPECT_THROW(readTextLinesIfExists(folder / "dir.dat"), FileError);
     folder.write("a.dat", "1\r\n2");
-    EXPECT_EQ(readLines(folder / "a.dat"), (Lines{"1", "2"}));
+    EXPECT_EQ(readTextLines(folder / "a.dat"), (Lines{"1", "2"}));
 }
 
 TEST(ReplaceFileAtomically, ReplacesOrCreatesTheWholeFile) {

@@ -236,7 +236,7 @@ TEST(Registration, AFailedWriteKeepsFileTableAndTexts) {
     EXPECT_EQ(h.folder.read("data.dat"), before);
     EXPECT_EQ(texts(f), std::vector<std::string>(kGood.begin(), kGood.end()));
     EXPECT_TRUE(f.visible());
-    std::vector<std::string> reloaded = readLines(h.folder / "data.dat");
+    std::vector<std::string> reloaded = readTextLines(h.folder / "data.dat");
     reloaded.emplace_back();
     EXPECT_EQ(h.p().s.drawTable, reloaded);
     for (const auto& entry : std::filesystem::directory_iterator(h.folder.path()))
@@ -281,7 +281,7 @@ TEST(Registration, AFileAtItsLineLimitTakesNoFurtherDraw) {
     f.Command1.click();
     ASSERT_TRUE(h.dialogs.shown.empty()) << h.dialogs.shown.front().text;
     const std::string full = h.folder.read("data.dat");
-    EXPECT_EQ(readLines(h.folder / "data.dat").size(), 32767U);
+    EXPECT_EQ(readTextLines(h.folder / "data.dat").size(), 32767U);
 
     h.p().form1.addAdd.click();
     enter(f, kGood);
