@@ -90,7 +90,7 @@ std::string importQuestion(const std::string& fileName, const DrawHistory& h, co
     if (h.firstNumber > 1)
         text += drawRange(1, h.firstNumber - 1) + "は data.dat のまま残ります。\r";
     text += "置き換えると data.dat の当選データは全 " + n(plan.totalDraws) +
-            " 回分になります。今の data.dat は data.dat.bak として残します。\r"
+            " 回分になります。今の data.dat は、日時の付いた控え (data.dat.日時.bak) として同じフォルダーに残します。\r"
             "data.dat を置き換えますか？";
     return text;
 }
@@ -151,10 +151,10 @@ std::string importNotSaved(const char* what, const std::string& reason) {
            "\rディスクの空きと、ゾキのフォルダーに書き込めるかを確かめてから、もう一度取り込んで下さい。";
 }
 
-std::string importDone(const MergePlan& plan) {
+std::string importDone(const MergePlan& plan, const std::string& backupName) {
     if (plan.kind == MergeCase::Replace)
         return "data.dat を取り込んだ当選データで置き換えました (全 " + n(plan.totalDraws) +
-               " 回分)。\r元の data.dat は data.dat.bak に残してあります。";
+               " 回分)。\r元の data.dat は " + backupName + " に残してあります。";
     return "当選データを " + n(plan.newDraws) + " 回分取り込みました (全 " + n(plan.totalDraws) + " 回分)。";
 }
 

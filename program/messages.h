@@ -55,6 +55,7 @@ inline constexpr const char* kNotRegistered = "登録は行われていません
 inline constexpr const char* kFileUnchanged = "ファイルは変更されていません。";
 inline constexpr const char* kHistoryUnchanged = "履歴は変更されていません。";
 inline constexpr const char* kNothingWritten = "ファイルには何も書き込まれていません。";
+inline constexpr const char* kDrawFileLeftAlone = "読み込めるようになるまで、ゾキは data.dat に何も書き込みません。";
 std::string fileFailure(const char* what, const std::string& reason, const char* consequence = nullptr);
 
 // A fault that stops a command, or the start-up.

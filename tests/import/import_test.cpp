@@ -1,4 +1,5 @@
 #include "base/encoding.h"
+#include "base/syscalls.h"
 #include "base/textfile.h"
 #include "import/import.h"
 #include "import/import_messages.h"
@@ -8,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <string>
 #include <vector>
 
@@ -77,7 +79,7 @@ TEST(Import, TheMenuAsksForAFileShowsTheSummaryAppendsAndRefreshes) {
     EXPECT_EQ(h.dialogs.shown[1].text, "当選データを 2 回分取り込みました (全 4 回分)。");
 
     EXPECT_EQ(h.folder.read("data.dat"), drawFile(kDraws));
-    EXPECT_FALSE(h.folder.exists("data.dat.bak"));
+    EXPECT_TRUE(datedBackups(h.folder, "data.dat").empty());
     // The statistics and the recent draws follow at once.
     EXPECT_EQ(p.s.drawNumberTotal, 28);
     EXPECT_EQ(p.s.numberCount[43], 1);
@@ -107,21 +109,30 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
         std::string data, csv;
         Answer answer;
         std::vector<std::string> titles;
-        std::string dataAfter, backupAfter, asked;
+        std::string dataAfter;
+        std::vector<std::string> backups;
+        std::string asked;
     };
     const Case cases[] = {
-        {"empty data.dat takes all", "", all, Answer::Yes, {q, i}, four, older, "追加する当選データ: 4 回分"},
-        {"No writes nothing", one, all, Answer::No, {q}, one, older, "第2回～第4回"},
-        {"all there already", four, historyCsv(first(3)), Answer::Yes, {i}, four, older, "すべて data.dat に登録済み"},
-        {"they differ: Yes replaces", old, all, Answer::Yes, {q, i}, four, old, "第1回が取り込むファイルと異なります"},
-        {"they differ: No keeps data.dat", old, all, Answer::No, {q}, old, older, "data.dat を置き換えますか？"},
+        {"empty data.dat takes all", "", all, Answer::Yes, {q, i}, four, {}, "追加する当選データ: 4 回分"},
+        {"No writes nothing", one, all, Answer::No, {q}, one, {}, "第2回～第4回"},
+        {"all there already", four, historyCsv(first(3)), Answer::Yes, {i}, four, {}, "すべて data.dat に登録済み"},
+        {"they differ: Yes replaces",
+         old,
+         all,
+         Answer::Yes,
+         {q, i},
+         four,
+         {old},
+         "第1回が取り込むファイルと異なります"},
+        {"they differ: No keeps data.dat", old, all, Answer::No, {q}, old, {}, "data.dat を置き換えますか？"},
         {"a later history needs earlier draws",
          one,
          historyCsv(first(2), 3),
          Answer::Yes,
          {w},
          one,
-         older,
+         {},
          "第2回が欠けてしまいます"},
         // "７" typed by hand in Shift_JIS, in a draw before the history's first.
         {"draws kept before the history keep their bytes",
@@ -130,7 +141,7 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
          Answer::Yes,
          {q, i},
          handEdited + drawFile({kDraws[3]}),
-         older,
+         {},
          "data.dat に追加しますか？"},
         {"no draws in the file",
          one,
@@ -138,7 +149,7 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
          Answer::Yes,
          {w},
          one,
-         older,
+         {},
          "取り込める当選データが見つかりませんでした"},
     };
     for (const Case& c : cases) {
@@ -150,7 +161,8 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
         EXPECT_NE(h.dialogs.shown[0].text.find(c.asked), std::string::npos)
             << c.name << ": " << h.dialogs.shown[0].text;
         EXPECT_EQ(h.folder.read("data.dat"), c.dataAfter) << c.name;
-        EXPECT_EQ(h.folder.read("data.dat.bak"), c.backupAfter) << c.name;
+        EXPECT_EQ(backupContents(h.folder, "data.dat"), c.backups) << c.name;
+        EXPECT_EQ(h.folder.read("data.dat.bak"), older) << c.name << ": an earlier backup is never touched";
     }
 }
 
@@ -165,7 +177,7 @@ TEST(Import, AFailedReadOrWriteIsToldAndChangesNothing) {
     other[0][0] = 4;
     const Case cases[] = {
         {"data.dat cannot be written", drawFile(first(1)), 1, "当選データファイル (data.dat) に保存できませんでした。"},
-        {"the backup cannot be written", drawFile(other), 1, "data.dat の控え (data.dat.bak) を保存できませんでした。"},
+        {"the backup cannot be written", drawFile(other), 1, "data.dat の控えを保存できませんでした。"},
     };
     for (const Case& c : cases) {
         Harness h;
@@ -175,14 +187,14 @@ TEST(Import, AFailedReadOrWriteIsToldAndChangesNothing) {
         const std::vector<std::string> table = p.s.drawTable;
         h.dialogs.shown.clear();
         h.dialogs.openAnswers.push_back((h.folder / "loto6.csv").string());
-        WriteFaultInjection::failNextWrites(c.failingWrites);
+        sys::Faults::failNth(sys::Call::Write, 1, ENOSPC);
         p.form1.vImport.click();
-        WriteFaultInjection::failNextWrites(0);
+        sys::Faults::reset();
         ASSERT_EQ(h.dialogs.shown.size(), 2u) << c.name;
         EXPECT_EQ(h.dialogs.shown[1].text.rfind(c.told, 0), 0u) << c.name << ": " << h.dialogs.shown[1].text;
         EXPECT_EQ(h.dialogs.shown[1].icon, Icon::Critical) << c.name;
         EXPECT_EQ(h.folder.read("data.dat"), c.data) << c.name;
-        EXPECT_FALSE(h.folder.exists("data.dat.bak")) << c.name;
+        EXPECT_TRUE(datedBackups(h.folder, "data.dat").empty()) << c.name;
         EXPECT_EQ(p.s.drawTable, table) << c.name;
     }
 
