@@ -34,6 +34,11 @@ std::filesystem::path keepBackup(const std::filesystem::path& file, std::string_
     const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
     for (int copy = 1;; ++copy) {
         const std::filesystem::path backup = folder / backupName(file, when, copy);
+        // Names that are taken are passed over before any byte is written;
+        // the exclusive rename below still never replaces one taken meanwhile.
+        struct stat taken {};
+        if (sys::lstat(backup.c_str(), &taken) == 0 && copy < 1000)
+            continue;
         try {
             createFileExclusively(backup, bytes, mode, file);
             return backup;

@@ -4,7 +4,9 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <string>
 #include <sys/file.h>
+#include <sys/stat.h>
 
 namespace zoki {
 
@@ -12,6 +14,9 @@ FolderGuard::FolderGuard(const std::filesystem::path& folder) {
     fd_ = sys::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd_ < 0)
         return;
+    struct stat st {};
+    if (sys::fstat(fd_, &st) == 0)
+        identity_ = std::to_string(st.st_dev) + "-" + std::to_string(st.st_ino);
     if (sys::flock(fd_, LOCK_EX | LOCK_NB) == 0) {
         outcome_ = Outcome::Held;
         return;

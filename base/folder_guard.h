@@ -1,7 +1,7 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
+#include <string>
 
 namespace zoki {
 
@@ -23,9 +23,13 @@ public:
     FolderGuard& operator=(const FolderGuard&) = delete;
 
     Outcome outcome() const { return outcome_; }
+    // The folder itself, whatever path names it: its device and inode
+    // ("2049-1835007"); empty when it could not be opened.
+    const std::string& identity() const { return identity_; }
 
 private:
     int fd_ = -1;
+    std::string identity_;
     Outcome outcome_ = Outcome::Unguarded;
 };
 

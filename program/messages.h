@@ -61,6 +61,10 @@ std::string fileFailure(const char* what, const std::string& reason, const char*
 // A fault that stops a command, or the start-up.
 inline constexpr const char* kStopped = "処理を続けられませんでした。";
 inline constexpr const char* kCannotStart = "ゾキを起動できません。";
+// A second start on the same data folder, when the running copy does not
+// answer its call to come to the front.
+inline constexpr const char* kAlreadyRunning =
+    "ゾキはこのフォルダーのデータで既に動いています。\r動いているゾキのウィンドウを使って下さい。";
 
 // What the user reads about a fault: what happened and what to do. A file's
 // or the code page's fault already says so, naming its file; its text is
