@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -604,6 +605,13 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
         event->ignore();
         if (hooks_.closed)
             hooks_.closed();
+        return true;
+    }
+    // Esc that no control took closes a secondary window as its close box
+    // does; the main window would end the program, so it stays.
+    if (event->type() == QEvent::KeyPress && form_->id() != FormId::Form1 &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel)) {
+        window_->close();
         return true;
     }
     if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove || event->type() == QEvent::Drop) {
