@@ -58,6 +58,10 @@ inline constexpr const char* kNothingWritten = "ファイルには何も書き�
 inline constexpr const char* kDrawFileLeftAlone = "読み込めるようになるまで、ゾキは data.dat に何も書き込みません。";
 std::string fileFailure(const char* what, const std::string& reason, const char* consequence = nullptr);
 
+// "zoki --help": what the program is, how it starts and where its two data
+// files are, in lines ended by "\n".
+std::string usage(const std::filesystem::path& drawFile, const std::filesystem::path& historyFile);
+
 // A fault that stops a command, or the start-up.
 inline constexpr const char* kStopped = "処理を続けられませんでした。";
 inline constexpr const char* kCannotStart = "ゾキを起動できません。";
