@@ -418,6 +418,7 @@ void FormView::sync(Control& c, Prop p) {
         setWidgetEnabled(*w, c.enabled());
         break;
     case Prop::ToolTip:
+        // Also what a screen reader reads as the control's description.
         w->setToolTip(qs(c.toolTip()));
         break;
     case Prop::Caption:
