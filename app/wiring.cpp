@@ -75,7 +75,16 @@ void wireForm3(Program& p, Form3& f) {
     f.Image1.onDblClick = on(p, Form3_Image1_DblClick);
 }
 
-void wireForm4(Program& p, Form4& f) { f.Command1.onClick = on(p, Form4_Command1_Click); }
+void wireForm4(Program& p, Form4& f) {
+    f.Command1.onClick = [&p, &f] {
+        // Its warnings complain about the fields: they stay in sight.
+        std::vector<const Control*> fields;
+        for (const auto& field : f.Text1)
+            fields.push_back(field.get());
+        const MessagesAbout about(p, std::move(fields));
+        p.dispatch([&p] { Form4_Command1_Click(p); });
+    };
+}
 
 void wireForm5(Program& p, Form5& f) {
     f.VScroll1.onChange = on(p, Form5_VScroll1_Change);
