@@ -2,6 +2,7 @@
 // handler here, through Program::dispatch.
 #include "app/wiring.h"
 
+#include "app/first_start.h"
 #include "app/startup.h"
 #include "draws/registration.h"
 #include "history/history_window.h"
@@ -26,6 +27,7 @@ std::function<void()> on(Program& p, void (*handler)(Program&)) {
 void wireForm1(Program& p) {
     Form1& f = p.form1;
     f.onActivate = on(p, Form_Activate);
+    f.onFirstShown = on(p, Form_FirstShown);
 
     f.addAdd.onClick = on(p, addAdd_Click);
     f.vCheckNumber.onClick = on(p, vCheckNumber_Click);

@@ -20,6 +20,11 @@ inline constexpr const char* kWish = "【的中祈願】";
 inline constexpr const char* kKeepResult = "今回の出力結果を履歴に残しますか？";
 inline constexpr const char* kMayItWin = "当たりますように(笑)";
 
+// The first start, while data.dat holds no draw.
+inline constexpr const char* kOfferImport = "当選データがまだ登録されていません。\r"
+                                            "公開されている過去の当選データ (CSV ファイル) を今すぐ取り込みますか？\r"
+                                            "後からでも「データ」→「当選データ取込」で取り込めます。";
+
 // No kept sets (warning A) and no draws (warning B): the history window,
 // the match search and the hit history report.
 inline constexpr const char* kNoHistory =

@@ -27,6 +27,31 @@ void settle(QWidget* window) {
     QCoreApplication::processEvents();
 }
 
+class FirstStart : public test::AdapterFixture {};
+
+TEST_F(FirstStart, AnEmptyDrawFileIsOfferedTheImportOnceAfterTheMainWindowIsShown) {
+    EXPECT_TRUE(h.dialogs.shown.empty()) << "not before the window is on the screen";
+    settle(main());
+    ASSERT_EQ(h.dialogs.shown.size(), 1U);
+    EXPECT_EQ(h.dialogs.shown[0].text, msg::kOfferImport);
+    EXPECT_EQ(h.dialogs.openRequests.size(), 1U) << "Yes opens the import's file dialog";
+
+    f1().hide();
+    f1().show();
+    settle(main());
+    EXPECT_EQ(h.dialogs.shown.size(), 1U) << "once per start";
+}
+
+class FirstStartWithDraws : public test::AdapterFixture {
+    void prepareFolder() override { h.folder.write("data.dat", test::drawFile({{3, 11, 19, 25, 33, 41, 7}})); }
+};
+
+TEST_F(FirstStartWithDraws, ADrawFileWithADrawIsNotAskedAbout) {
+    settle(main());
+    EXPECT_TRUE(h.dialogs.shown.empty());
+    EXPECT_TRUE(h.dialogs.openRequests.empty());
+}
+
 // Three draws and a kept set, the main window on the screen.
 class Guidance : public test::AdapterFixture {
 protected:

@@ -22,6 +22,7 @@
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 
 #include <algorithm>
 #include <exception>
@@ -504,6 +505,30 @@ void FormView::syncForm(Prop p) {
     window_->activateWindow();
     // Shown or shown again, the window starts at its first input.
     focusInput(firstInput());
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        if (form_->onFirstShown)
+            announceWhenExposed();
+    }
+}
+
+void FormView::announceWhenExposed() {
+    QWindow* handle = window_->windowHandle();
+    if (handle && !handle->isExposed()) {
+        awaitingExposure_ = handle;
+        handle->installEventFilter(this);
+        return;
+    }
+    // Queued: the window is drawn first, and the caller of show() goes on.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            deliver([this] {
+                if (form_->onFirstShown)
+                    form_->onFirstShown();
+            });
+        },
+        Qt::QueuedConnection);
 }
 
 void FormView::syncTimer(Timer& t) {
@@ -600,6 +625,12 @@ void FormView::deliver(const std::function<void()>& userAction) {
 }
 
 bool FormView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == awaitingExposure_ && event->type() == QEvent::Expose && awaitingExposure_->isExposed()) {
+        awaitingExposure_->removeEventFilter(this);
+        awaitingExposure_ = nullptr;
+        announceWhenExposed();
+        return false;
+    }
     if (watched != window_ || !form_)
         return false;
     if (event->type() == QEvent::Close) {
