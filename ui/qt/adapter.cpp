@@ -142,8 +142,16 @@ void Adapter::placeMessageBox(QWidget& box) const {
     const QScreen* screen = owner ? owner->screen() : box.screen();
     if (subject.empty() || !owner || !screen)
         return;
-    if (const auto at = clearOf(screen->availableGeometry(), subject, frameSize(box, *owner)))
-        box.move(*at);
+    const auto at = clearOf(screen->availableGeometry(), subject, frameSize(box, *owner));
+    if (!at)
+        return;
+    // Until the window manager has framed it, the box knows no frame, and a
+    // move puts its client area where asked: its frame would reach up over
+    // the controls by the height of a title bar.
+    const QPoint inset = box.frameGeometry() == box.geometry()
+                             ? owner->geometry().topLeft() - owner->frameGeometry().topLeft()
+                             : QPoint();
+    box.move(*at + inset);
 }
 
 void Adapter::remember(FormId id, const QWidget& window) {
