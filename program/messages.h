@@ -70,6 +70,10 @@ std::string usage(const std::filesystem::path& drawFile, const std::filesystem::
 // A fault that stops a command, or the start-up.
 inline constexpr const char* kStopped = "処理を続けられませんでした。";
 inline constexpr const char* kCannotStart = "ゾキを起動できません。";
+// Started without a window system: one line on the terminal.
+inline constexpr const char* kNoDisplay =
+    "zoki: 画面が見つかりません (DISPLAY も WAYLAND_DISPLAY も設定されていません)。"
+    "デスクトップの中で起動して下さい。\n";
 // A second start on the same data folder, when the running copy does not
 // answer its call to come to the front.
 inline constexpr const char* kAlreadyRunning =

@@ -34,9 +34,7 @@ int main(int argc, char* argv[]) {
     }
     // Without a display Qt would abort with a long trace; one line says it better.
     if (!zoki::qt::displayAvailable()) {
-        std::fputs("zoki: no display found (DISPLAY and WAYLAND_DISPLAY are not set); "
-                   "start it from a desktop session.\n",
-                   stderr);
+        std::fputs(zoki::msg::kNoDisplay, stderr);
         return 1;
     }
     QApplication app(argc, argv);
