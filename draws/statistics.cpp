@@ -53,7 +53,7 @@ void outputChartAndClose(Program& p, const FrequencyRanking& drawRanking, double
     setWidths(f2.Label5, outputBarWidths(out.outNumberCount, out.outLineCount, st.outBarWidth));
 
     std::optional<FrequencyRanking> outRanking;
-    tryStep([&] { outRanking = rankFrequencyKeys(frequencyKeysOf(out.outNumberCount)); });
+    tryStep([&] { outRanking = rankByCount(out.outNumberCount); });
 
     // When no line holds a number 1..43 the top bar is 0 wide, the division
     // fails and s keeps its value; every bar is 0 wide then anyway.
@@ -116,7 +116,7 @@ void refreshCharts(Program& p) {
             PaintBarRed(p, barNumber);
         }
 
-        drawRanking = rankFrequencyKeys(frequencyKeysOf(st.numberCount));
+        drawRanking = rankByCount(st.numberCount);
 
         s = normalisingScale(st.drawBarWidth, f2.Label2(drawRanking.sortedNumber[kTopPlace] - 1).width());
         setWidths(f2.Label2, scaledWidths(widthsOf(f2.Label2), s));

@@ -67,28 +67,6 @@ bool plainDigits(std::string_view text) {
     return !text.empty() && text.size() <= 4 && std::all_of(text.begin(), text.end(), isDigit);
 }
 
-struct KeyParts {
-    Int16 count;
-    Int16 number;
-};
-
-// Whole number of one half of a key.
-Int16 keyPart(std::string_view text) {
-    int v = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (ec != std::errc() || end != text.data() + text.size())
-        throw TypeMismatchError(std::string(text));
-    return Int16(v);
-}
-
-// Splits a key at its first "-".
-KeyParts splitKey(const std::string& key) {
-    const std::size_t dash = key.find('-');
-    if (dash == std::string::npos)
-        throw TypeMismatchError(key);
-    return {keyPart(std::string_view(key).substr(0, dash)), keyPart(std::string_view(key).substr(dash + 1))};
-}
-
 } // namespace
 
 std::vector<std::string> drawRecordsOf(const std::vector<std::string>& drawTable, std::vector<std::string> storage) {
@@ -171,60 +149,17 @@ OutputCounts countOutputNumbers(const std::vector<std::string>& outHistory) {
     return result;
 }
 
-std::string frequencyKey(int count, int number) {
-    std::string key;
-    appendDecimal(key, count);
-    key += '-';
-    appendDecimal(key, number);
-    return key;
-}
-
-FrequencyKeys frequencyKeysOf(const NumberCounts& counts) {
-    FrequencyKeys keys;
+FrequencyRanking rankByCount(const NumberCounts& counts) {
+    PerNumber<int> numbers;
     for (int n = 1; n <= kHighestNumber; ++n)
-        keys[static_cast<std::size_t>(n - 1)] = frequencyKey(counts[static_cast<std::size_t>(n)], n);
-    return keys;
-}
-
-FrequencyRanking rankFrequencyKeysStepwise(FrequencyKeys keys) {
+        numbers[static_cast<std::size_t>(n - 1)] = n;
+    std::stable_sort(numbers.begin(), numbers.end(), [&](int a, int b) {
+        return counts[static_cast<std::size_t>(a)] < counts[static_cast<std::size_t>(b)];
+    });
     FrequencyRanking ranking;
-    for (std::size_t pass = 0; pass < kTopPlace; ++pass) {
-        for (std::size_t j = 0; j < kTopPlace; ++j) {
-            KeyParts a = splitKey(keys[j]);
-            KeyParts b = splitKey(keys[j + 1]);
-            if (a.count > b.count)
-                std::swap(a, b);
-            keys[j] = frequencyKey(a.count, a.number);
-            keys[j + 1] = frequencyKey(b.count, b.number);
-            ranking.sortedCount[j] = a.count;
-            ranking.sortedNumber[j] = a.number;
-            ranking.sortedCount[j + 1] = b.count;
-            ranking.sortedNumber[j + 1] = b.number;
-        }
-    }
-    ranking.freqKeys = std::move(keys);
-    return ranking;
-}
-
-// When every key splits, the passes end in exactly the state the stepwise
-// sort leaves, since every place is written back at least once.
-FrequencyRanking rankFrequencyKeys(FrequencyKeys keys) {
-    PerNumber<KeyParts> parts;
-    try {
-        for (std::size_t k = 0; k < keys.size(); ++k)
-            parts[k] = splitKey(keys[k]);
-    } catch (const ProgramError&) {
-        return rankFrequencyKeysStepwise(std::move(keys));
-    }
-    for (std::size_t pass = 0; pass < kTopPlace; ++pass)
-        for (std::size_t j = 0; j < kTopPlace; ++j)
-            if (parts[j].count > parts[j + 1].count)
-                std::swap(parts[j], parts[j + 1]);
-    FrequencyRanking ranking;
-    for (std::size_t k = 0; k < keys.size(); ++k) {
-        ranking.freqKeys[k] = frequencyKey(parts[k].count, parts[k].number);
-        ranking.sortedCount[k] = parts[k].count;
-        ranking.sortedNumber[k] = parts[k].number;
+    for (std::size_t k = 0; k < numbers.size(); ++k) {
+        ranking.sortedNumber[k] = numbers[k];
+        ranking.sortedCount[k] = counts[static_cast<std::size_t>(numbers[k])];
     }
     return ranking;
 }

@@ -17,7 +17,6 @@ namespace zoki {
 // One value per bar or ranking place, element k for bar k (number k + 1).
 template <class T> using PerNumber = std::array<T, kHighestNumber>;
 using BarWidths = PerNumber<float>;
-using FrequencyKeys = PerNumber<std::string>;
 
 // The place of the most frequent number in a ranking.
 inline constexpr std::size_t kTopPlace = kHighestNumber - 1;
@@ -58,26 +57,14 @@ struct OutputCounts {
 };
 OutputCounts countOutputNumbers(const std::vector<std::string>& outHistory);
 
-// A frequency key: the count, "-", the number ("12-7").
-std::string frequencyKey(int count, int number);
-// The key of every number, element k for number k + 1.
-FrequencyKeys frequencyKeysOf(const NumberCounts& counts);
-
 struct FrequencyRanking {
-    FrequencyKeys freqKeys;          // ascending by count
     PerNumber<Int16> sortedCount{};  // element kTopPlace is the highest count
     PerNumber<Int16> sortedNumber{}; // element kTopPlace is the most frequent number
 };
 
-// The ranking: 42 passes of a bubble sort by count, each comparison splitting
-// both keys at their first "-" and writing them back. Equal counts never
-// swap, so they keep ascending number order and the top place goes to the
-// larger number. A key that does not split stops the sort with a
-// TypeMismatchError.
-FrequencyRanking rankFrequencyKeysStepwise(FrequencyKeys keys);
-// The same result, each key split once; falls back to the stepwise sort when
-// a key does not split.
-FrequencyRanking rankFrequencyKeys(FrequencyKeys keys);
+// The numbers in ascending order of their counts. Equal counts keep
+// ascending number order, so the top place goes to the larger number.
+FrequencyRanking rankByCount(const NumberCounts& counts);
 
 // Draw bars before normalising: drawBarWidth / drawNumberTotal × count ×
 // barScale, in double precision, stored in single precision.

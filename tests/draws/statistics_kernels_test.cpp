@@ -149,35 +149,13 @@ TEST(StatisticsKernels, RankingByCountThenNumber) {
         {"nothing counted", {}, {43, 42, 41}},
     };
     for (const Case& c : cases) {
-        const FrequencyRanking r = rankFrequencyKeys(frequencyKeysOf(countsOf(c.counts)));
+        const FrequencyRanking r = rankByCount(countsOf(c.counts));
         for (std::size_t place = 0; place < c.top.size(); ++place)
             EXPECT_EQ(r.sortedNumber[kTopPlace - place], c.top[place]) << c.name << ", place " << place + 1;
         for (std::size_t k = 0; k < kTopPlace; ++k)
             EXPECT_LE(r.sortedCount[k], r.sortedCount[k + 1]) << c.name;
         for (std::size_t k = 0; k <= kTopPlace; ++k)
-            EXPECT_EQ(r.freqKeys[k], frequencyKey(r.sortedCount[k], r.sortedNumber[k])) << c.name;
-    }
-    EXPECT_EQ(frequencyKey(12, 7), "12-7");
-}
-
-// The sort splitting each key once ends exactly where the stepwise sort
-// does, and stops the same way at a key that does not split.
-TEST(StatisticsKernels, RankingFastPathMatchesTheStepwiseSort) {
-    for (int seed = 1; seed <= 25; ++seed) {
-        NumberCounts counts{};
-        for (int n = 1; n <= kHighestNumber; ++n)
-            counts[static_cast<std::size_t>(n)] = (n * seed * 7919 + seed) % (seed % 5 + 2) * seed;
-        const FrequencyRanking fast = rankFrequencyKeys(frequencyKeysOf(counts));
-        const FrequencyRanking stepwise = rankFrequencyKeysStepwise(frequencyKeysOf(counts));
-        EXPECT_EQ(fast.freqKeys, stepwise.freqKeys) << seed;
-        EXPECT_EQ(fast.sortedCount, stepwise.sortedCount) << seed;
-        EXPECT_EQ(fast.sortedNumber, stepwise.sortedNumber) << seed;
-    }
-    for (const char* bad : {"7", "x-7", "7-", "40000-1"}) {
-        FrequencyKeys keys = frequencyKeysOf(NumberCounts{});
-        keys[20] = bad;
-        EXPECT_THROW(rankFrequencyKeys(keys), ProgramError) << bad;
-        EXPECT_THROW(rankFrequencyKeysStepwise(keys), ProgramError) << bad;
+            EXPECT_EQ(r.sortedCount[k], countsOf(c.counts)[static_cast<std::size_t>(int(r.sortedNumber[k]))]) << c.name;
     }
 }
 
