@@ -43,13 +43,13 @@ void discardResult(Program& p) {
 
 } // namespace
 
-void itemEnable(Program& p, int checkEnable) {
+void disableRunControls(Program& p) {
+    for (Control* c : enableTable(p.form1))
+        c->setEnabled(false);
+}
+
+void finishReveal(Program& p) {
     Form1& f = p.form1;
-    if (checkEnable == 0) {
-        for (Control* c : enableTable(f))
-            c->setEnabled(false);
-        return;
-    }
     {
         // The question and its answer are about the revealed sets: the board
         // and the reveal stay in sight.
@@ -62,6 +62,13 @@ void itemEnable(Program& p, int checkEnable) {
     for (Control* c : enableTable(f))
         c->setEnabled(true);
     p.s.anyNumberSet = false;
+}
+
+void itemEnable(Program& p, int checkEnable) {
+    if (checkEnable == 0)
+        disableRunControls(p);
+    else
+        finishReveal(p);
 }
 
 } // namespace zoki

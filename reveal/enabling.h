@@ -4,9 +4,16 @@ namespace zoki {
 
 class Program;
 
-// The main window's controls around a reveal. 0 disables the run-sensitive
-// controls; any other value ends a reveal: asks whether to keep the result,
-// acts on the answer and enables them again.
+// A reveal starts: the controls that would disturb it are disabled.
+void disableRunControls(Program& p);
+
+// A reveal is done: asks whether to keep its sets, keeps them (saves and
+// reloads both tables) or clears the board, enables the controls again and
+// forgets the chosen number.
+void finishReveal(Program& p);
+
+// The two under the one name the behaviour gives them: 0 is
+// disableRunControls, any other value finishReveal.
 void itemEnable(Program& p, int checkEnable);
 
 } // namespace zoki
