@@ -50,7 +50,7 @@ void loadOutHistoryAtStartup(Program& p) {
 
 bool saveInfo(Program& p) {
     // Only the run's own sets: a larger earlier run may have left more behind.
-    const int n = std::clamp(setCount(p), 0, kMaxSets);
+    const int n = std::clamp(p.setCount, 0, kMaxSets);
     const std::vector<std::string> entries(p.predictNumbers.begin(), p.predictNumbers.begin() + kNumbersPerSet * n);
     const std::vector<std::string> before = p.s.outHistory;
     try {

@@ -37,7 +37,7 @@ void Command1_Click(Program& p) {
 void Image5_Click(Program& p) { Command1_Click(p); }
 
 void NormalGet(Program& p) {
-    const int n = setCount(p);
+    const int n = p.setCount;
     for (int genRow = 1; genRow <= n; ++genRow) {
         p.random.reseedFromClock();
         p.reveal.cnt = 0;
@@ -47,7 +47,7 @@ void NormalGet(Program& p) {
 }
 
 void sortMethodZ(Program& p) {
-    const int n = setCount(p);
+    const int n = p.setCount;
     for (int r = 1; r <= n; ++r)
         orderSet(setRow(p, r));
 }

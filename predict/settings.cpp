@@ -100,7 +100,7 @@ void Form3_HScroll1_Change(Program& p) {
 
 void Form3_Command1_Click(Program& p) {
     Form3& f3 = p.form3();
-    p.s.anyNumber = f3.Label1.caption();
+    p.s.anyNumber = f3.HScroll1.value();
     f3.hide();
     p.s.anyNumberSet = true;
 }

@@ -1,5 +1,6 @@
 #include "predict/weighted.h"
 
+#include "base/numtext.h"
 #include "base/services.h"
 #include "predict/set_rows.h"
 #include "predict/sets.h"
@@ -15,21 +16,21 @@ namespace zoki {
 
 namespace {
 
-// The number confirmed in Form3, when one was. The window's caption while
-// the window exists; a closed window would come back showing 1, not the
-// number the user confirmed.
+// The number confirmed in Form3, when one was: the one the window shows
+// while it exists (its scroll bar, which its caption displays); a closed
+// window would come back showing 1, not the number the user confirmed.
 std::optional<std::string> chosenNumber(Program& p) {
     if (!p.s.anyNumberSet)
         return std::nullopt;
     if (p.existingForm(FormId::Form3))
-        return p.form3().Label1.caption();
-    return p.s.anyNumber;
+        return decimalText(p.form3().HScroll1.value());
+    return decimalText(p.s.anyNumber);
 }
 
 } // namespace
 
 void GetByData(Program& p) {
-    const int n = setCount(p);
+    const int n = p.setCount;
     for (int genRow = 1; genRow <= n; ++genRow) {
         p.random.reseedFromClock();
         p.reveal.cnt = 0;

@@ -32,10 +32,9 @@ void VScroll1_Change(Program& p) {
     const int v = f.VScroll1.value();
     if (v < 1 || v > kMaxSets)
         return;
+    p.setCount = v;
     f.Label7.setCaption(decimalText(v));
     f.Image4.setPicture(countPicture(v));
 }
-
-int setCount(Program& p) { return wholePart16(p.form1.Label7.caption()); }
 
 } // namespace zoki

@@ -9,7 +9,4 @@ void vMClear_Click(Program& p);
 void addAdd_Click(Program& p);
 void VScroll1_Change(Program& p);
 
-// The set count: Int of the numeric value of Label7's caption.
-int setCount(Program& p);
-
 } // namespace zoki

@@ -47,6 +47,7 @@ public:
 
     // Members of the main window.
     std::array<std::string, kBoardCells> predictNumbers;
+    int setCount = 1; // the sets a run makes, as the scroll bar chose them; Label7 shows it
     RevealState reveal;
     std::string lastSaveName;     // the save dialog's remembered file name
     std::string lastImportFolder; // where the import dialog opens, for this session

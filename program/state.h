@@ -26,9 +26,9 @@ struct SharedState {
     std::vector<std::string> outHistory;
 
     bool anyNumberSet = false;
-    // The number last confirmed in the number window; stands in for its
-    // caption once the user has closed (discarded) that window.
-    std::string anyNumber = "1";
+    // The number last confirmed in the number window; stands in for the
+    // number it shows once the user has closed (discarded) that window.
+    int anyNumber = 1;
     bool matchSearchMode = false;
 
     Int16 drawPageMax;

@@ -69,7 +69,7 @@ void Timer1_Timer(Program& p) {
             f.Label8(b + i).setCaption(predicted(p, b + i));
         rowDone = true;
         ++at.revealRow;
-        if (setCount(p) + 1 == at.revealRow) {
+        if (p.setCount + 1 == at.revealRow) {
             f.Timer1.setEnabled(false);
             f.Timer2.setEnabled(false);
             itemEnable(p, 1);

@@ -44,7 +44,7 @@ const std::vector<Save> kSaves = {
     {"kept run", "OutData.dat", kDraws, kOuts, kOuts + crlf(kKeptSet), true,
      [](Program& p) {
          std::copy(kKeptSet.begin(), kKeptSet.end(), p.predictNumbers.begin());
-         ASSERT_EQ(setCount(p), 1);
+         ASSERT_EQ(p.setCount, 1);
          ASSERT_TRUE(saveInfo(p));
      }},
 };

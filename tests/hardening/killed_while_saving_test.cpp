@@ -180,7 +180,7 @@ TEST(KilledWhileSaving, TheOutputHistoryHoldsWholeKeptRunsOnly) {
     h.folder.write("OutData.dat", baseBytes);
     for (std::size_t i = 0; i < set.size(); ++i)
         p.predictNumbers[i] = set[i];
-    ASSERT_EQ(setCount(p), 1);
+    ASSERT_EQ(p.setCount, 1);
     const auto saveTime = timeOfOneSave([&] { saveInfo(p); });
     h.folder.write("OutData.dat", baseBytes);
 

@@ -272,7 +272,7 @@ TEST(MainWindow, SetCountFollowsTheScrollBar) {
         f.VScroll1.setValue(v);
         EXPECT_EQ(f.Label7.caption(), std::to_string(v));
         EXPECT_EQ(f.Image4.picture(), 1000 + v);
-        EXPECT_EQ(setCount(*run.p), v);
+        EXPECT_EQ(run.p->setCount, v);
     }
     f.VScroll1.setValue(3);
     std::vector<int> all;
