@@ -51,9 +51,13 @@ int ballFor(const std::string& text, int (*picture)(int), bool textFails) {
     return n == 0 ? 0 : picture(n);
 }
 
-void computePageMax(Program& p) {
-    p.s.drawPageMax = pageMax16(drawPageCount(highestIndex(p.s.drawTable)));
-    p.s.setPageMax = pageMax16(setPageCount(highestIndex(p.s.outHistory)));
+PageLimits limits(const Program& p) { return pageLimits(p.s.drawTable, p.s.outHistory); }
+
+void setScrollLimits(Form5& f, const PageLimits& pages) {
+    f.VScroll1.setMin(1);
+    f.VScroll2.setMin(1);
+    f.VScroll1.setMax(pages.drawPageMax);
+    f.VScroll2.setMax(pages.setPageMax);
 }
 
 // How showCheckPage treats an entry of an existing page that is not a number.
@@ -68,11 +72,8 @@ enum class Fill {
 
 void fillCheckPage(Program& p, Fill fill) {
     Form5& f = p.form5();
-    computePageMax(p);
-    f.VScroll1.setMin(1);
-    f.VScroll2.setMin(1);
-    f.VScroll1.setMax(p.s.drawPageMax);
-    f.VScroll2.setMax(p.s.setPageMax);
+    const PageLimits pages = limits(p);
+    setScrollLimits(f, pages);
 
     const int drawPage = f.VScroll1.value();
     const int setPage = f.VScroll2.value();
@@ -80,12 +81,12 @@ void fillCheckPage(Program& p, Fill fill) {
     f.Frame2.setCaption("予想番号 第 " + decimalText(setPage) + " 回");
 
     for (int k = 0; k < kLinesPerDraw; ++k)
-        f.Label2(k).setCaption(pageEntry(p.s.drawTable, drawPage, p.s.drawPageMax, kLinesPerDraw, k));
+        f.Label2(k).setCaption(pageEntry(p.s.drawTable, drawPage, pages.drawPageMax, kLinesPerDraw, k));
     for (int k = 0; k < kLinesPerSet; ++k)
-        f.Label3(k).setCaption(pageEntry(p.s.outHistory, setPage, p.s.setPageMax, kLinesPerSet, k));
+        f.Label3(k).setCaption(pageEntry(p.s.outHistory, setPage, pages.setPageMax, kLinesPerSet, k));
 
-    const bool drawExists = pageExists(drawPage, p.s.drawPageMax, kLinesPerDraw);
-    const bool setExists = pageExists(setPage, p.s.setPageMax, kLinesPerSet);
+    const bool drawExists = pageExists(drawPage, pages.drawPageMax, kLinesPerDraw);
+    const bool setExists = pageExists(setPage, pages.setPageMax, kLinesPerSet);
     struct Ball {
         Image& image;
         const Label& number;
@@ -130,17 +131,14 @@ void vCheckNumber_Click(Program& p) {
     }
 
     Form5& f = p.form5();
+    const PageLimits pages = limits(p);
     runSkippingFailures({
         [&] { blackData(p); },
-        [&] { computePageMax(p); },
         [&] {
-            f.VScroll1.setMin(1);
-            f.VScroll2.setMin(1);
-            f.VScroll1.setMax(p.s.drawPageMax);
-            f.VScroll2.setMax(p.s.setPageMax);
+            setScrollLimits(f, pages);
             // Each value change runs its bar's change handler, as a user's would.
-            f.VScroll1.setValue(p.s.drawPageMax);
-            f.VScroll2.setValue(p.s.setPageMax);
+            f.VScroll1.setValue(pages.drawPageMax);
+            f.VScroll2.setValue(pages.setPageMax);
         },
         [&] { fillCheckPage(p, Fill::UpToFailure); },
         [&] { checkHit(p); },
@@ -162,8 +160,9 @@ void checkHit(Program& p) {
 
     // Empty texts of an existing page match each other like any texts; only
     // a page that does not exist has nothing to match.
-    const bool bothExist = pageExists(f.VScroll1.value(), p.s.drawPageMax, kLinesPerDraw) &&
-                           pageExists(f.VScroll2.value(), p.s.setPageMax, kLinesPerSet);
+    const PageLimits pages = limits(p);
+    const bool bothExist = pageExists(f.VScroll1.value(), pages.drawPageMax, kLinesPerDraw) &&
+                           pageExists(f.VScroll2.value(), pages.setPageMax, kLinesPerSet);
     const PrizeResult r = bothExist ? prizeRank(draw, set) : PrizeResult{};
     // Only colours matches; returning cells to black is blackData's job.
     for (const MatchedPair& pair : r.pairs) {

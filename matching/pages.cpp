@@ -20,6 +20,10 @@ long long setPageCount(long long highestHistoryIndex) {
 
 Int16 pageMax16(long long count) { return Int16(std::min<long long>(count, kInt16Max)); }
 
+PageLimits pageLimits(const std::vector<std::string>& drawTable, const std::vector<std::string>& outHistory) {
+    return {pageMax16(drawPageCount(highestIndex(drawTable))), pageMax16(setPageCount(highestIndex(outHistory)))};
+}
+
 const char* matchWarning(const std::vector<std::string>& drawTable, const std::vector<std::string>& outHistory) {
     if (outHistory.empty())
         return msg::kNoHistory;

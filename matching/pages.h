@@ -24,6 +24,14 @@ long long setPageCount(long long highestHistoryIndex);
 // later pages beyond reach instead of stopping every page change.
 Int16 pageMax16(long long count);
 
+// The last page of each of the match search window's scroll bars, for the
+// tables as they are.
+struct PageLimits {
+    Int16 drawPageMax;
+    Int16 setPageMax;
+};
+PageLimits pageLimits(const std::vector<std::string>& drawTable, const std::vector<std::string>& outHistory);
+
 // The warning a match of kept sets against draws gives before it starts,
 // checked in this order: no kept set at all (A), no draw (B), too few kept
 // entries (A); nullptr when there is something to match.

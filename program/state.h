@@ -30,9 +30,6 @@ struct SharedState {
     // number it shows once the user has closed (discarded) that window.
     int anyNumber = 1;
     bool matchSearchMode = false;
-
-    Int16 drawPageMax;
-    Int16 setPageMax;
 };
 
 // Where a reveal stands: the set it shows (1..5) and the position in that set

@@ -1,9 +1,7 @@
 // "過去の結果を出力する(&W)": every kept set ranked against every draw.
 #include "reports/hit_history.h"
 
-#include "base/int16.h"
 #include "base/numtext.h"
-#include "base/steps.h"
 #include "matching/pages.h"
 #include "matching/prize.h"
 #include "program/messages.h"
@@ -152,12 +150,10 @@ void makeHistData(Program& p) {
         return;
     }
 
+    // Every draw and kept set, whatever the match search window's 16-bit
+    // scroll bars can reach.
     const long long n = drawPageCount(highestIndex(p.s.drawTable));
     const long long m = setPageCount(highestIndex(p.s.outHistory));
-    // The match search window's page ranges are 16-bit; a history too long
-    // for them leaves them as they were, but the report still covers it all.
-    tryStep([&] { p.s.drawPageMax = Int16(n); });
-    tryStep([&] { p.s.setPageMax = Int16(m); });
 
     // Ranking cannot stop part-way (missing entries read as empty, counters
     // are wide), so a report never covers only some of the pairs; a failed

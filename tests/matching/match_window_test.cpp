@@ -155,7 +155,6 @@ TEST(MatchWindow, SetPagesRoundHalvesToEven) {
             out.push_back(std::to_string(i % 43 + 1));
         Program& p = startWith(h, drawFile({kDraw1}), out);
         p.form1.vCheckNumber.click();
-        EXPECT_EQ(p.s.setPageMax, c.setPageMax) << c.lines;
         EXPECT_EQ(p.form5().VScroll2.max(), c.setPageMax) << c.lines;
         EXPECT_EQ(p.form5().VScroll2.value(), c.setPageMax) << c.lines;
     }
@@ -324,7 +323,7 @@ TEST(MatchWindow, PagesThatDoNotExistShowEmpty) {
     ASSERT_TRUE(h.dialogs.shown.empty());
     Form5& f = p.form5();
     EXPECT_TRUE(f.visible());
-    EXPECT_EQ(p.s.setPageMax, 0);
+    EXPECT_EQ(f.VScroll2.max(), 0);
     EXPECT_EQ(captions(f.Label3), std::vector<std::string>(6, ""));
     EXPECT_EQ(pictures(f.Image2), std::vector<int>(6, 0));
     EXPECT_EQ(f.Label5.caption(), "該当なし");
@@ -339,7 +338,7 @@ TEST(MatchWindow, PagesThatDoNotExistShowEmpty) {
     p.s.drawTable = {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", ""};
     f.VScroll1.setValue(2);
     ASSERT_TRUE(h.dialogs.shown.empty()) << h.dialogs.shown.front().text;
-    EXPECT_EQ(p.s.drawPageMax, 2);
+    EXPECT_EQ(f.VScroll1.max(), 2);
     EXPECT_EQ(captions(f.Label2), (std::vector<std::string>{"8", "9", "10", "11", "", "", ""}));
     EXPECT_EQ(pictures(f.Image1), (std::vector<int>{108, 109, 110, 111, 0, 0, 0}));
 }

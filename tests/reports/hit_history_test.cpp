@@ -92,8 +92,6 @@ TEST_F(HitHistory, OneDrawOneSetWithFourMainNumbers) {
     EXPECT_EQ(h.dialogs.saveRequests[0].filter, "テキスト ファイル (*.txt)|*.txt|");
     Section fourth{1, "100", {entry("01", "01-05-12-23-34-41-", "07", "01", "01-05-12-23-30-07")}};
     EXPECT_EQ(report(), expectedReport({Section{}, Section{}, Section{}, fourth, Section{}}, 0, "0", 1));
-    EXPECT_EQ(h.p().s.drawPageMax, 1);
-    EXPECT_EQ(h.p().s.setPageMax, 1);
 }
 
 TEST_F(HitHistory, PairsAreListedDrawByDrawUnderTheirOwnRankOnly) {
@@ -161,19 +159,14 @@ TEST_F(HitHistory, MoreThan32767PairsAreCountedInFull) {
     EXPECT_EQ(lines[205], entry("200", setPart + "-", "07", "01", setPart));
     EXPECT_EQ(lines[lines.size() - 4], sj::heading(0) + rateHead + "99.5%");
     EXPECT_EQ(lines[lines.size() - 3], sj::kakuritsu + " : 39800 / 40000");
-    EXPECT_EQ(h.p().s.drawPageMax, 200);
-    EXPECT_EQ(h.p().s.setPageMax, 200);
 }
 
 TEST_F(HitHistory, AHistoryBeyondTheMatchWindowsPagesIsStillReportedInFull) {
     setDraws(std::vector<Numbers>(32768, Numbers{"1", "2", "3", "4", "5", "6", "7"}));
     setSets({{"38", "39", "40", "41", "42", "43"}});
-    h.p().s.drawPageMax = 5;
     run();
     EXPECT_TRUE(h.dialogs.shown.empty());
     EXPECT_EQ(report(), expectedReport({}, 32768, "100", 32768));
-    EXPECT_EQ(h.p().s.drawPageMax, 5) << "32768 pages do not fit the window's 16-bit range";
-    EXPECT_EQ(h.p().s.setPageMax, 1);
 }
 
 TEST_F(HitHistory, AnIncompleteSetGivesAnEmptyReport) {
@@ -184,7 +177,6 @@ TEST_F(HitHistory, AnIncompleteSetGivesAnEmptyReport) {
         run();
         EXPECT_TRUE(h.dialogs.shown.empty());
         EXPECT_EQ(report(), expectedReport({}, 0, "0", 0)) << history.size();
-        EXPECT_EQ(h.p().s.setPageMax, 0);
     }
 }
 
@@ -196,7 +188,6 @@ TEST_F(HitHistory, ADrawCutShortReadsAsEmptyTexts) {
     EXPECT_TRUE(h.dialogs.shown.empty());
     Section fifth{1, "50", {entry("02", "08-09-10-11---", "", "01", "08-09-10-20-21-22")}};
     EXPECT_EQ(report(), expectedReport({Section{}, Section{}, Section{}, Section{}, fifth}, 1, "50", 2));
-    EXPECT_EQ(h.p().s.drawPageMax, 2);
 }
 
 TEST_F(HitHistory, EveryReportStartsFromEmptyLists) {
@@ -230,7 +221,6 @@ TEST_F(HitHistory, MissingDataIsWarnedAboutAfterTheDialogAndNothingIsWritten) {
         fresh.start();
         fresh.p().s.drawTable = c.draws;
         fresh.p().s.outHistory = c.history;
-        fresh.p().s.drawPageMax = 9;
         std::size_t dialogsBeforeWarning = 0;
         fresh.dialogs.duringMessage = [&](const test::ShownMessage&) {
             dialogsBeforeWarning = fresh.dialogs.saveRequests.size();
@@ -244,7 +234,6 @@ TEST_F(HitHistory, MissingDataIsWarnedAboutAfterTheDialogAndNothingIsWritten) {
         EXPECT_EQ(fresh.dialogs.shown[0].icon, Icon::None);
         EXPECT_EQ(dialogsBeforeWarning, 1u) << c.what;
         EXPECT_FALSE(fresh.folder.exists("hist.txt")) << c.what;
-        EXPECT_EQ(fresh.p().s.drawPageMax, 9) << c.what;
     }
 }
 
