@@ -28,8 +28,6 @@ void Form_Load(Program& p) {
     for (const auto& label : f.Label8)
         label->setCaption("");
     p.s.anyNumberSet = false;
-    p.s.drawBarWidth = Int16(static_cast<long long>(roundHalfEven(p.form2().Label2(0).width())));
-    p.s.outBarWidth = Int16(static_cast<long long>(roundHalfEven(p.form2().Label5(0).width())));
 
     loadOutHistoryAtStartup(p);
 

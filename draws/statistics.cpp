@@ -15,6 +15,9 @@ namespace zoki {
 
 namespace {
 
+// A bar at its full length: the design width of the history window's bars.
+constexpr Int16 kFullBar = Form2::kBarWidth;
+
 BarWidths widthsOf(const ControlArray<Label>& bars) {
     BarWidths widths{};
     for (std::size_t k = 0; k < widths.size(); ++k)
@@ -49,8 +52,8 @@ void outputChartAndClose(Program& p, const FrequencyRanking& drawRanking, double
     if (!out.allNumbers)
         return;
 
-    setWidths(f2.Label5, filledWidths(static_cast<float>(st.outBarWidth)));
-    setWidths(f2.Label5, outputBarWidths(out.outNumberCount, out.outLineCount, st.outBarWidth));
+    setWidths(f2.Label5, filledWidths(static_cast<float>(kFullBar)));
+    setWidths(f2.Label5, outputBarWidths(out.outNumberCount, out.outLineCount, kFullBar));
 
     std::optional<FrequencyRanking> outRanking;
     tryStep([&] { outRanking = rankByCount(out.outNumberCount); });
@@ -58,8 +61,7 @@ void outputChartAndClose(Program& p, const FrequencyRanking& drawRanking, double
     // When no line holds a number 1..43 the top bar is 0 wide, the division
     // fails and s keeps its value; every bar is 0 wide then anyway.
     if (outRanking)
-        tryStep(
-            [&] { s = normalisingScale(st.outBarWidth, f2.Label5(outRanking->sortedNumber[kTopPlace] - 1).width()); });
+        tryStep([&] { s = normalisingScale(kFullBar, f2.Label5(outRanking->sortedNumber[kTopPlace] - 1).width()); });
     setWidths(f2.Label5, scaledWidths(widthsOf(f2.Label5), s));
 
     const int places = f2.Image2.size();
@@ -110,7 +112,7 @@ void refreshCharts(Program& p) {
             return; // both charts, the pictures and the panel keep what they showed
 
         Form2& f2 = p.form2();
-        const BarWidths drawWidths = drawBarWidths(st.numberCount, st.drawNumberTotal, st.drawBarWidth, barScale);
+        const BarWidths drawWidths = drawBarWidths(st.numberCount, st.drawNumberTotal, kFullBar, barScale);
         for (int barNumber = 1; barNumber <= kHighestNumber; ++barNumber) {
             f2.Label2(barNumber - 1).setWidth(drawWidths[static_cast<std::size_t>(barNumber - 1)]);
             PaintBarRed(p, barNumber);
@@ -118,7 +120,7 @@ void refreshCharts(Program& p) {
 
         drawRanking = rankByCount(st.numberCount);
 
-        s = normalisingScale(st.drawBarWidth, f2.Label2(drawRanking.sortedNumber[kTopPlace] - 1).width());
+        s = normalisingScale(kFullBar, f2.Label2(drawRanking.sortedNumber[kTopPlace] - 1).width());
         setWidths(f2.Label2, scaledWidths(widthsOf(f2.Label2), s));
     } catch (const ProgramError&) {
         // A table with no countable value divides by a total of 0; the run

@@ -18,8 +18,6 @@ struct SharedState {
     std::vector<std::string> drawRecords;
     NumberCounts numberCount{};
     Int16 drawNumberTotal;
-    Int16 drawBarWidth;
-    Int16 outBarWidth;
 
     // One element per line of OutData.dat; 6 per kept set; a spare empty
     // element follows the last line, or no element at all for an empty file.

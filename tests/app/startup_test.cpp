@@ -35,8 +35,6 @@ TEST(Startup, AFirstStartInAnEmptyFolder) {
     EXPECT_FALSE(p.form2().visible());
     for (int i = 0; i < 43; ++i)
         EXPECT_EQ(p.form2().Label1(i).caption(), std::to_string(i + 1));
-    EXPECT_EQ(p.s.drawBarWidth, 975);
-    EXPECT_EQ(p.s.outBarWidth, 975);
 
     // The main window is ready for a first run.
     EXPECT_EQ(f.Image4.picture(), 1001);
