@@ -166,7 +166,7 @@ void BM_ParseHistory(benchmark::State& state) {
 BENCHMARK(BM_ParseHistory)->Unit(benchmark::kMillisecond);
 
 // Files just under the 16 MB the import reads, in the shapes that cost most.
-enum class Shape { DrawFile, NumberedCsv, OneLine, EmptyLines };
+enum class Shape { DrawFile, NumberedCsv, OneLine, EmptyLines, ShiftJisText };
 
 std::string largeFile(Shape shape) {
     constexpr std::size_t kSize = (16u << 20) - 64;
@@ -190,6 +190,11 @@ std::string largeFile(Shape shape) {
             break;
         case Shape::EmptyLines:
             text += "\r\n";
+            break;
+        case Shape::ShiftJisText: // mostly Japanese text, as notes and prize columns are
+            text += toShiftJis("第" + std::to_string(k) +
+                               "回,令和6年1月1日（月）,該当なし,キャリーオーバー発生中,"
+                               "1等該当者なしのため次回へ繰り越し,ボーナス数字は本数字と別に抽せん\r\n");
             break;
         }
     }
@@ -225,6 +230,7 @@ BENCHMARK(BM_ImportLargeFile)
     ->Arg(static_cast<int>(Shape::NumberedCsv))
     ->Arg(static_cast<int>(Shape::OneLine))
     ->Arg(static_cast<int>(Shape::EmptyLines))
+    ->Arg(static_cast<int>(Shape::ShiftJisText))
     ->Unit(benchmark::kMillisecond);
 
 } // namespace
