@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iconv.h>
+#include <unordered_map>
 
 namespace zoki {
 
@@ -197,6 +198,9 @@ std::string fromShiftJis(std::string_view cp932) {
     std::string out(cp932.substr(0, i));
     std::string decoded;
     std::string again;
+    // Each distinct character is converted once (empty: it does not decode);
+    // a file of Japanese text repeats a few hundred of them.
+    std::unordered_map<std::uint16_t, std::string> known;
     while (i < cp932.size()) {
         const auto c = static_cast<unsigned char>(cp932[i]);
         if (c < 0x80) {
@@ -206,11 +210,16 @@ std::string fromShiftJis(std::string_view cp932) {
         }
         const std::size_t length = isLeadByte(c) && i + 1 < cp932.size() ? 2 : 1;
         const std::string_view piece = cp932.substr(i, length);
+        const auto key =
+            static_cast<std::uint16_t>(length == 2 ? (c << 8) | static_cast<unsigned char>(cp932[i + 1]) : c);
+        const auto [entry, fresh] = known.try_emplace(key);
         // Only a character that comes back as the same bytes is decoded: the
         // code page maps some characters from two places, and a value must
         // reach the reports as the bytes the user wrote.
-        if (decoder.convert(piece, decoded) && encoder.convert(decoded, again) && again == piece) {
-            out += decoded;
+        if (fresh && decoder.convert(piece, decoded) && encoder.convert(decoded, again) && again == piece)
+            entry->second = decoded;
+        if (!entry->second.empty()) {
+            out += entry->second;
             i += length;
         } else {
             appendKeptByte(out, c);
