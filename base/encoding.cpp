@@ -59,6 +59,12 @@ int keptByteAt(std::string_view text, std::size_t at) {
     return static_cast<int>((((second & 0x3Fu) << 6) | (third & 0x3Fu)) - 0xC00u);
 }
 
+bool eightAscii(const char* bytes) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes, sizeof word);
+    return (word & 0x8080808080808080u) == 0;
+}
+
 bool isLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 // "U+2603" for the character starting at `at`, or the raw byte when it is
@@ -166,21 +172,24 @@ std::optional<char32_t> utf8CharAt(std::string_view text, std::size_t at, std::s
 
 bool isUtf8(std::string_view text) {
     std::size_t length = 0;
-    for (std::size_t i = 0; i < text.size(); i += length)
+    for (std::size_t i = 0; i < text.size(); i += length) {
+        // Runs of ASCII, as most of a draw history is, eight bytes at a time.
+        while (i + 8 <= text.size() && eightAscii(text.data() + i))
+            i += 8;
+        if (i >= text.size())
+            break;
         if (!utf8CharAt(text, i, length))
             return false;
+    }
     return true;
 }
 
 bool isAscii(std::string_view bytes) {
     // Eight bytes at a time: the data files run to a few hundred kilobytes.
     std::size_t i = 0;
-    for (; i + 8 <= bytes.size(); i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, bytes.data() + i, sizeof word);
-        if (word & 0x8080808080808080u)
+    for (; i + 8 <= bytes.size(); i += 8)
+        if (!eightAscii(bytes.data() + i))
             return false;
-    }
     for (; i < bytes.size(); ++i)
         if (static_cast<unsigned char>(bytes[i]) >= 0x80)
             return false;
