@@ -25,6 +25,9 @@ namespace {
 // file is not a draw history, and reading it would only cost memory.
 constexpr std::uintmax_t kMaxFileBytes = 16u << 20;
 
+// Where a replaced data.dat is kept.
+constexpr const char* kBackupName = "data.dat.bak";
+
 void fail(Program& p, const std::string& text) { p.message(text, msg::kWarningBracketed, Buttons::Ok, Icon::Critical); }
 
 std::optional<std::string> readHistoryFile(Program& p, const std::filesystem::path& file, const std::string& name) {
@@ -78,7 +81,7 @@ void refuse(Program& p, const std::string& name, const DrawHistory& history, con
 
 bool saveBackup(Program& p, const std::string& oldBytes) {
     try {
-        replaceFileAtomically(p.folder / "data.dat.bak", oldBytes);
+        replaceFileAtomically(p.folder / kBackupName, oldBytes);
         return true;
     } catch (const FileError& e) {
         fail(p, importNotSaved(kBackupNotSaved, e.what()));
@@ -131,13 +134,17 @@ void importDrawHistory(Program& p, const std::filesystem::path& file) {
     if (!current)
         return;
     const MergePlan plan = planMerge(current->lines, history);
+    const DrawHistory& reading = readingOf(history, plan);
     if (!writes(plan.kind)) {
-        refuse(p, name, history, plan);
+        refuse(p, name, reading, plan);
         return;
     }
-    if (p.message(importQuestion(name, history, plan), msg::kQuestion, Buttons::YesNo) != Answer::Yes)
+    // Replacing draws is the one answer that loses something: Enter says No.
+    const bool replaces = plan.kind == MergeCase::Replace;
+    if (p.message(importQuestion(name, reading, plan, kBackupName), msg::kQuestion,
+                  replaces ? Buttons::YesNoDefaultNo : Buttons::YesNo) != Answer::Yes)
         return;
-    if (plan.kind == MergeCase::Replace && !saveBackup(p, current->bytes))
+    if (replaces && !saveBackup(p, current->bytes))
         return;
     if (!saveDrawFile(p, plan.lines))
         return;
@@ -145,7 +152,7 @@ void importDrawHistory(Program& p, const std::filesystem::path& file) {
     // The draws are saved; statistics that stop on damaged data change
     // nothing about that.
     tryStep([&] { RefreshStatistics(p); });
-    p.message(importDone(plan), kImportTitle);
+    p.message(importDone(plan, kBackupName), kImportTitle);
 }
 
 } // namespace zoki
