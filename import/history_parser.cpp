@@ -721,7 +721,7 @@ std::vector<std::string_view> sampleLines(std::string_view text) {
     for (std::size_t i = 0; i < kSample; ++i) {
         std::size_t start = 0;
         if (i > 0) {
-            start = lineEnd(text.size() / kSample * i);
+            start = lineEnd(text.size() * i / kSample);
             while (start < text.size() && (text[start] == '\r' || text[start] == '\n'))
                 ++start;
             if (start >= text.size())
