@@ -353,8 +353,8 @@ private:
     // Between blanks a quoted field of several numbers is several fields,
     // as it would be without the quotes.
     void addQuotedAtBlanks(std::string_view raw) {
+        pieces_.clear();
         std::size_t len = 0;
-        std::size_t pieces = 0;
         for (std::size_t i = 0; i < raw.size();) {
             if (blankAt(raw, i, len)) {
                 i += len;
@@ -363,26 +363,18 @@ private:
             const std::size_t start = i;
             while (i < raw.size() && !blankAt(raw, i, len))
                 ++i;
-            if (wholeNumber(clean(raw.substr(start, i - start), cleaned_)) < 0) {
-                add(raw);
-                return;
-            }
-            ++pieces;
+            pieces_.push_back(raw.substr(start, i - start));
         }
-        if (pieces < 2) {
+        const bool numbers = pieces_.size() >= 2 &&
+                             std::all_of(pieces_.begin(), pieces_.end(),
+                                         [&](std::string_view p) { return wholeNumber(clean(p, cleaned_)) >= 0; });
+        if (!numbers) {
             add(raw);
             return;
         }
-        for (std::size_t i = 0; i < raw.size() && !full();) {
-            if (blankAt(raw, i, len)) {
-                i += len;
-                continue;
-            }
-            const std::size_t start = i;
-            while (i < raw.size() && !blankAt(raw, i, len))
-                ++i;
-            add(raw.substr(start, i - start));
-        }
+        for (const std::string_view piece : pieces_)
+            if (!full())
+                add(piece);
     }
 
     // A field that starts with a quote runs to the closing quote ("" is one
@@ -461,6 +453,7 @@ private:
     Separator sep_;
     std::size_t columns_;
     std::vector<Field> fields_;
+    std::vector<std::string_view> pieces_;
     std::string quoted_;
     std::string cleaned_;
 };
