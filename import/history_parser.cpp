@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <tuple>
 #include <utility>
 
@@ -281,15 +282,19 @@ int drawNameRank(std::string_view field) {
     return name == "no" ? 3 : 0;
 }
 
+// What a field holds, in 16 bytes: a file has millions of them.
 struct Field {
-    int value = -1; // wholeNumber; -1 for none
-    int drawNo = 0; // drawNumberOf; 0 for none
-    int date = 0;   // dateOf
+    int value = -1;            // wholeNumber; -1 for none
+    int drawNo = 0;            // drawNumberOf; 0 for none
+    int date = 0;              // dateOf
+    std::uint8_t drawName = 0; // drawNameRank
     bool empty = true;
     bool marked = false;
     bool bonusName = false;
-    int drawName = 0; // drawNameRank
 };
+
+// The fields of one row, as RowReader holds them.
+using Fields = std::span<const Field>;
 
 Field analyse(std::string_view f) {
     Field x;
@@ -301,15 +306,17 @@ Field analyse(std::string_view f) {
         x.drawNo = x.value;
         return x;
     }
+    if (f[0] >= '0' && f[0] <= '9') {
+        x.date = dateOf(f);
+        if (x.date != 0)
+            return x;
+    }
     const DrawNumber d = drawNumberOf(f);
     x.drawNo = d.value;
     x.marked = d.marked;
     if (d.value == 0) {
-        x.date = dateOf(f);
-        if (x.date == 0) {
-            x.bonusName = namesBonus(f);
-            x.drawName = drawNameRank(f);
-        }
+        x.bonusName = namesBonus(f);
+        x.drawName = static_cast<std::uint8_t>(drawNameRank(f));
     }
     return x;
 }
@@ -325,29 +332,31 @@ public:
     // Fields right of the first `columns` are not read.
     explicit RowReader(Separator sep, std::size_t columns = kMaxColumns) : sep_(sep), columns_(columns) {}
 
-    const std::vector<Field>& read(std::string_view line) {
-        fields_.clear();
+    Fields read(std::string_view line) {
+        count_ = 0;
         if (sep_ == Separator::Blank || sep_ == Separator::Any)
             readAtBlanks(line);
         else
             readDelimited(line, sep_ == Separator::Comma ? ',' : sep_ == Separator::Tab ? '\t' : ';');
-        return fields_;
+        return Fields(fields_.data(), count_);
     }
 
 private:
-    bool full() const { return fields_.size() >= columns_; }
+    bool full() const { return count_ >= columns_; }
 
     void add(std::string_view raw) {
+        if (full())
+            return;
         if (const int v = smallNumber(raw); v >= 0) {
-            fields_.push_back(Field{.value = v, .drawNo = v, .empty = false});
+            fields_[count_++] = Field{.value = v, .drawNo = v, .empty = false};
             return;
         }
         // No number, date or name runs that long.
         if (raw.size() > kLongestField) {
-            fields_.push_back(Field{.empty = false});
+            fields_[count_++] = Field{.empty = false};
             return;
         }
-        fields_.push_back(analyse(clean(raw, cleaned_)));
+        fields_[count_++] = analyse(clean(raw, cleaned_));
     }
 
     // Between blanks a quoted field of several numbers is several fields,
@@ -402,7 +411,9 @@ private:
             const bool quoted = i < line.size() && line[i] == '"';
             if (quoted)
                 i = readQuoted(line, i);
-            const std::size_t end = std::min(line.find(d, i), line.size());
+            std::size_t end = i; // fields are short: no call to find the separator
+            while (end < line.size() && line[end] != d)
+                ++end;
             if (quoted) {
                 quoted_.append(line.substr(i, end - i));
                 add(quoted_);
@@ -452,7 +463,8 @@ private:
 
     Separator sep_;
     std::size_t columns_;
-    std::vector<Field> fields_;
+    std::array<Field, kMaxColumns> fields_;
+    std::size_t count_ = 0;
     std::vector<std::string_view> pieces_;
     std::string quoted_;
     std::string cleaned_;
@@ -460,7 +472,7 @@ private:
 
 // A header that numbers the columns ("1,2,3,4,5,6,7", "1,2,3,4,5,6,ボーナス"):
 // its numbers run 1, 2, 3, ... from the left, and there are at least six.
-bool isNumericHeader(const std::vector<Field>& fields) {
+bool isNumericHeader(Fields fields) {
     int next = 1;
     for (const Field& f : fields) {
         if (f.empty)
@@ -517,7 +529,7 @@ struct Survey {
     int drawNamed = -1;           // the column a header names as the draw number
     int drawNamedRank = 0;
 
-    void add(const std::vector<Field>& fields) {
+    void add(Fields fields) {
         if (fields.size() > columns.size()) {
             columns.resize(fields.size());
             offsets.resize(fields.size());
@@ -767,7 +779,7 @@ std::optional<RowFault> checkNumbers(const DrawNumbers& numbers, int& value, std
     return std::nullopt;
 }
 
-std::optional<RowFault> checkRow(const std::vector<Field>& fields, std::size_t o, DrawNumbers& numbers, int& value) {
+std::optional<RowFault> checkRow(Fields fields, std::size_t o, DrawNumbers& numbers, int& value) {
     int missing = 0;
     bool bonusMissing = false;
     for (std::size_t k = 0; k < kWindow; ++k) {
@@ -784,21 +796,23 @@ std::optional<RowFault> checkRow(const std::vector<Field>& fields, std::size_t o
     return checkNumbers(numbers, value, at);
 }
 
+// A well-formed draw's numbers, 1..43 each.
+using SmallNumbers = std::array<std::uint8_t, kWindow>;
+
 // The same draw: the same main numbers in any order and the same bonus.
-bool sameDraw(const DrawNumbers& a, const DrawNumbers& b) {
-    DrawNumbers x = a;
-    DrawNumbers y = b;
-    std::sort(x.begin(), x.begin() + kNumbersPerSet);
-    std::sort(y.begin(), y.begin() + kNumbersPerSet);
-    return x == y;
+bool sameDraw(SmallNumbers a, SmallNumbers b) {
+    std::sort(a.begin(), a.begin() + kNumbersPerSet);
+    std::sort(b.begin(), b.begin() + kNumbersPerSet);
+    return a == b;
 }
 
+// A row that looks like a draw, in 20 bytes: a file can hold a million.
 struct Candidate {
     int line = 0;
     int number = 0;
     int date = 0;
+    SmallNumbers numbers{};
     bool faulty = false;
-    DrawNumbers numbers{};
 };
 
 // Rows without enough numbers where the draws stand are not draws (headers,
@@ -818,7 +832,7 @@ std::vector<Candidate> candidates(std::string_view text, Separator sep, const La
         ++line;
         if (raw.empty())
             return;
-        const std::vector<Field>& fields = reader.read(raw);
+        const Fields fields = reader.read(raw);
         if (isNumericHeader(fields))
             return;
         std::size_t whole = 0;
@@ -846,16 +860,23 @@ std::vector<Candidate> candidates(std::string_view text, Separator sep, const La
             }
         }
         int value = 0;
-        if (const auto fault = checkRow(fields, o, c.numbers, value)) {
+        DrawNumbers numbers{};
+        if (const auto fault = checkRow(fields, o, numbers, value)) {
             h.faults.push_back({line, *fault, c.number, value});
             c.faulty = true;
+        } else {
+            std::copy(numbers.begin(), numbers.end(), c.numbers.begin());
         }
         out.push_back(c);
     });
     return out;
 }
 
-ImportedDraw drawOf(const Candidate& c) { return ImportedDraw{c.numbers, c.number, c.line}; }
+ImportedDraw drawOf(const Candidate& c) {
+    ImportedDraw d{{}, c.number, c.line};
+    std::copy(c.numbers.begin(), c.numbers.end(), d.numbers.begin());
+    return d;
+}
 
 // Draw n goes to position n: the history runs from the lowest draw number up
 // to the first number that has no usable row.
@@ -911,16 +932,18 @@ void takeInOrder(std::vector<Candidate>& cands, DrawHistory& h) {
     if (h.order == HistoryOrder::Dates)
         std::stable_sort(cands.begin(), cands.end(),
                          [](const Candidate& a, const Candidate& b) { return a.date < b.date; });
+    const Candidate* last = nullptr;
     for (const Candidate& c : cands) {
         if (c.faulty) {
             if (h.keptOut.afterLine == 0)
                 h.keptOut.afterLine = c.line;
         } else if (h.keptOut.afterLine != 0) {
             ++h.keptOut.rows;
-        } else if (!h.draws.empty() && sameDraw(h.draws.back().numbers, c.numbers)) {
+        } else if (last != nullptr && sameDraw(last->numbers, c.numbers)) {
             ++h.repeatedRows;
         } else {
             h.draws.push_back(drawOf(c));
+            last = &c;
         }
     }
 }
