@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
@@ -50,12 +51,20 @@ public:
 // What the program was doing with a file when it failed.
 enum class FileAction { Read, Write, Create, Delete };
 
+// Causes of a file failure that are the program's own, beside the system's
+// errno values (which are all positive).
+inline constexpr int kNotARegularFile = -1;  // a folder's entry that is a pipe, a device, a socket
+inline constexpr int kFileTooLarge = -2;     // over what the program reads of such a file
+inline constexpr int kChangedSinceRead = -3; // someone else wrote it between our read and our save
+
 // A file could not be opened, read, written or deleted. `what()` is already
 // the user's text: a short Japanese sentence naming the file (or its folder),
 // the cause and what to do about it.
 class FileError : public ProgramError {
 public:
     FileError(std::filesystem::path path, FileAction action, int error);
+    // kFileTooLarge, with the limit the file is over.
+    static FileError tooLarge(std::filesystem::path path, std::uintmax_t limit);
     // A text that is already the user's message.
     explicit FileError(const std::string& text) : ProgramError(text) {}
 
@@ -64,6 +73,8 @@ public:
     int error() const { return error_; }
 
 private:
+    FileError(std::filesystem::path path, FileAction action, int error, std::uintmax_t limit);
+
     std::filesystem::path path_;
     FileAction action_ = FileAction::Write;
     int error_ = 0;

@@ -15,9 +15,17 @@ std::string folderOf(const std::filesystem::path& path) {
 
 // The cause as the user can act on it: one sentence naming the file or its
 // folder, one saying what to do. The system's own wording never shows.
-std::string fileErrorText(const std::filesystem::path& path, FileAction action, int error) {
+std::string fileErrorText(const std::filesystem::path& path, FileAction action, int error, std::uintmax_t limit) {
     const std::string file = path.string();
     switch (error) {
+    case kNotARegularFile:
+        return file + " は通常のファイルではありません (名前付きパイプやデバイスなど)。通常のファイルを選ぶか、" +
+               "それを別の場所へ移してから" + kTryAgain;
+    case kFileTooLarge:
+        return file + " は大きすぎます (" + std::to_string((limit + (1u << 20) - 1) >> 20) +
+               " MB まで)。中身を確かめてから" + kTryAgain;
+    case kChangedSinceRead:
+        return file + " は、ゾキが読み込んだ後に他のプログラムによって変更されました。中身を確かめてから" + kTryAgain;
     case ENOSPC:
     case EDQUOT:
         return file + " を書き込む空き容量が不足しています。空きを作ってから" + kTryAgain;
@@ -68,6 +76,13 @@ std::string fileErrorText(const std::filesystem::path& path, FileAction action, 
 } // namespace
 
 FileError::FileError(std::filesystem::path path, FileAction action, int error)
-    : ProgramError(fileErrorText(path, action, error)), path_(std::move(path)), action_(action), error_(error) {}
+    : FileError(std::move(path), action, error, 0) {}
+
+FileError::FileError(std::filesystem::path path, FileAction action, int error, std::uintmax_t limit)
+    : ProgramError(fileErrorText(path, action, error, limit)), path_(std::move(path)), action_(action), error_(error) {}
+
+FileError FileError::tooLarge(std::filesystem::path path, std::uintmax_t limit) {
+    return FileError(std::move(path), FileAction::Read, kFileTooLarge, limit);
+}
 
 } // namespace zoki

@@ -3,6 +3,7 @@
 #include "base/int16.h"
 
 #include <array>
+#include <cstddef>
 
 namespace zoki {
 
@@ -20,6 +21,11 @@ using NumberCounts = std::array<Int16, kHighestNumber + 1>;
 
 // Line counts are 16-bit, so data.dat holds at most 32767 lines (4681 draws).
 inline constexpr int kMaxDrawFileLines = 32767;
+
+// What the program reads of data.dat and OutData.dat, at most: their
+// 32767 lines, each a generous 64 bytes (a number, blanks, the line end).
+// A larger file is refused rather than read into memory.
+inline constexpr std::size_t kMaxDataFileBytes = std::size_t{kMaxDrawFileLines} * 64;
 
 // A prediction run makes one to five sets; the main window's board holds
 // five rows of six.

@@ -7,6 +7,7 @@
 // for the peak of heap memory the import takes on top of what it had.
 #include "app/startup.h"
 #include "app/wiring.h"
+#include "base/atomic_save.h"
 #include "base/encoding.h"
 #include "base/textfile.h"
 #include "bench/bench_services.h"
@@ -146,7 +147,8 @@ void BM_ImportHistory(benchmark::State& state) {
         state.ResumeTiming();
         importDrawHistory(p, fx.folder / "history.csv");
     }
-    if (p.s.drawLineCount != kDraws * 7 || readBytes(fx.folder / "data.dat") != drawLines(fx.draws, kDraws))
+    if (p.s.drawLineCount != kDraws * 7 ||
+        readFile(fx.folder / "data.dat", kMaxDataFileBytes) != drawLines(fx.draws, kDraws))
         state.SkipWithError("the import did not write the whole history");
     state.counters["draws"] = kDraws;
 }
@@ -223,7 +225,7 @@ void BM_ImportLargeFile(benchmark::State& state) {
         importDrawHistory(p, fx.folder / "large.csv");
         worst = std::max(worst, heap::peak.load() - before);
     }
-    if (readBytes(fx.folder / "data.dat") != drawLines(fx.draws, 10))
+    if (readFile(fx.folder / "data.dat", kMaxDataFileBytes) != drawLines(fx.draws, 10))
         state.SkipWithError("the import changed data.dat");
     state.counters["peak_MB"] = static_cast<double>(worst) / (1 << 20);
     state.counters["peak_per_byte"] = static_cast<double>(worst) / static_cast<double>(bytes.size());

@@ -4,6 +4,7 @@
 // history window standing in for the window adapter.
 #include "app/startup.h"
 #include "app/wiring.h"
+#include "base/atomic_save.h"
 #include "base/services.h"
 #include "base/textfile.h"
 #include "bench/bench_services.h"

@@ -1,5 +1,6 @@
 #include "draws/draw_file.h"
 
+#include "base/atomic_save.h"
 #include "base/errors.h"
 #include "base/loto.h"
 #include "base/numtext.h"
@@ -12,21 +13,38 @@
 namespace zoki {
 
 void loadDrawFileAtStartup(Program& p) {
-    bool rewrite = false;
+    std::vector<std::string>& table = p.s.drawTable;
+    FileContent read;
+    try {
+        read = readFileIfExists(p.drawPath(), kMaxDataFileBytes);
+    } catch (const FileError& e) {
+        // A file that is there but cannot be read is not an empty history:
+        // nothing may be written over it. Every later command that writes
+        // data.dat reads it first, so none does until it can be read.
+        table.clear();
+        p.message(msg::fileFailure(msg::kDrawFileNotRead, e.what(), msg::kDrawFileLeftAlone), msg::kWarning,
+                  Buttons::Ok, Icon::Critical);
+        return;
+    }
+    if (!read) {
+        table.clear();
+        try {
+            createEmptyIfMissing(p.drawPath());
+        } catch (const FileError& e) {
+            p.message(msg::fileFailure(msg::kDrawFileNotRewritten, e.what(), msg::kFileUnchanged), msg::kWarning,
+                      Buttons::Ok, Icon::Critical);
+        }
+        return;
+    }
+
     // The lines as read, empty ones dropped; a line's value is its trimmed
     // text. Trimmed only into the table, so that a rewrite can give a line
     // of spaces back as it was.
-    std::vector<std::string> drawFileLines;
-    if (auto read = readTextLinesIfExists(p.drawPath()))
-        drawFileLines = std::move(*read);
-    else
-        rewrite = true;
-    if (std::erase_if(drawFileLines, [](const std::string& line) { return line.empty(); }) > 0)
-        rewrite = true;
+    std::vector<std::string> drawFileLines = textLines(*read);
+    const bool rewrite = std::erase_if(drawFileLines, [](const std::string& line) { return line.empty(); }) > 0;
 
     // The table ends with the last value that is not empty; a line of spaces
     // before it leaves an empty value at its place.
-    std::vector<std::string>& table = p.s.drawTable;
     table.assign(drawFileLines.size(), std::string());
     for (std::size_t i = 0; i < drawFileLines.size(); ++i)
         table[i] = trimSpacesView(drawFileLines[i]);
@@ -43,7 +61,10 @@ void loadDrawFileAtStartup(Program& p) {
         if (entries[i].empty())
             entries[i] = drawFileLines[i];
     try {
-        writeDrawFile(p, entries);
+        // The clean-up only tidies the file: where it could not replace the
+        // file whole (a folder that cannot be written), it is left as it is
+        // rather than rewritten in place, which a crash could leave half done.
+        writeDrawFile(p, entries, {.expected = read, .inPlaceAllowed = false});
     } catch (const ProgramError& e) {
         // The old file stays as it was (FileError, or EncodingError for a
         // text the code page cannot hold); the table in memory is the
@@ -82,7 +103,7 @@ void storeLine(std::string& value, std::string_view line) {
 } // namespace
 
 void readDrawTableWithSpare(Program& p, std::vector<std::string>& table) {
-    const std::string text = readText(p.drawPath());
+    const std::string text = readText(p.drawPath(), kMaxDataFileBytes);
     std::size_t count = 0;
     forEachLine(text, [&](std::string_view line) {
         if (!line.empty() && (line.front() == ' ' || line.back() == ' '))
@@ -107,7 +128,7 @@ void LoadDrawFile(Program& p) {
     tryStep([&] { ShowRecentDraws(p); });
 }
 
-void writeDrawFile(Program& p, const std::vector<std::string>& entries) {
+bool writeDrawFile(Program& p, const std::vector<std::string>& entries, const SaveOptions& options) {
     std::vector<std::string> lines;
     lines.reserve(entries.size());
     for (const std::string& e : entries) {
@@ -115,7 +136,11 @@ void writeDrawFile(Program& p, const std::vector<std::string>& entries) {
         std::string trimmed = trimSpaces(e);
         lines.push_back(trimmed.empty() ? e : std::move(trimmed));
     }
-    replaceFileAtomically(p.drawPath(), textFileBytes(lines));
+    const std::string bytes = textFileBytes(lines);
+    // Never more than the next start can read.
+    if (bytes.size() > kMaxDataFileBytes)
+        throw FileError::tooLarge(p.drawPath(), kMaxDataFileBytes);
+    return replaceFileAtomically(p.drawPath(), bytes, options);
 }
 
 } // namespace zoki

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/atomic_save.h"
+
 #include <string>
 #include <vector>
 
@@ -8,7 +10,9 @@ namespace zoki {
 class Program;
 
 // Start-up load of data.dat: drops empty lines (rewriting the file when it
-// had any, or creating it when missing) and leaves drawTable without a spare.
+// had any and it can be replaced whole, or creating it when missing) and
+// leaves drawTable without a spare. A file that cannot be read is told once
+// and left alone; the table is then empty.
 void loadDrawFileAtStartup(Program& p);
 
 // Re-reads data.dat into drawTable with one spare empty element and refreshes
@@ -24,9 +28,11 @@ void readDrawTableWithSpare(Program& p, std::vector<std::string>& table);
 
 // Replaces data.dat with the given entries, each trimmed, one per line, in
 // the system code page. An entry of spaces only is written as it is, never as
-// an empty line, which the next start-up would remove. Atomic; throws
-// FileError (or EncodingError for a text the code page cannot hold) and
-// leaves the old file on failure.
-void writeDrawFile(Program& p, const std::vector<std::string>& entries);
+// an empty line, which the next start-up would remove. Atomic, as the
+// options allow (see replaceFileAtomically, whose result it returns); throws
+// FileError (or EncodingError for a text the code page cannot hold, or
+// kFileTooLarge for more than the next start could read) and leaves the old
+// file on failure.
+bool writeDrawFile(Program& p, const std::vector<std::string>& entries, const SaveOptions& options = {});
 
 } // namespace zoki

@@ -39,8 +39,11 @@ void Form4_Command1_Click(Program& p) {
     Form4& f = p.form4();
 
     // 1. The draw table as the file holds it now, lines unchanged, one spare.
+    // The save below is planned from these bytes.
+    FileContent read;
     try {
-        std::vector<std::string> table = readTextLines(p.drawPath());
+        read = readFile(p.drawPath(), kMaxDataFileBytes);
+        std::vector<std::string> table = textLines(*read);
         table.emplace_back();
         p.s.drawTable = std::move(table);
     } catch (const FileError& e) {
@@ -132,7 +135,7 @@ void Form4_Command1_Click(Program& p) {
     // The file is replaced atomically; on failure file, table and the
     // user's texts stay as they were, so the draw can be registered again.
     try {
-        writeDrawFile(p, extended);
+        writeDrawFile(p, extended, {.expected = read});
     } catch (const ProgramError& e) { // FileError, or EncodingError for a text the code page cannot hold
         p.message(msg::fileFailure(msg::kDrawFileNotSaved, e.what(), msg::kNotRegistered), msg::kWarning, Buttons::Ok,
                   Icon::Critical);

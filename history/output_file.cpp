@@ -1,5 +1,7 @@
 #include "history/output_file.h"
 
+#include "base/atomic_save.h"
+#include "base/backup.h"
 #include "base/errors.h"
 #include "base/loto.h"
 #include "base/numtext.h"
@@ -9,9 +11,8 @@
 #include "program/program.h"
 
 #include <algorithm>
-#include <cerrno>
+#include <ctime>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace zoki {
@@ -38,9 +39,13 @@ void tellClearFailure(Program& p, const std::string& reason) {
 } // namespace
 
 void loadOutHistoryAtStartup(Program& p) {
-    createEmptyIfMissing(p.outPath());
+    std::optional<std::vector<std::string>> lines = readTextLinesIfExists(p.outPath(), kMaxDataFileBytes);
+    if (!lines) {
+        createEmptyIfMissing(p.outPath());
+        lines = readTextLines(p.outPath(), kMaxDataFileBytes);
+    }
     p.s.outHistory.clear();
-    p.s.outHistory = withSpare(readTextLines(p.outPath()));
+    p.s.outHistory = withSpare(std::move(*lines));
 }
 
 bool saveInfo(Program& p) {
@@ -51,10 +56,15 @@ bool saveInfo(Program& p) {
     try {
         // A file removed by another program since start-up is an empty
         // history: the run's sets are kept rather than lost.
-        std::vector<std::string> lines = readTextLinesIfExists(p.outPath()).value_or(std::vector<std::string>());
+        const FileContent read = readFileIfExists(p.outPath(), kMaxDataFileBytes);
+        std::vector<std::string> lines = read ? textLines(*read) : std::vector<std::string>();
         p.s.outHistory = withSpare(lines);
         lines.insert(lines.end(), entries.begin(), entries.end());
-        replaceFileAtomically(p.outPath(), textFileBytes(lines));
+        const std::string bytes = textFileBytes(lines);
+        // Never more than the next start can read.
+        if (bytes.size() > kMaxDataFileBytes)
+            throw FileError::tooLarge(p.outPath(), kMaxDataFileBytes);
+        replaceFileAtomically(p.outPath(), bytes, {.expected = read});
         return true;
     } catch (const ProgramError& e) { // FileError, or EncodingError for a text the code page cannot hold
         p.s.outHistory = before;
@@ -65,7 +75,7 @@ bool saveInfo(Program& p) {
 
 void reloadOutHistoryTrimmed(Program& p) {
     try {
-        std::vector<std::string> lines = readTextLines(p.outPath());
+        std::vector<std::string> lines = readTextLines(p.outPath(), kMaxDataFileBytes);
         for (std::string& line : lines)
             line = trimSpaces(line);
         p.s.outHistory = withSpare(std::move(lines));
@@ -76,22 +86,22 @@ void reloadOutHistoryTrimmed(Program& p) {
 
 void DummyFormLoad(Program& p) {
     dataClear(p);
-    std::vector<std::string> lines = readTextLines(p.outPath());
+    std::vector<std::string> lines = readTextLines(p.outPath(), kMaxDataFileBytes);
     if (!lines.empty())
         p.s.outHistory = withSpare(std::move(lines));
 }
 
 void outDataClear_Click(Program& p) {
-    // A file that is already gone is fine; any other failure to delete leaves
-    // the history in place, and the user must not believe it erased. A link
-    // stays: its file goes and is made again empty.
+    // The erased sets are kept first as a dated backup beside the file, so
+    // that the one keystroke that erases them can be undone. A file that is
+    // already gone is fine; a failure to read, back up or empty it leaves the
+    // history in place, and the user must not believe it erased. A link
+    // stays: its file is emptied.
     try {
-        const std::filesystem::path target = resolveLinks(p.outPath());
-        if (::unlink(target.c_str()) != 0 && errno != ENOENT) {
-            tellClearFailure(p, FileError(target, FileAction::Delete, errno).what());
-            return;
-        }
-        createEmptyIfMissing(p.outPath());
+        const FileContent read = readFileIfExists(p.outPath(), kMaxDataFileBytes);
+        if (read && !read->empty())
+            keepBackup(p.outPath(), *read, std::time(nullptr));
+        replaceFileAtomically(p.outPath(), "", {.expected = read});
     } catch (const FileError& e) {
         tellClearFailure(p, e.what());
     }

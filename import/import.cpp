@@ -1,7 +1,10 @@
 #include "import/import.h"
 
+#include "base/backup.h"
 #include "base/encoding.h"
 #include "base/errors.h"
+#include "base/file_read.h"
+#include "base/loto.h"
 #include "base/numtext.h"
 #include "base/steps.h"
 #include "base/textfile.h"
@@ -13,9 +16,9 @@
 #include "program/messages.h"
 #include "program/program.h"
 
-#include <cstdint>
+#include <cstddef>
+#include <ctime>
 #include <optional>
-#include <system_error>
 
 namespace zoki {
 
@@ -23,50 +26,56 @@ namespace {
 
 // The whole history with every prize column is far below this; a larger
 // file is not a draw history, and reading it would only cost memory.
-constexpr std::uintmax_t kMaxFileBytes = 16u << 20;
-
-// Where a replaced data.dat is kept.
-constexpr const char* kBackupName = "data.dat.bak";
+constexpr std::size_t kMaxFileBytes = std::size_t{16} << 20;
 
 void fail(Program& p, const std::string& text) { p.message(text, msg::kWarningBracketed, Buttons::Ok, Icon::Critical); }
 
 std::optional<std::string> readHistoryFile(Program& p, const std::filesystem::path& file, const std::string& name) {
-    std::error_code ec;
-    const std::uintmax_t size = std::filesystem::file_size(file, ec);
-    if (!ec && size > kMaxFileBytes) {
-        fail(p, importFileTooLarge(name));
-        return std::nullopt;
-    }
     try {
-        return readBytes(file);
+        return readFile(file, kMaxFileBytes);
     } catch (const FileError& e) {
-        fail(p, importFileNotRead(name, e.what()));
+        fail(p, e.error() == kFileTooLarge ? importFileTooLarge(name) : importFileNotRead(name, e.what()));
         return std::nullopt;
     }
 }
 
-// data.dat as it is now: its bytes, kept for the backup, and its lines.
+// data.dat as it is now: its bytes (std::nullopt when there is none), kept
+// for the backup and to check before saving that nobody changed them while
+// the question was open, and its lines.
 struct CurrentDrawFile {
-    std::string bytes;
+    FileContent bytes;
     std::vector<std::string> lines;
 };
 
 std::optional<CurrentDrawFile> readCurrentDrawFile(Program& p) {
     CurrentDrawFile current;
     try {
-        std::error_code ec;
         // A data.dat removed since start-up is an empty history.
-        if (std::filesystem::exists(p.drawPath(), ec) || ec)
-            current.bytes = readBytes(p.drawPath());
+        current.bytes = readFileIfExists(p.drawPath(), kMaxDataFileBytes);
     } catch (const FileError& e) {
         fail(p, importDrawFileNotRead(e.what()));
         return std::nullopt;
     }
     // Decoded as every reader of data.dat decodes it, so that writeDrawFile
     // gives back the bytes of the lines the import keeps.
-    for (const std::string& line : splitLines(fromShiftJis(current.bytes)))
-        current.lines.push_back(trimSpaces(line));
+    if (current.bytes)
+        for (const std::string& line : splitLines(fromShiftJis(*current.bytes)))
+            current.lines.push_back(trimSpaces(line));
     return current;
+}
+
+// Whether data.dat still holds what the merge was planned from; told when
+// it does not (another program wrote it while the question was open).
+bool unchangedSinceRead(Program& p, const FileContent& read) {
+    try {
+        if (readFileIfExists(p.drawPath(), kMaxDataFileBytes) == read)
+            return true;
+        fail(p, importNotSaved(msg::kDrawFileNotSaved,
+                               FileError(p.drawPath(), FileAction::Write, kChangedSinceRead).what()));
+    } catch (const FileError& e) {
+        fail(p, importNotSaved(msg::kDrawFileNotSaved, e.what()));
+    }
+    return false;
 }
 
 bool writes(MergeCase kind) {
@@ -79,19 +88,20 @@ void refuse(Program& p, const std::string& name, const DrawHistory& history, con
               plan.kind == MergeCase::NothingNew ? kImportTitle : msg::kWarningBracketed);
 }
 
-bool saveBackup(Program& p, const std::string& oldBytes) {
+// The replaced data.dat, kept under a name of its own; its name, or
+// std::nullopt after telling why it could not be kept.
+std::optional<std::string> saveBackup(Program& p, const std::string& oldBytes) {
     try {
-        replaceFileAtomically(p.folder / kBackupName, oldBytes);
-        return true;
+        return keepBackup(p.drawPath(), oldBytes, std::time(nullptr)).filename().string();
     } catch (const FileError& e) {
         fail(p, importNotSaved(kBackupNotSaved, e.what()));
-        return false;
+        return std::nullopt;
     }
 }
 
-bool saveDrawFile(Program& p, const std::vector<std::string>& lines) {
+bool saveDrawFile(Program& p, const std::vector<std::string>& lines, const FileContent& read) {
     try {
-        writeDrawFile(p, lines);
+        writeDrawFile(p, lines, {.expected = read});
         return true;
     } catch (const FileError& e) {
         fail(p, importNotSaved(msg::kDrawFileNotSaved, e.what()));
@@ -141,18 +151,21 @@ void importDrawHistory(Program& p, const std::filesystem::path& file) {
     }
     // Replacing draws is the one answer that loses something: Enter says No.
     const bool replaces = plan.kind == MergeCase::Replace;
-    if (p.message(importQuestion(name, reading, plan, kBackupName), msg::kQuestion,
+    if (p.message(importQuestion(name, reading, plan), msg::kQuestion,
                   replaces ? Buttons::YesNoDefaultNo : Buttons::YesNo) != Answer::Yes)
         return;
-    if (replaces && !saveBackup(p, current->bytes))
+    if (!unchangedSinceRead(p, current->bytes))
         return;
-    if (!saveDrawFile(p, plan.lines))
+    std::optional<std::string> backup;
+    if (replaces && !(backup = saveBackup(p, current->bytes.value_or(std::string()))))
+        return;
+    if (!saveDrawFile(p, plan.lines, current->bytes))
         return;
     p.s.drawTable = plan.lines;
     // The draws are saved; statistics that stop on damaged data change
     // nothing about that.
     tryStep([&] { RefreshStatistics(p); });
-    p.message(importDone(plan, kBackupName), kImportTitle);
+    p.message(importDone(plan, backup.value_or(std::string())), kImportTitle);
 }
 
 } // namespace zoki

@@ -20,8 +20,8 @@ void Form_OLEDragDrop(Program& p, const std::vector<std::string>& files);
 bool importAvailable(const Program& p);
 
 // Reads a draw-history file, tells what it holds and how it meets data.dat,
-// and only when the user agrees writes data.dat (keeping the old one as
-// data.dat.bak when draws of it are replaced) and refreshes the statistics.
+// and only when the user agrees writes data.dat (keeping the old one as a
+// dated backup when draws of it are replaced) and refreshes the statistics.
 void importDrawHistory(Program& p, const std::filesystem::path& file);
 
 } // namespace zoki

@@ -166,8 +166,7 @@ std::string faultList(const DrawHistory& h) {
     return text;
 }
 
-std::string importQuestion(const std::string& fileName, const DrawHistory& h, const MergePlan& plan,
-                           const std::string& backupName) {
+std::string importQuestion(const std::string& fileName, const DrawHistory& h, const MergePlan& plan) {
     std::string text = "ファイル「" + fileName + "」を読み込みました。\r" + readLine(h) + "\r";
     if (plan.kind != MergeCase::Replace)
         return text + newDrawsLine(plan) + "\r" + faultPart(h) + "\rdata.dat に追加しますか？";
@@ -179,7 +178,8 @@ std::string importQuestion(const std::string& fileName, const DrawHistory& h, co
     text += "置き換えるのは異なる " + n(count) + " 回分だけで、ほかの回は data.dat のまま残ります。\r";
     if (plan.newDraws > 0)
         text += newDrawsLine(plan) + "\r";
-    return text + "今の data.dat は " + backupName + " として残します。\r異なる回をファイルの内容に置き換えますか？";
+    return text + "今の data.dat は、日時の付いた控え (data.dat.日時.bak) として同じフォルダーに残します。\r"
+                  "異なる回をファイルの内容に置き換えますか？";
 }
 
 std::string importRefusal(const std::string& fileName, const DrawHistory& h, const MergePlan& plan) {

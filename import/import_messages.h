@@ -13,7 +13,7 @@ inline constexpr const char* kImportFilter = "CSV/テキスト (*.csv *.txt)|*.c
 
 inline constexpr const char* kOneFileAtATime =
     "一度に取り込めるファイルは一つです。\r当選データのファイルを一つだけドロップして下さい。";
-inline constexpr const char* kBackupNotSaved = "data.dat の控え (data.dat.bak) を保存できませんでした。";
+inline constexpr const char* kBackupNotSaved = "data.dat の控えを保存できませんでした。";
 
 // The chosen file is over the size a draw history can have.
 std::string importFileTooLarge(const std::string& fileName);
@@ -33,15 +33,14 @@ std::string faultList(const DrawHistory& history);
 
 // What was read, what it adds or which draws differ (with both versions of
 // the first), and the question whether to go ahead (TakeAll, Append,
-// Replace). `backupName` is where the old data.dat is kept on a Replace.
-std::string importQuestion(const std::string& fileName, const DrawHistory& history, const MergePlan& plan,
-                           const std::string& backupName);
+// Replace).
+std::string importQuestion(const std::string& fileName, const DrawHistory& history, const MergePlan& plan);
 
 // Why nothing is imported (NoDraws, OtherGame, Undecided, NothingNew,
 // MissingEarlier, TooLarge).
 std::string importRefusal(const std::string& fileName, const DrawHistory& history, const MergePlan& plan);
 
-// What was written; `backupName` as for the question.
+// What was written; `backupName` is where the replaced data.dat was kept.
 std::string importDone(const MergePlan& plan, const std::string& backupName);
 
 } // namespace zoki

@@ -55,11 +55,16 @@ inline constexpr const char* kNotRegistered = "登録は行われていません
 inline constexpr const char* kFileUnchanged = "ファイルは変更されていません。";
 inline constexpr const char* kHistoryUnchanged = "履歴は変更されていません。";
 inline constexpr const char* kNothingWritten = "ファイルには何も書き込まれていません。";
+inline constexpr const char* kDrawFileLeftAlone = "読み込めるようになるまで、ゾキは data.dat に何も書き込みません。";
 std::string fileFailure(const char* what, const std::string& reason, const char* consequence = nullptr);
 
 // A fault that stops a command, or the start-up.
 inline constexpr const char* kStopped = "処理を続けられませんでした。";
 inline constexpr const char* kCannotStart = "ゾキを起動できません。";
+// A second start on the same data folder, when the running copy does not
+// answer its call to come to the front.
+inline constexpr const char* kAlreadyRunning =
+    "ゾキはこのフォルダーのデータで既に動いています。\r動いているゾキのウィンドウを使って下さい。";
 
 // What the user reads about a fault: what happened and what to do. A file's
 // or the code page's fault already says so, naming its file; its text is

@@ -169,7 +169,7 @@ void makeHistData(Program& p) {
 
 bool printHistData(Program& p, const HistData& h) {
     const ReportText report = hitHistoryReport(h);
-    return saveReport(p, h.histPath, [&] { return report.bytes(); });
+    return saveReport(p, h.histPath, [&](SaveOptions&) { return report.bytes(); });
 }
 
 void vResHistData_Click(Program& p) { makeHistData(p); }

@@ -60,14 +60,19 @@ void vResData_Click(Program& p) {
     if (!path)
         return;
 
-    saveReport(p, *path, [&] {
+    saveReport(p, *path, [&](SaveOptions& options) {
         std::string bytes;
         // The title is looked for in the decoded text: in the raw bytes, a
         // character whose second byte is "L" could complete it. Earlier blocks
         // are kept byte for byte; only their line ends become CR LF.
-        if (const auto old = readTextLinesIfExists(*path); old && isPredictionReport(*old))
-            bytes = textFileBytes(*old);
+        const FileContent read = readFileIfExists(*path, kMaxReportBytes);
+        if (read) {
+            const std::vector<std::string> old = textLines(*read);
+            if (isPredictionReport(old))
+                bytes = textFileBytes(old);
+        }
         bytes += predictionBlock(cells).bytes();
+        options.expected = read;
         return bytes;
     });
 }

@@ -3,7 +3,6 @@
 #include "base/encoding.h"
 #include "base/errors.h"
 #include "base/services.h"
-#include "base/textfile.h"
 #include "program/messages.h"
 #include "program/program.h"
 
@@ -37,9 +36,12 @@ std::string twoDigits(long long number) { return twoDigits(std::to_string(number
 
 std::string ReportText::bytes() const { return toShiftJis(text_); }
 
-bool saveReport(Program& p, const std::filesystem::path& path, const std::function<std::string()>& makeBytes) {
+bool saveReport(Program& p, const std::filesystem::path& path,
+                const std::function<std::string(SaveOptions&)>& makeBytes) {
     try {
-        replaceFileAtomically(path, makeBytes());
+        SaveOptions options;
+        const std::string bytes = makeBytes(options);
+        replaceFileAtomically(path, bytes, options);
         return true;
     } catch (const EncodingError& e) {
         p.message(msg::fileFailure(msg::kReportUnencodable, e.what(), msg::kNothingWritten), msg::kWarning, Buttons::Ok,

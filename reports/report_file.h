@@ -1,5 +1,8 @@
 #pragma once
 
+#include "base/atomic_save.h"
+
+#include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -48,9 +51,14 @@ private:
     std::string text_;
 };
 
-// Builds the file bytes and puts them in place atomically. A failure to read,
-// convert or write is told to the user (title "警告"); the file is then left
-// as it was and false is returned.
-bool saveReport(Program& p, const std::filesystem::path& path, const std::function<std::string()>& makeBytes);
+// What the program reads of an earlier report it appends to, at most.
+inline constexpr std::size_t kMaxReportBytes = std::size_t{16} << 20;
+
+// Builds the file bytes and puts them in place atomically. makeBytes may read
+// the file first and say so in the options (a save planned from that read).
+// A failure to read, convert or write is told to the user (title "警告");
+// the file is then left as it was and false is returned.
+bool saveReport(Program& p, const std::filesystem::path& path,
+                const std::function<std::string(SaveOptions&)>& makeBytes);
 
 } // namespace zoki

@@ -61,7 +61,7 @@ void vResHitNoData_Click(Program& p) {
     if (!path)
         return;
     const ReportText report = winNumbersReport(p.s.drawRecords);
-    saveReport(p, *path, [&] { return report.bytes(); });
+    saveReport(p, *path, [&](SaveOptions&) { return report.bytes(); });
 }
 
 } // namespace zoki

@@ -1,4 +1,6 @@
+#include "base/atomic_save.h"
 #include "base/errors.h"
+#include "base/syscalls.h"
 #include "base/textfile.h"
 #include "support/fakes.h"
 #include "support/message_checks.h"
@@ -95,12 +97,12 @@ TEST(JoinLines, EndsEveryLineWithCrLf) {
 
 TEST(ReadLines, MissingFilesAndFolders) {
     TempFolder folder;
-    EXPECT_EQ(readTextLinesIfExists(folder / "none.dat"), std::nullopt);
-    EXPECT_THROW(readTextLines(folder / "none.dat"), FileError);
+    EXPECT_EQ(readTextLinesIfExists(folder / "none.dat", 100), std::nullopt);
+    EXPECT_THROW(readTextLines(folder / "none.dat", 100), FileError);
     std::filesystem::create_directory(folder / "dir.dat");
-    EXPECT_THROW(readTextLinesIfExists(folder / "dir.dat"), FileError);
+    EXPECT_THROW(readTextLinesIfExists(folder / "dir.dat", 100), FileError);
     folder.write("a.dat", "1\r\n2");
-    EXPECT_EQ(readTextLines(folder / "a.dat"), (Lines{"1", "2"}));
+    EXPECT_EQ(readTextLines(folder / "a.dat", 100), (Lines{"1", "2"}));
 }
 
 TEST(ReplaceFileAtomically, ReplacesOrCreatesTheWholeFile) {
@@ -115,11 +117,11 @@ TEST(ReplaceFileAtomically, ReplacesOrCreatesTheWholeFile) {
 TEST(ReplaceFileAtomically, AFailureLeavesTheOldFileAndNoLeftovers) {
     TempFolder folder;
     folder.write("a.dat", "old\r\n");
-    WriteFaultInjection::failNextWrites(1);
+    sys::Faults::failNth(sys::Call::Write, 1, ENOSPC);
     EXPECT_THROW(replaceFileAtomically(folder / "a.dat", "new\r\n"), FileError);
     EXPECT_EQ(folder.read("a.dat"), "old\r\n");
     EXPECT_EQ(filesIn(folder), 1);
-    // Only the next write failed.
+    sys::Faults::reset();
     replaceFileAtomically(folder / "a.dat", "new\r\n");
     EXPECT_EQ(folder.read("a.dat"), "new\r\n");
 }

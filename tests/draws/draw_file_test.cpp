@@ -1,10 +1,12 @@
 #include "base/errors.h"
+#include "base/syscalls.h"
 #include "base/textfile.h"
 #include "draws/draw_file.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -119,9 +121,9 @@ TEST(DrawFileStartup, AFailedRewriteIsToldAndLeavesTheFile) {
     const std::string bytes = "3\r\n\r\n11\r\n19\r\n25\r\n33\r\n41\r\n7\r\n";
     h.folder.write("data.dat", bytes);
     h.folder.write("OutData.dat", kOneKeptSet);
-    WriteFaultInjection::failNextWrites(1);
+    sys::Faults::failNth(sys::Call::Write, 1, ENOSPC);
     Program& p = h.start();
-    WriteFaultInjection::failNextWrites(0);
+    sys::Faults::reset();
     EXPECT_EQ(h.folder.read("data.dat"), bytes);
     ASSERT_EQ(h.dialogs.shown.size(), 1U);
     EXPECT_NE(h.dialogs.shown[0].text.find("data.dat"), std::string::npos);
@@ -223,9 +225,9 @@ TEST(WriteDrawFile, AFailedWriteThrowsAndLeavesTheOldBytes) {
     Harness h;
     Program& p = h.start();
     h.folder.write("data.dat", "3\r\n");
-    WriteFaultInjection::failNextWrites(1);
+    sys::Faults::failNth(sys::Call::Write, 1, ENOSPC);
     EXPECT_THROW(writeDrawFile(p, {"4"}), FileError);
-    WriteFaultInjection::failNextWrites(0);
+    sys::Faults::reset();
     EXPECT_EQ(h.folder.read("data.dat"), "3\r\n");
 }
 

@@ -1,3 +1,4 @@
+#include "base/syscalls.h"
 #include "base/textfile.h"
 #include "draws/registration.h"
 #include "support/control_values.h"
@@ -6,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cerrno>
 #include <filesystem>
 #include <initializer_list>
 #include <string>
@@ -226,9 +228,9 @@ TEST(Registration, AFailedWriteKeepsFileTableAndTexts) {
     const std::string before = drawFile({kDraw1, kDraw2});
     Form4& f = openForm(h, before);
     enter(f, kGood);
-    WriteFaultInjection::failNextWrites(1);
+    sys::Faults::failNth(sys::Call::Write, 1, ENOSPC);
     f.Command1.click();
-    WriteFaultInjection::failNextWrites(0);
+    sys::Faults::reset();
 
     ASSERT_EQ(h.dialogs.shown.size(), 1U);
     EXPECT_NE(h.dialogs.shown[0].text.find("data.dat"), std::string::npos) << h.dialogs.shown[0].text;
@@ -236,7 +238,7 @@ TEST(Registration, AFailedWriteKeepsFileTableAndTexts) {
     EXPECT_EQ(h.folder.read("data.dat"), before);
     EXPECT_EQ(texts(f), std::vector<std::string>(kGood.begin(), kGood.end()));
     EXPECT_TRUE(f.visible());
-    std::vector<std::string> reloaded = readTextLines(h.folder / "data.dat");
+    std::vector<std::string> reloaded = readTextLines(h.folder / "data.dat", kMaxDataFileBytes);
     reloaded.emplace_back();
     EXPECT_EQ(h.p().s.drawTable, reloaded);
     for (const auto& entry : std::filesystem::directory_iterator(h.folder.path()))
@@ -281,7 +283,7 @@ TEST(Registration, AFileAtItsLineLimitTakesNoFurtherDraw) {
     f.Command1.click();
     ASSERT_TRUE(h.dialogs.shown.empty()) << h.dialogs.shown.front().text;
     const std::string full = h.folder.read("data.dat");
-    EXPECT_EQ(readTextLines(h.folder / "data.dat").size(), 32767U);
+    EXPECT_EQ(readTextLines(h.folder / "data.dat", kMaxDataFileBytes).size(), 32767U);
 
     h.p().form1.addAdd.click();
     enter(f, kGood);

@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Program& p = run.start();
     run.dialogs.answers.assign(2, Answer::Yes); // a replacing question defaults to No
     importDrawHistory(p, fuzz::folder() / "history.csv");
-    for (const std::string& line : readTextLines(fuzz::folder() / "data.dat")) {
+    for (const std::string& line : readTextLines(fuzz::folder() / "data.dat", kMaxDataFileBytes)) {
         const int v = std::atoi(line.c_str());
         if (v < 1 || v > 43 || std::to_string(v) != line)
             std::abort();

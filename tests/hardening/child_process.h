@@ -4,7 +4,7 @@
 // not do to itself: give up root so that permission bits bind, mount a small
 // file system in a mount namespace of its own, or be killed.
 
-#include "base/textfile.h"
+#include "base/syscalls.h"
 
 #include <gtest/gtest.h>
 
@@ -61,8 +61,8 @@ inline constexpr int kCrashed = 86;
 
 // In the child: the process ends at `step` of the next save, as if the
 // machine had stopped there.
-inline void crashAt(SaveStep step) {
-    SaveStepHook::set([step](SaveStep reached, const std::filesystem::path&) {
+inline void crashAt(sys::SaveStep step) {
+    sys::Faults::onStep([step](sys::SaveStep reached, const std::filesystem::path&) {
         if (reached == step) {
             std::fflush(stdout);
             ::_exit(kCrashed);

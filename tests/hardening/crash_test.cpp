@@ -50,13 +50,13 @@ const std::vector<Save> kSaves = {
 };
 
 struct Step {
-    SaveStep step;
+    sys::SaveStep step;
     bool saved; // the new bytes are in place
     bool leavesTemporary;
 };
 
 // Runs the save in a child stopped at `step`; `inChild` prepares the child.
-void crashDuring(Harness& h, const Save& save, SaveStep step,
+void crashDuring(Harness& h, const Save& save, sys::SaveStep step,
                  const std::function<void(const ChildContext&)>& inChild = nullptr) {
     runInChild(
         [&](const ChildContext& child) {
@@ -84,8 +84,8 @@ void saveAgain(Harness& h, const Save& save) {
 TEST(CrashWhileSaving, EachFileIsOldOrNewAndTheNextSaveCleansUp) {
     for (const Save& save : kSaves) {
         for (const Step& s :
-             {Step{SaveStep::TemporaryWritten, false, true}, Step{SaveStep::TemporaryFlushed, false, true},
-              Step{SaveStep::Renamed, true, false}, Step{SaveStep::FolderFlushed, true, false}}) {
+             {Step{sys::SaveStep::TemporaryWritten, false, true}, Step{sys::SaveStep::TemporaryFlushed, false, true},
+              Step{sys::SaveStep::Renamed, true, false}, Step{sys::SaveStep::FolderFlushed, true, false}}) {
             SCOPED_TRACE(std::string(save.name) + " stopped at step " + std::to_string(static_cast<int>(s.step)));
             Harness h;
             const std::string other = save.file == std::string("data.dat") ? kOuts : kDraws;
@@ -107,7 +107,7 @@ TEST(CrashWhileSaving, AFileRewrittenInPlaceIsOldOrNew) {
     for (const Save& save : kSaves) {
         if (!save.onAStartedProgram)
             continue; // the clean-up shortens the file: no append, see textfile.h
-        for (const SaveStep step : {SaveStep::InPlaceWritten, SaveStep::InPlaceFlushed}) {
+        for (const sys::SaveStep step : {sys::SaveStep::InPlaceWritten, sys::SaveStep::InPlaceFlushed}) {
             SCOPED_TRACE(std::string(save.name) + " stopped at step " + std::to_string(static_cast<int>(step)));
             Harness h;
             h.folder.write("data.dat", save.drawBytes);

@@ -283,7 +283,9 @@ TEST(DamagedFiles, ADrawFileThatIsAFolder) {
     Harness h;
     std::filesystem::create_directory(h.folder / "data.dat");
     Program& p = startWith(h, std::nullopt, crlf(kTwoSets));
-    EXPECT_TRUE(h.dialogs.shown.empty());
+    ASSERT_EQ(h.dialogs.shown.size(), 1U) << "told once, at start-up";
+    EXPECT_NE(h.dialogs.shown[0].text.find("ゾキは data.dat に何も書き込みません"), std::string::npos);
+    h.dialogs.shown.clear();
     EXPECT_EQ(p.form1.caption(), "ゾキ ver0.42");
     EXPECT_TRUE(p.s.drawTable.empty());
 

@@ -1,12 +1,14 @@
 // A disk that fills up while the program saves: on a real, small file system
 // when the tests may mount one, and always through the file layer's fault
 // injection.
+#include "base/syscalls.h"
 #include "base/textfile.h"
 #include "hardening/child_process.h"
 #include "hardening/scenario.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <fcntl.h>
 #include <string>
 #include <vector>
@@ -122,9 +124,9 @@ TEST(InjectedWriteFailure, AKeptRunKeepsTheHeldHistoryAndTheBoard) {
     Program& p = startWith(h, drawFile(kThreeDraws), outs);
     const Lines held = p.s.outHistory;
     const std::vector<std::string> entries = entriesOf(h.folder.path());
-    WriteFaultInjection::failNextWrites(1);
+    sys::Faults::failNth(sys::Call::Write, 1, ENOSPC);
     runAndReveal(h, 4, Answer::Yes);
-    WriteFaultInjection::failNextWrites(0);
+    sys::Faults::reset();
     ASSERT_EQ(h.dialogs.shown.size(), 2U);
     EXPECT_NE(h.dialogs.shown[1].text.find("OutData.dat"), std::string::npos);
     EXPECT_EQ(h.folder.read("OutData.dat"), outs);
@@ -139,9 +141,9 @@ TEST(InjectedWriteFailure, TheWinningNumbersReportIsToldAndLeavesTheFile) {
     Program& p = startWith(h, drawFile(kThreeDraws), crlf(kTwoSets));
     h.folder.write("keep.txt", "precious\r\n");
     h.dialogs.saveAnswers.push_back((h.folder / "keep.txt").string());
-    WriteFaultInjection::failNextWrites(1);
+    sys::Faults::failNth(sys::Call::Write, 1, ENOSPC);
     p.form1.vResHitNoData.click();
-    WriteFaultInjection::failNextWrites(0);
+    sys::Faults::reset();
     ASSERT_EQ(h.dialogs.shown.size(), 1U);
     EXPECT_EQ(h.dialogs.shown[0].title, "警告");
     EXPECT_NE(h.dialogs.shown[0].text.find("keep.txt"), std::string::npos) << h.dialogs.shown[0].text;

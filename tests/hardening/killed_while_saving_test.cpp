@@ -5,6 +5,7 @@
 // save at each of its steps.
 #include "app/startup.h"
 #include "app/wiring.h"
+#include "base/atomic_save.h"
 #include "base/errors.h"
 #include "base/textfile.h"
 #include "draws/draw_file.h"

@@ -364,5 +364,25 @@ TEST(SizeLimits, MoreDrawsOrSetsThanThePageCountHolds) {
     }
 }
 
+// A data file over what its 32767 lines can hold is refused before it is
+// read into memory: data.dat is told once and left alone, OutData.dat stops
+// the start.
+TEST(SizeLimits, ADataFileOverItsCapIsRefusedUnread) {
+    const std::string huge = std::string(kMaxDataFileBytes - 2, '7') + "\r\n\r\n";
+    {
+        Harness h;
+        Program& p = startWith(h, huge, crlf(kTwoSets));
+        ASSERT_EQ(h.dialogs.shown.size(), 1U);
+        EXPECT_NE(h.dialogs.shown[0].text.find("data.dat は大きすぎます (2 MB まで)"), std::string::npos)
+            << h.dialogs.shown[0].text;
+        EXPECT_TRUE(p.s.drawTable.empty());
+        EXPECT_EQ(h.folder.read("data.dat"), huge);
+    }
+    Harness h;
+    h.folder.write("OutData.dat", huge);
+    EXPECT_THROW(h.start(), FileError);
+    EXPECT_EQ(h.folder.read("OutData.dat"), huge);
+}
+
 } // namespace
 } // namespace zoki

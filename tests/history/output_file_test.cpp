@@ -1,3 +1,4 @@
+#include "base/syscalls.h"
 #include "base/textfile.h"
 #include "history/output_file.h"
 #include "support/control_values.h"
@@ -5,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <initializer_list>
 #include <string>
@@ -118,9 +120,9 @@ TEST(SaveInfo, AFailedWriteIsToldAndChangesNothing) {
     fillBoard(p);
     chooseSetCount(p, 2);
 
-    WriteFaultInjection::failNextWrites(1);
+    sys::Faults::failNth(sys::Call::Write, 1, ENOSPC);
     const bool saved = saveInfo(p);
-    WriteFaultInjection::failNextWrites(0);
+    sys::Faults::reset();
 
     EXPECT_FALSE(saved);
     EXPECT_EQ(h.folder.read("OutData.dat"), bytes);

@@ -1,4 +1,5 @@
 #include "base/encoding.h"
+#include "base/syscalls.h"
 #include "base/textfile.h"
 #include "import/history_parser.h"
 #include "import/import.h"
@@ -9,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <optional>
 #include <string>
 #include <vector>
@@ -79,7 +82,7 @@ TEST(Import, TheMenuAsksForAFileShowsTheSummaryAppendsAndRefreshes) {
     EXPECT_EQ(h.dialogs.shown[1].text, "当選データを 2 回分取り込みました (全 4 回分)。");
 
     EXPECT_EQ(h.folder.read("data.dat"), drawFile(kDraws));
-    EXPECT_FALSE(h.folder.exists("data.dat.bak"));
+    EXPECT_TRUE(datedBackups(h.folder, "data.dat").empty());
     // The statistics and the recent draws follow at once.
     EXPECT_EQ(p.s.drawNumberTotal, 28);
     EXPECT_EQ(p.s.numberCount[43], 1);
@@ -109,19 +112,21 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
         std::string data, csv;
         std::optional<Answer> answer; // none: Enter, the default button
         std::vector<std::string> titles;
-        std::string dataAfter, backupAfter, asked;
+        std::string dataAfter;
+        std::vector<std::string> backups;
+        std::string asked;
     };
     const Case cases[] = {
-        {"empty data.dat takes all", "", all, Answer::Yes, {q, i}, four, older, "追加する当選データ: 4 回分"},
-        {"No writes nothing", one, all, Answer::No, {q}, one, older, "第2回～第4回"},
-        {"all there already", four, historyCsv(first(3)), Answer::Yes, {i}, four, older, "すべて data.dat に登録済み"},
+        {"empty data.dat takes all", "", all, Answer::Yes, {q, i}, four, {}, "追加する当選データ: 4 回分"},
+        {"No writes nothing", one, all, Answer::No, {q}, one, {}, "第2回～第4回"},
+        {"all there already", four, historyCsv(first(3)), Answer::Yes, {i}, four, {}, "すべて data.dat に登録済み"},
         {"they differ: Yes replaces",
          old,
          all,
          Answer::Yes,
          {q, i},
          four,
-         old,
+         {old},
          "1 回分が、取り込むファイルと異なります: 第1回"},
         {"they differ: No keeps data.dat",
          old,
@@ -129,7 +134,7 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
          Answer::No,
          {q},
          old,
-         older,
+         {},
          "異なる回をファイルの内容に置き換えますか？"},
         {"they differ: Enter keeps data.dat",
          old,
@@ -137,7 +142,7 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
          std::nullopt,
          {q},
          old,
-         older,
+         {},
          "第1回  data.dat: 3 11 19 25 33 41 (8)  ／  ファイル: 3 11 19 25 33 41 (7)"},
         {"a later history needs earlier draws",
          one,
@@ -145,7 +150,7 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
          Answer::Yes,
          {w},
          one,
-         older,
+         {},
          "第2回が欠けてしまいます"},
         // "７" typed by hand in Shift_JIS, in a draw before the history's first.
         {"draws kept before the history keep their bytes",
@@ -154,7 +159,7 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
          Answer::Yes,
          {q, i},
          handEdited + drawFile({kDraws[3]}),
-         older,
+         {},
          "data.dat に追加しますか？"},
         {"a later history keeps its fault list",
          one,
@@ -162,7 +167,7 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
          Answer::Yes,
          {w},
          one,
-         older,
+         {},
          "が欠けてしまいます。\r第2回から載っているファイルを取り込んで下さい。\r取り込めない行: 1 行\r・3 行目 "
          "(第4回): 1～43 以外の数字 (44) があります"},
         {"a Loto 7 history",
@@ -171,7 +176,7 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
          Answer::Yes,
          {w},
          one,
-         older,
+         {},
          "ロト6の当選データではないようです"},
         {"the first draw faulty",
          one,
@@ -179,7 +184,7 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
          Answer::Yes,
          {w},
          one,
-         older,
+         {},
          "最初の当選データ (1 行目) に誤りがあるため"},
         // A row index beside draw numbers 3 and 4: data.dat says which is which.
         {"row index or draw number: data.dat decides",
@@ -188,7 +193,7 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
          Answer::Yes,
          {q, i},
          four,
-         older,
+         {},
          "新しく追加する当選データ: 2 回分 (第3回～第4回)"},
         {"row index or draw number: an empty data.dat cannot tell",
          "",
@@ -196,7 +201,7 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
          Answer::Yes,
          {w},
          "",
-         older,
+         {},
          "1 列目と 2 列目のどちらも回号のように見え"},
         {"no draws in the file",
          one,
@@ -204,7 +209,7 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
          Answer::Yes,
          {w},
          one,
-         older,
+         {},
          "取り込める当選データが見つかりませんでした"},
     };
     for (const Case& c : cases) {
@@ -220,7 +225,8 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
         EXPECT_NE(h.dialogs.shown[0].text.find(c.asked), std::string::npos)
             << c.name << ": " << h.dialogs.shown[0].text;
         EXPECT_EQ(h.folder.read("data.dat"), c.dataAfter) << c.name;
-        EXPECT_EQ(h.folder.read("data.dat.bak"), c.backupAfter) << c.name;
+        EXPECT_EQ(backupContents(h.folder, "data.dat"), c.backups) << c.name;
+        EXPECT_EQ(h.folder.read("data.dat.bak"), older) << c.name << ": an earlier backup is never touched";
     }
 }
 
@@ -267,14 +273,23 @@ TEST(Import, ASeasonOfImportsAndRegistrationsLosesNoDraw) {
         << h.dialogs.shown[0].text;
     EXPECT_EQ(h.folder.read("data.dat"), updated);
     importFile(historyCsv(wrong), {Answer::Yes});
-    EXPECT_EQ(h.dialogs.shown.back().text,
-              "data.dat の 1 回分を取り込んだファイルの内容に置き換えました (全 4 回分)。\r元の data.dat は "
-              "data.dat.bak に残してあります。");
+    const auto backups = datedBackups(h.folder, "data.dat");
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_EQ(backups[0].second, updated);
+    EXPECT_EQ(h.dialogs.shown.back().text, "data.dat の 1 回分を取り込んだファイルの内容に置き換えました (全 4 回分)。"
+                                           "\r元の data.dat は " +
+                                               backups[0].first + " に残してあります。");
     std::string replaced = updated;
     replaced.replace(replaced.find("43\r\n"), 2, "42");
     EXPECT_EQ(h.folder.read("data.dat"), replaced);
-    EXPECT_EQ(h.folder.read("data.dat.bak"), updated);
     EXPECT_EQ(p.s.drawLineCount, 28);
+
+    // The right file again puts draw 2 back; both replaced files are kept.
+    importFile(historyCsv(kDraws), {Answer::Yes});
+    EXPECT_EQ(h.folder.read("data.dat"), updated);
+    std::vector<std::string> kept = backupContents(h.folder, "data.dat");
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(kept, (std::vector<std::string>{replaced, updated}));
 }
 
 TEST(Import, AFailedReadOrWriteIsToldAndChangesNothing) {
@@ -288,7 +303,7 @@ TEST(Import, AFailedReadOrWriteIsToldAndChangesNothing) {
     other[0][0] = 4;
     const Case cases[] = {
         {"data.dat cannot be written", drawFile(first(1)), 1, "当選データファイル (data.dat) に保存できませんでした。"},
-        {"the backup cannot be written", drawFile(other), 1, "data.dat の控え (data.dat.bak) を保存できませんでした。"},
+        {"the backup cannot be written", drawFile(other), 1, "data.dat の控えを保存できませんでした。"},
     };
     for (const Case& c : cases) {
         Harness h;
@@ -299,14 +314,14 @@ TEST(Import, AFailedReadOrWriteIsToldAndChangesNothing) {
         h.dialogs.shown.clear();
         h.dialogs.openAnswers.push_back((h.folder / "loto6.csv").string());
         h.dialogs.answers = {Answer::Yes};
-        WriteFaultInjection::failNextWrites(c.failingWrites);
+        sys::Faults::failNth(sys::Call::Write, 1, ENOSPC);
         p.form1.vImport.click();
-        WriteFaultInjection::failNextWrites(0);
+        sys::Faults::reset();
         ASSERT_EQ(h.dialogs.shown.size(), 2u) << c.name;
         EXPECT_EQ(h.dialogs.shown[1].text.rfind(c.told, 0), 0u) << c.name << ": " << h.dialogs.shown[1].text;
         EXPECT_EQ(h.dialogs.shown[1].icon, Icon::Critical) << c.name;
         EXPECT_EQ(h.folder.read("data.dat"), c.data) << c.name;
-        EXPECT_FALSE(h.folder.exists("data.dat.bak")) << c.name;
+        EXPECT_TRUE(datedBackups(h.folder, "data.dat").empty()) << c.name;
         EXPECT_EQ(p.s.drawTable, table) << c.name;
     }
 

@@ -1,3 +1,4 @@
+#include "base/syscalls.h"
 #include "base/textfile.h"
 #include "predict/run_support.h"
 #include "program/main_window.h"
@@ -6,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <string>
 #include <vector>
 
@@ -211,9 +213,9 @@ TEST(MainWindow, AFailedSaveIsReportedAndNotWishedFor) {
     const std::string before = crlf(texts({4, 5, 6, 7, 8, 9}));
     Session run(before);
     run.start({kSet1});
-    WriteFaultInjection::failNextWrites(1);
+    sys::Faults::failNth(sys::Call::Write, 1, ENOSPC);
     run.reveal(6);
-    WriteFaultInjection::failNextWrites(0);
+    sys::Faults::reset();
     EXPECT_EQ(run.h.folder.read("OutData.dat"), before);
     for (const auto& m : run.h.dialogs.shown)
         EXPECT_NE(m.text, kWish);

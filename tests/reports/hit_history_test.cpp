@@ -1,9 +1,11 @@
+#include "base/syscalls.h"
 #include "base/textfile.h"
 #include "reports/cp932_words.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -257,7 +259,7 @@ TEST_F(HitHistory, ACancelledDialogWritesNothingAndWarnsOfNothing) {
 TEST_F(HitHistory, AFailedWriteIsToldAndCreatesNoFile) {
     setDraws({{"1", "2", "3", "4", "5", "6", "7"}});
     setSets({{"1", "2", "3", "4", "5", "6"}});
-    WriteFaultInjection::failNextWrites(1);
+    sys::Faults::failNth(sys::Call::Write, 1, ENOSPC);
     run();
     ASSERT_EQ(h.dialogs.shown.size(), 1u);
     EXPECT_EQ(h.dialogs.shown[0].title, "警告");

@@ -1,3 +1,4 @@
+#include "base/syscalls.h"
 #include "base/textfile.h"
 #include "reports/cp932_words.h"
 #include "support/fakes.h"
@@ -5,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cerrno>
 #include <string>
 #include <vector>
 
@@ -153,7 +155,7 @@ TEST_F(PredictionReport, AFailedWriteIsToldAndLeavesTheFile) {
     h.folder.write("keep.txt", "precious\r\n");
     setBoard(kFullBoard);
     choose((h.folder / "keep.txt").string());
-    WriteFaultInjection::failNextWrites(1);
+    sys::Faults::failNth(sys::Call::Write, 1, ENOSPC);
     run();
     ASSERT_EQ(h.dialogs.shown.size(), 1u);
     EXPECT_EQ(h.dialogs.shown[0].title, "警告");

@@ -2,9 +2,12 @@
 
 #include "app/startup.h"
 #include "app/wiring.h"
+#include "base/syscalls.h"
 #include "base/textfile.h"
 
+#include <algorithm>
 #include <fstream>
+#include <limits>
 #include <random>
 #include <sstream>
 
@@ -71,9 +74,31 @@ void TempFolder::write(const std::string& name, const std::string& bytes) const 
     out << bytes;
 }
 
-std::string TempFolder::read(const std::string& name) const { return readBytes(path_ / name); }
+std::string TempFolder::read(const std::string& name) const {
+    return readFile(path_ / name, std::numeric_limits<std::size_t>::max());
+}
 
 bool TempFolder::exists(const std::string& name) const { return std::filesystem::exists(path_ / name); }
+
+std::vector<std::pair<std::string, std::string>> datedBackups(const TempFolder& folder, const std::string& name) {
+    std::vector<std::pair<std::string, std::string>> out;
+    for (const auto& e : std::filesystem::directory_iterator(folder.path())) {
+        const std::string file = e.path().filename().string();
+        // name, a dot, yyyymmdd-hhmmss, perhaps a copy number, ".bak"
+        if (file.size() >= name.size() + 20 && file.rfind(name + ".", 0) == 0 && file.ends_with(".bak") &&
+            file[name.size() + 9] == '-')
+            out.emplace_back(file, folder.read(file));
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+std::vector<std::string> backupContents(const TempFolder& folder, const std::string& name) {
+    std::vector<std::string> out;
+    for (const auto& backup : datedBackups(folder, name))
+        out.push_back(backup.second);
+    return out;
+}
 
 std::string crlf(const std::vector<std::string>& lines) { return joinLines(lines); }
 

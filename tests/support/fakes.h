@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zoki::test {
@@ -82,6 +83,12 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// The dated backups of `name` in a folder ("data.dat.20261208-153012.bak"),
+// file name and content, in name order.
+std::vector<std::pair<std::string, std::string>> datedBackups(const TempFolder& folder, const std::string& name);
+// Their contents alone.
+std::vector<std::string> backupContents(const TempFolder& folder, const std::string& name);
 
 // Lines joined with CR LF after each.
 std::string crlf(const std::vector<std::string>& lines);

@@ -51,6 +51,22 @@ void Adapter::stop() {
         v->detach();
 }
 
+void Adapter::bringToFront() {
+    QMainWindow* main = mainWindow();
+    if (!main || !main->isVisible())
+        return;
+    main->setWindowState(main->windowState() & ~Qt::WindowMinimized);
+    main->raise();
+    for (const auto& [id, v] : views_)
+        if (QWidget* window = v->window(); id != FormId::Form1 && window && window->isVisible())
+            window->raise();
+    // An open question stays above the window it belongs to, and answers.
+    QWidget* focus = QApplication::activeModalWidget();
+    if (focus)
+        focus->raise();
+    (focus ? focus : main)->activateWindow();
+}
+
 void Adapter::add(Form& form) {
     FormView::Hooks hooks;
     const FormId id = form.id();

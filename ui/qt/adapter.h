@@ -29,6 +29,9 @@ public:
     QWidget* dialogOwner() const;
     // The program is ending: nothing reaches it any more, every window hides.
     void stop();
+    // A second start asked for this copy: the main window comes to the front,
+    // restored if minimised, with its open windows where they are.
+    void bringToFront();
 
 private:
     void add(Form& form);
