@@ -1,6 +1,6 @@
 #include "app/startup.h"
 
-#include "app/version.h"
+#include "app/command_line.h"
 #include "base/loto.h"
 #include "base/numtext.h"
 #include "base/steps.h"
@@ -38,10 +38,7 @@ void Form_Load(Program& p) {
 
     runSkippingFailures({
         [&] { loadDrawFileAtStartup(p); },
-        [&] {
-            f.setCaption("ゾキ ver" + decimalText(kVersionMajor) + "." + decimalText(kVersionMinor) +
-                         decimalText(kVersionRevision));
-        },
+        [&] { f.setCaption(programTitle()); },
         [&] { RefreshStatistics(p); },
     });
 }

@@ -2,6 +2,7 @@
 // handler here, through Program::dispatch.
 #include "app/wiring.h"
 
+#include "app/first_start.h"
 #include "app/startup.h"
 #include "draws/registration.h"
 #include "history/history_window.h"
@@ -26,6 +27,7 @@ std::function<void()> on(Program& p, void (*handler)(Program&)) {
 void wireForm1(Program& p) {
     Form1& f = p.form1;
     f.onActivate = on(p, Form_Activate);
+    f.onFirstShown = on(p, Form_FirstShown);
 
     f.addAdd.onClick = on(p, addAdd_Click);
     f.vCheckNumber.onClick = on(p, vCheckNumber_Click);
@@ -75,7 +77,16 @@ void wireForm3(Program& p, Form3& f) {
     f.Image1.onDblClick = on(p, Form3_Image1_DblClick);
 }
 
-void wireForm4(Program& p, Form4& f) { f.Command1.onClick = on(p, Form4_Command1_Click); }
+void wireForm4(Program& p, Form4& f) {
+    f.Command1.onClick = [&p, &f] {
+        // Its warnings complain about the fields: they stay in sight.
+        std::vector<const Control*> fields;
+        for (const auto& field : f.Text1)
+            fields.push_back(field.get());
+        const MessagesAbout about(p, std::move(fields));
+        p.dispatch([&p] { Form4_Command1_Click(p); });
+    };
+}
 
 void wireForm5(Program& p, Form5& f) {
     f.VScroll1.onChange = on(p, Form5_VScroll1_Change);

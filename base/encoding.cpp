@@ -170,6 +170,30 @@ std::optional<char32_t> utf8CharAt(std::string_view text, std::size_t at, std::s
     return cp;
 }
 
+std::size_t codePageCharacters(std::string_view utf8) {
+    bool kept = false;
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        if ((static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80) // continuation bytes don't start a character
+            ++characters;
+        kept = kept || keptByteAt(utf8, i) >= 0;
+    }
+    if (!kept)
+        return characters;
+    // Rare: counted on the bytes the file held. A character the code page
+    // cannot hold fails the report anyway; it counts as one until then.
+    std::string bytes;
+    try {
+        bytes = toShiftJis(utf8);
+    } catch (const EncodingError&) {
+        return characters;
+    }
+    characters = 0;
+    for (std::size_t i = 0; i < bytes.size(); i += isLeadByte(static_cast<unsigned char>(bytes[i])) ? 2 : 1)
+        ++characters;
+    return characters;
+}
+
 bool isUtf8(std::string_view text) {
     std::size_t length = 0;
     for (std::size_t i = 0; i < text.size(); i += length) {

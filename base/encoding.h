@@ -26,6 +26,12 @@ std::string toShiftJis(std::string_view utf8);
 // character (overlong forms and surrogates are not).
 std::optional<char32_t> utf8CharAt(std::string_view text, std::size_t at, std::size_t& length);
 
+// How many characters the text holds in the code page, as a reader of its
+// Shift_JIS bytes counts them: a character that decoded is one, and so is a
+// lead byte that was kept undecoded (see fromShiftJis) together with the
+// byte after it, the two bytes of one character in the file (ED 40).
+std::size_t codePageCharacters(std::string_view utf8);
+
 // True when the whole text is well-formed UTF-8.
 bool isUtf8(std::string_view text);
 

@@ -8,6 +8,7 @@
 #include "program/program.h"
 
 #include <optional>
+#include <string>
 #include <utility>
 
 namespace zoki {
@@ -63,15 +64,33 @@ void outputChartAndClose(Program& p, const FrequencyRanking& drawRanking, double
 
     const int places = f2.Image2.size();
     for (int place = 1; place <= places; ++place)
-        tryStep([&] { f2.Image2(place - 1).setPicture(ballPicture(drawRanking.sortedNumber[kTopPlace + 1 - place])); });
+        tryStep([&] {
+            const std::size_t at = kTopPlace + 1 - static_cast<std::size_t>(place);
+            f2.Image2(place - 1).setPicture(ballPicture(drawRanking.sortedNumber[at]));
+            f2.Image2(place - 1).setToolTip(rankingTip(drawRanking.sortedNumber[at], drawRanking.sortedCount[at]));
+        });
 
     tryStep([&] { f2.Timer1.setEnabled(true); });
     tryStep([&] { LoadDrawFile(p); });
 }
 
-} // namespace
+// Every number's counts in its bars' tool tips, and so for a screen reader
+// too: the bars show them only as lengths. They tell the counts as they are,
+// even where the run ended before the bars were redrawn.
+void describeBars(Program& p) {
+    const NumberCounts& drawn = p.s.numberCount;
+    const NumberCounts kept = countOutputNumbers(p.s.outHistory).outNumberCount;
+    Form2& f2 = p.form2();
+    for (int n = 1; n <= kHighestNumber; ++n) {
+        const auto at = static_cast<std::size_t>(n);
+        std::string tip = barTip(n, drawn[at], kept[at]);
+        f2.Label1(n - 1).setToolTip(tip);
+        f2.Label2(n - 1).setToolTip(tip);
+        f2.Label5(n - 1).setToolTip(std::move(tip));
+    }
+}
 
-void RefreshStatistics(Program& p) {
+void refreshCharts(Program& p) {
     SharedState& st = p.s;
     FrequencyRanking drawRanking;
     double s = 0.0;
@@ -107,6 +126,13 @@ void RefreshStatistics(Program& p) {
         return;
     }
     outputChartAndClose(p, drawRanking, s);
+}
+
+} // namespace
+
+void RefreshStatistics(Program& p) {
+    refreshCharts(p);
+    describeBars(p);
 }
 
 void ResetNumberCounts(Program& p) {

@@ -265,4 +265,12 @@ BarWidths scaledWidths(const BarWidths& widths, double s) {
     return scaled;
 }
 
+std::string barTip(int number, int drawn, int kept) {
+    return rankingTip(number, drawn) + " / 出力 " + std::to_string(kept) + " 回";
+}
+
+std::string rankingTip(int number, int drawn) {
+    return std::to_string(number) + ": 当選 " + std::to_string(drawn) + " 回";
+}
+
 } // namespace zoki

@@ -96,4 +96,10 @@ double normalisingScale(Int16 fullWidth, float topWidth);
 // Every width times s, stored in single precision.
 BarWidths scaledWidths(const BarWidths& widths, double s);
 
+// Tool tips of the charts. A number's bars: how often it was drawn and how
+// often it is in the kept sets, "7: 当選 312 回 / 出力 25 回". A ranking
+// picture: its number and how often it was drawn, "41: 当選 312 回".
+std::string barTip(int number, int drawn, int kept);
+std::string rankingTip(int number, int drawn);
+
 } // namespace zoki

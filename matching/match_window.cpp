@@ -1,5 +1,6 @@
 #include "matching/match_window.h"
 
+#include "base/errors.h"
 #include "base/int16.h"
 #include "base/loto.h"
 #include "base/numtext.h"
@@ -42,10 +43,11 @@ std::string pageEntry(const std::vector<std::string>& table, int page, Int16 pag
     return index < table.size() ? table[index] : std::string();
 }
 
-// The ball for a number text; none for a text that is not a number 1..43,
-// so a damaged entry never borrows the picture of another ball.
-int ballFor(const std::string& text, int (*picture)(int)) {
-    const int n = ballNumber(text, {.wholePart = true});
+// The ball for a number text; none for a number outside 1..43, so a damaged
+// entry never borrows the picture of another ball. A text that is not a
+// number fails when `textFails`, else it has no ball either.
+int ballFor(const std::string& text, int (*picture)(int), bool textFails) {
+    const int n = ballNumber(text, {.wholePart = true, .textFails = textFails});
     return n == 0 ? 0 : picture(n);
 }
 
@@ -54,12 +56,13 @@ void computePageMax(Program& p) {
     p.s.setPageMax = pageMax16(setPageCount(highestIndex(p.s.outHistory)));
 }
 
-// How showCheckPage treats an entry of an existing page that has no ball.
+// How showCheckPage treats an entry of an existing page that is not a number.
 enum class Fill {
     // A page change: no picture for it, the rest filled.
     Lenient,
-    // The opening: the entry fails the step, so the pictures after it are
-    // left as they were.
+    // The opening: reading it fails the step, so the pictures after it are
+    // left as they were. A number without a ball ("44") fails nothing: it
+    // shows none, and the fill goes on.
     UpToFailure,
 };
 
@@ -96,9 +99,12 @@ void fillCheckPage(Program& p, Fill fill) {
     for (int k = 0; k < kLinesPerSet; ++k)
         balls.push_back({f.Image2(k), f.Label3(k), ballPicture, setExists});
     for (const Ball& b : balls) {
-        const int picture = ballFor(b.number.caption(), b.picture);
-        if (picture == 0 && b.pageExists && fill == Fill::UpToFailure)
+        int picture = 0;
+        try {
+            picture = ballFor(b.number.caption(), b.picture, b.pageExists && fill == Fill::UpToFailure);
+        } catch (const TypeMismatchError&) {
             return;
+        }
         b.image.setPicture(picture);
     }
 }

@@ -42,4 +42,23 @@ std::string cannotStartMessage(const std::exception& e, const std::filesystem::p
     return std::string(kCannotStart) + "\r" + failureText(e) + "\rフォルダー: " + folder.string();
 }
 
+std::string usage(const std::filesystem::path& drawFile, const std::filesystem::path& historyFile) {
+    return "使い方: zoki [オプション]\n"
+           "\n"
+           "ゾキは ロト6 の当選番号を記録し、予想番号を出すデスクトップ用のツールです。\n"
+           "オプションなしで起動すると、ウィンドウが開きます。\n"
+           "\n"
+           "データファイル (プログラムと同じフォルダーにあります):\n"
+           "  " +
+           drawFile.string() +
+           "  当選番号の履歴\n"
+           "  " +
+           historyFile.string() +
+           "  履歴に残した予想番号\n"
+           "\n"
+           "オプション:\n"
+           "  -h, --help     この説明を表示して終了します\n"
+           "  -V, --version  名前とバージョンを表示して終了します\n";
+}
+
 } // namespace zoki::msg

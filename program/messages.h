@@ -20,6 +20,11 @@ inline constexpr const char* kWish = "【的中祈願】";
 inline constexpr const char* kKeepResult = "今回の出力結果を履歴に残しますか？";
 inline constexpr const char* kMayItWin = "当たりますように(笑)";
 
+// The first start, while data.dat holds no draw.
+inline constexpr const char* kOfferImport = "当選データがまだ登録されていません。\r"
+                                            "公開されている過去の当選データ (CSV ファイル) を今すぐ取り込みますか？\r"
+                                            "後からでも「データ」→「当選データ取込」で取り込めます。";
+
 // No kept sets (warning A) and no draws (warning B): the history window,
 // the match search and the hit history report.
 inline constexpr const char* kNoHistory =
@@ -57,6 +62,10 @@ inline constexpr const char* kHistoryUnchanged = "履歴は変更されていま
 inline constexpr const char* kNothingWritten = "ファイルには何も書き込まれていません。";
 inline constexpr const char* kDrawFileLeftAlone = "読み込めるようになるまで、ゾキは data.dat に何も書き込みません。";
 std::string fileFailure(const char* what, const std::string& reason, const char* consequence = nullptr);
+
+// "zoki --help": what the program is, how it starts and where its two data
+// files are, in lines ended by "\n".
+std::string usage(const std::filesystem::path& drawFile, const std::filesystem::path& historyFile);
 
 // A fault that stops a command, or the start-up.
 inline constexpr const char* kStopped = "処理を続けられませんでした。";

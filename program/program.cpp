@@ -88,4 +88,9 @@ void Program::dispatch(const std::function<void()>& handler) {
     }
 }
 
+MessagesAbout::MessagesAbout(Program& p, std::vector<const Control*> controls)
+    : p_(p), outer_(std::exchange(p.messageSubject_, std::move(controls))) {}
+
+MessagesAbout::~MessagesAbout() { p_.messageSubject_ = std::move(outer_); }
+
 } // namespace zoki

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace zoki {
 
@@ -61,18 +62,38 @@ public:
     // Shorthands for the message boxes the program shows.
     Answer message(const std::string& text, const std::string& title, Buttons buttons = Buttons::Ok,
                    Icon icon = Icon::None);
+    // The controls the message boxes shown now ask or warn about (see
+    // MessagesAbout); empty when they are about nothing in particular.
+    const std::vector<const Control*>& messageSubject() const { return messageSubject_; }
 
     // Runs a handler the way every event runs: a fault that escapes it is
     // reported in a message box instead of ending the program.
     void dispatch(const std::function<void()>& handler);
 
 private:
+    friend class MessagesAbout;
+    std::vector<const Control*> messageSubject_;
     Wiring wiring_;
     template <class F> F& ensure(std::unique_ptr<F>& slot);
     std::unique_ptr<Form2> form2_;
     std::unique_ptr<Form3> form3_;
     std::unique_ptr<Form4> form4_;
     std::unique_ptr<Form5> form5_;
+};
+
+// While it lives, the program's message boxes are about these controls: the
+// window system opens them clear of the controls, so that the user sees what
+// a question asks about or a warning complains about. Scopes nest.
+class MessagesAbout {
+public:
+    MessagesAbout(Program& p, std::vector<const Control*> controls);
+    ~MessagesAbout();
+    MessagesAbout(const MessagesAbout&) = delete;
+    MessagesAbout& operator=(const MessagesAbout&) = delete;
+
+private:
+    Program& p_;
+    std::vector<const Control*> outer_;
 };
 
 } // namespace zoki

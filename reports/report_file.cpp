@@ -23,11 +23,7 @@ std::optional<std::filesystem::path> chooseReportPath(Program& p) {
 }
 
 std::string twoDigits(std::string_view text) {
-    std::size_t characters = 0;
-    for (const char c : text)
-        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) // UTF-8 continuation bytes don't start a character
-            ++characters;
-    if (characters == 1)
+    if (codePageCharacters(text) == 1)
         return concat("0", text);
     return std::string(text);
 }

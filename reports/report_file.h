@@ -23,7 +23,8 @@ std::string withTextExtension(const std::string& name);
 std::optional<std::filesystem::path> chooseReportPath(Program& p);
 
 // A text of exactly one character gets a "0" in front ("7" -> "07"); longer
-// and empty texts stay as they are. Characters, not bytes, are counted.
+// and empty texts stay as they are. Characters, not bytes, are counted, as
+// the code page counts them: a value kept as its raw two bytes is one.
 std::string twoDigits(std::string_view text);
 std::string twoDigits(long long number);
 

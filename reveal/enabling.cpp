@@ -50,10 +50,15 @@ void itemEnable(Program& p, int checkEnable) {
             c->setEnabled(false);
         return;
     }
-    if (p.message(msg::kKeepResult, msg::kQuestion, Buttons::YesNo) == Answer::Yes)
-        keepResult(p);
-    else
-        discardResult(p);
+    {
+        // The question and its answer are about the revealed sets: the board
+        // and the reveal stay in sight.
+        const MessagesAbout about(p, {&f.Frame1, &f.Frame5});
+        if (p.message(msg::kKeepResult, msg::kQuestion, Buttons::YesNo) == Answer::Yes)
+            keepResult(p);
+        else
+            discardResult(p);
+    }
     for (Control* c : enableTable(f))
         c->setEnabled(true);
     p.s.anyNumberSet = false;

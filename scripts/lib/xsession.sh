@@ -7,14 +7,24 @@
 #   xs_click WID FORM NAME [DX,DY]
 #                            click a control: its centre, or DX,DY from its top left
 #                            (negative: from its right or bottom edge); needs XS_LAYOUT
+#   xs_hover WID FORM NAME [DX,DY]
+#                            move the mouse there without clicking (for tool tips)
 #   xs_key WID KEYS...       focus the window and press keys (xdotool names)
 #   xs_type WID TEXT         focus the window and type text
 #   xs_shot WID FILE         save a picture of the window
-# XS_LAYOUT names the zoki_layout program of the same build.
+# XS_LAYOUT names the zoki_layout program of the same build. XS_WM names a
+# window manager to run on the display (e.g. openbox), for frames, focus and
+# placement as on a desktop; without it there is none.
 
 XS_XVFB_PID=""
+XS_WM_PID=""
 
 xs_stop() {
+    if [ -n "$XS_WM_PID" ]; then
+        kill "$XS_WM_PID" 2>/dev/null || true
+        wait "$XS_WM_PID" 2>/dev/null || true
+        XS_WM_PID=""
+    fi
     if [ -n "$XS_XVFB_PID" ]; then
         kill "$XS_XVFB_PID" 2>/dev/null || true
         wait "$XS_XVFB_PID" 2>/dev/null || true
@@ -44,6 +54,11 @@ xs_start() {
     # No desktop bus: nothing may outlive the program.
     export DBUS_SESSION_BUS_ADDRESS=disabled:
     unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+    if [ -n "${XS_WM:-}" ]; then
+        $XS_WM >/dev/null 2>&1 &
+        XS_WM_PID=$!
+        sleep 1 # it takes the screen over before the first window maps
+    fi
 }
 
 # Titles are read from _NET_WM_NAME (UTF-8): in some locales Qt's WM_NAME,
@@ -110,6 +125,13 @@ xs_click() {
     pos=$(xs_where "$@") || return 1
     # shellcheck disable=SC2086
     xdotool mousemove --window "$wid" $pos click 1
+}
+
+xs_hover() {
+    local wid=$1 pos
+    pos=$(xs_where "$@") || return 1
+    # shellcheck disable=SC2086
+    xdotool mousemove --window "$wid" $pos
 }
 
 xs_key() {

@@ -217,6 +217,40 @@ TEST(Statistics, ATableWithoutDrawsLeavesTheChartsAlone) {
     }
 }
 
+// A number's two bars and its caption tell its counts in words; a ranking
+// picture tells its number and count. They follow every run, also one that
+// ends before the bars are redrawn, and say what is counted now.
+TEST(Statistics, TheBarsAndRankingPicturesTellTheirCountsInTheirTips) {
+    Harness h;
+    Program& p = startWith(h, drawFile({kDraw, {7, 11, 20, 27, 30, 43, 3}}), crlf({"7", "7", "8", "9", "10", "3"}));
+    Form2& f = p.form2();
+    struct Case {
+        int number;
+        const char* tip;
+    };
+    for (const Case& c :
+         {Case{7, "7: 当選 2 回 / 出力 2 回"}, Case{3, "3: 当選 2 回 / 出力 1 回"}, Case{1, "1: 当選 0 回 / 出力 0 回"},
+          Case{43, "43: 当選 1 回 / 出力 0 回"}, Case{8, "8: 当選 0 回 / 出力 1 回"}})
+        for (const Label* l : {&f.Label1(c.number - 1), &f.Label2(c.number - 1), &f.Label5(c.number - 1)})
+            EXPECT_EQ(l->toolTip(), c.tip) << l->objectName();
+    std::vector<std::string> ranking;
+    for (const auto& image : f.Image2)
+        ranking.push_back(image->toolTip());
+    EXPECT_EQ(ranking, (std::vector<std::string>{"11: 当選 2 回", "7: 当選 2 回", "3: 当選 2 回", "43: 当選 1 回",
+                                                 "41: 当選 1 回"}));
+    EXPECT_EQ(f.Frame4.toolTip(), "赤の棒: 当選番号に出た回数 / 青の棒: 履歴に残した予想に入った回数");
+
+    // No draws left: the bars and pictures keep what they showed, the tips
+    // say what there is.
+    p.s.drawTable.clear();
+    p.s.outHistory = {"7", "5", "5", "5", "5", "5", ""};
+    RefreshStatistics(p);
+    EXPECT_EQ(f.Label2(6).width(), kFull);
+    EXPECT_EQ(f.Label2(6).toolTip(), "7: 当選 0 回 / 出力 1 回");
+    EXPECT_EQ(f.Label5(4).toolTip(), "5: 当選 0 回 / 出力 5 回");
+    EXPECT_EQ(f.Image2(0).toolTip(), "11: 当選 2 回");
+}
+
 TEST(Statistics, AnEmptyTableResetsEarlierCounts) {
     Harness h;
     Program& p = startWith(h, drawFile({kDraw}), kOneKeptSet);

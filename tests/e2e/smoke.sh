@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Starts the real program in an empty folder under its own Xvfb and walks the
-# first use: the title, the two data files, a prediction kept in the history,
-# a registered draw and the history window.
+# first use: the title, the two data files, the offer to import draws, a
+# prediction kept in the history, a registered draw and the history window.
 # Usage: smoke.sh ZOKI ZOKI_LAYOUT
 set -uo pipefail
 
@@ -53,6 +53,13 @@ for f in data.dat OutData.dat; do
 done
 [ -z "$(ls -A "$elsewhere")" ] || fail "files appeared in the current folder: $(ls -A "$elsewhere")"
 echo "data.dat and OutData.dat created empty"
+
+# No draw yet: once the window is up, the import is offered; No goes on.
+offer=$(xs_window '^【質問】$' 20) || fail "no offer to import the draw history on a first start"
+xs_key "$offer" Tab space
+xs_gone '^【質問】$' 10 || fail "the offer to import did not close on No"
+xs_find '^当選データの取込$' >/dev/null && fail "No opened the import's file dialog"
+echo "import offered, declined"
 
 # Nothing kept yet: the history picture warns.
 xs_click "$main" Form1 Image6 || fail "cannot click the history picture"

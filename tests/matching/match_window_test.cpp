@@ -210,9 +210,10 @@ TEST(MatchWindow, BeforeTheFirstOpeningAScrollChangeOnlyClearsTheColours) {
 }
 
 // The opening fills the balls in order (the draw's seven, then the set's
-// six) up to the first entry without a ball and leaves the rest; a page
+// six) up to the first entry that is not a number and leaves the rest; a
+// number without a ball ("44", "0") shows none and the fill goes on. A page
 // change shows every ball there is. The ranking compares the texts either way.
-TEST(MatchWindow, TheOpeningFillsTheBallsUpToAnEntryWithoutOne) {
+TEST(MatchWindow, TheOpeningFillsTheBallsUpToAnEntryThatIsNotANumber) {
     using Pictures = std::vector<int>;
     struct Case {
         std::vector<std::string> draw, set;
@@ -230,10 +231,17 @@ TEST(MatchWindow, TheOpeningFillsTheBallsUpToAnEntryWithoutOne) {
         {{"1", "2", "3", "4", "5", "6", "44"},
          {"1", "2", "3", "4", "5", "6"},
          {101, 102, 103, 104, 105, 106, 0},
-         Pictures(6, 0),
+         {101, 102, 103, 104, 105, 106},
          {101, 102, 103, 104, 105, 106, 0},
          {101, 102, 103, 104, 105, 106},
          "一等当選"},
+        {{"3", "44", "19", "25", "33", "41", "0"},
+         {"3", "11", "0", "20", "", "43"},
+         {103, 0, 119, 125, 133, 141, 0},
+         {103, 111, 0, 120, 0, 143},
+         {103, 0, 119, 125, 133, 141, 0},
+         {103, 111, 0, 120, 0, 143},
+         "該当なし"},
         {{"3", "11", "19", "25", "33", "41", "7"},
          {"3", "11", "19", "abc", "33", "0"},
          {103, 111, 119, 125, 133, 141, 150},

@@ -1,3 +1,4 @@
+#include "base/encoding.h"
 #include "reports/hit_history.h"
 #include "reports/report_file.h"
 #include "reports/reports.h"
@@ -43,6 +44,27 @@ TEST(TwoDigitRule, PadsOnlyTextsOfOneCharacter) {
              Case{"７７", "７７"},
          })
         EXPECT_EQ(twoDigits(std::string_view(c.text)), c.printed) << c.text;
+    // Values read from a file whose bytes do not decode and encode back the
+    // same way are kept raw; the code page still counts their characters.
+    struct Raw {
+        const char* bytes;
+        const char* printed;
+    };
+    for (const Raw& c : {
+             Raw{"\xED\x40", "0\xED\x40"}, // one character that maps back elsewhere (FA 5C)
+             Raw{"\x80", "0\x80"},         // one byte that is no character
+             Raw{"\xED\x40\xED\x40", "\xED\x40\xED\x40"},
+             Raw{"\xED\x40"
+                 "7",
+                 "\xED\x40"
+                 "7"},
+             Raw{"\x80"
+                 "7",
+                 "\x80"
+                 "7"},
+             Raw{"\xED", "0\xED"}, // a lead byte at the end, alone
+         })
+        EXPECT_EQ(toShiftJis(twoDigits(fromShiftJis(c.bytes))), c.printed) << testing::PrintToString(c.bytes);
     EXPECT_EQ(twoDigits(9LL), "09");
     EXPECT_EQ(twoDigits(10LL), "10");
     EXPECT_EQ(twoDigits(100LL), "100");

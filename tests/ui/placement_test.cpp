@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 namespace zoki::qt {
@@ -78,6 +79,55 @@ TEST(Placement, TheMainWindowLeavesRoomOnItsRightAndAPlaceTheUserChoseStaysOnThe
     EXPECT_EQ(onScreen(area, QRect(300, 200, 400, 200)), QPoint(300, 200));
     EXPECT_EQ(onScreen(area, QRect(-50, 700, 400, 200)), QPoint(0, 600));
     EXPECT_EQ(onScreen(area, QRect(1200, -10, 400, 200)), QPoint(880, 0));
+}
+
+// The result area of the main window (the reveal on the left, the board in
+// the middle, below the menu bar) at a main window's place, and a message box.
+std::vector<QRect> resultArea(QPoint mainAt) {
+    return {QRect(mainAt + QPoint(16, kMenuBar + 16), QSize(313, 283)),
+            QRect(mainAt + QPoint(345, kMenuBar + 16), QSize(296, 283))};
+}
+constexpr QSize kBox{330, 120};
+
+// A box about the result opens clear of it and wholly on the screen: below
+// it, centred under it where the screen allows; beside or above it where
+// below has no room; nowhere of its own (over the window, as before) when
+// the screen has no room at all.
+TEST(Placement, AMessageBoxOpensClearOfWhatItAsksAbout) {
+    struct Case {
+        QRect area;
+        QPoint mainAt; // {-1, -1}: where the main window opens
+        std::optional<QPoint> expected;
+    };
+    const QPoint opening(-1, -1);
+    for (const Case& c : {
+             Case{{0, 0, 1280, 800}, opening, QPoint(163, 454)},
+             Case{{0, 0, 1920, 1080}, opening, QPoint(428, 547)},
+             Case{{0, 27, 1366, 741}, opening, QPoint(163, 461)},
+             Case{{0, 0, 1024, 768}, opening, QPoint(163, 443)},
+             Case{{-1920, 0, 1920, 1080}, opening, QPoint(-1492, 547)},
+             // The main window at the bottom of the screen: right of the board, then left, then above.
+             Case{{0, 0, 1280, 800}, {0, 367}, QPoint(649, 489)},
+             Case{{0, 0, 1280, 800}, {600, 367}, QPoint(278, 489)},
+             Case{{0, 0, 980, 800}, {100, 367}, QPoint(263, 280)},
+             // A screen the window fills: as before.
+             Case{{0, 0, 800, 440}, {0, 0}, std::nullopt},
+         }) {
+        const QPoint mainAt = c.mainAt == opening ? mainWindowPosition(c.area, kMain, kSecondary[0].width()) : c.mainAt;
+        const std::vector<QRect> subject = resultArea(mainAt);
+        const std::optional<QPoint> at = clearOf(c.area, subject, kBox);
+        EXPECT_EQ(at, c.expected) << c.area.width() << "x" << c.area.height() << " main at " << mainAt.x() << ","
+                                  << mainAt.y();
+        if (!at)
+            continue;
+        const QRect box(*at, kBox);
+        EXPECT_TRUE(c.area.contains(box)) << c.area.width();
+        for (const QRect& r : subject)
+            EXPECT_FALSE(box.intersects(r)) << c.area.width();
+    }
+    EXPECT_EQ(clearOf({0, 0, 1280, 800}, {}, kBox), std::nullopt) << "about nothing: as before";
+    // The registration form's fields, on a screen's right edge: below, pushed onto the screen.
+    EXPECT_EQ(clearOf({0, 0, 1280, 800}, {QRect(1100, 300, 40, 28), QRect(1230, 300, 40, 28)}, kBox), QPoint(950, 336));
 }
 
 } // namespace

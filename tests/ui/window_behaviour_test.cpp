@@ -207,6 +207,33 @@ TEST_F(WindowBehaviour, EveryWindowIsAFixedWindowNamedByItsCaptionAndEmptyPictur
     EXPECT_EQ(ball->text(QAccessible::Name) + number->text(QAccessible::Name), "78");
 }
 
+// Whatever control has the focus, Esc closes a secondary window the way its
+// close box does (discarded, built afresh next time, nothing saved), and the
+// main window not at all.
+TEST_F(WindowBehaviour, EscClosesASecondaryWindowAsItsCloseBoxDoesAndNeverTheMainWindow) {
+    const std::string drawsBefore = h.folder.read("data.dat");
+    for (FormId id : {FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5}) {
+        Form& form = open(id);
+        SCOPED_TRACE(form.name());
+        if (id == FormId::Form4)
+            QTest::keyClicks(window(id)->focusWidget(), "12");
+        QWidget* target = window(id)->focusWidget() ? window(id)->focusWidget() : window(id);
+        QTest::keyClick(target, Qt::Key_Escape);
+        EXPECT_FALSE(h.p().hasForm(id));
+        EXPECT_EQ(adapter->view(id), nullptr);
+        open(id);
+        ASSERT_NE(adapter->view(id), nullptr);
+        EXPECT_TRUE(window(id)->isVisible()) << "opens again";
+    }
+    EXPECT_EQ(h.p().form4().Text1(0).text(), "") << "built afresh";
+    EXPECT_EQ(h.folder.read("data.dat"), drawsBefore);
+
+    for (QWidget* target : {window(FormId::Form1), widget(f1().Command1), widget(f1().VScroll1)})
+        QTest::keyClick(target, Qt::Key_Escape);
+    EXPECT_TRUE(main()->isVisible());
+    EXPECT_EQ(h.platform.quits, 0);
+}
+
 TEST_F(WindowBehaviour, AWindowTheUserMovedReopensWhereTheyLeftItEvenAfterItWasClosed) {
     open(FormId::Form3);
     const QPoint moved = window(FormId::Form3)->screen()->availableGeometry().center() - QPoint(100, 40);

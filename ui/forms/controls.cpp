@@ -43,6 +43,8 @@ void Control::setEnabled(bool v) {
 }
 
 void Control::setToolTip(std::string t) {
+    if (toolTip_ == t)
+        return;
     toolTip_ = std::move(t);
     notify(Prop::ToolTip);
 }

@@ -44,6 +44,10 @@ public:
     // Raised by the adapter when the main window becomes active.
     std::function<void()> onActivate;
 
+    // Raised by the adapter once, soon after the window is first on the
+    // screen (drawn, so that a question can be asked over it).
+    std::function<void()> onFirstShown;
+
     // Raised by the adapter when local files are dropped on the window (their
     // paths, UTF-8); a window without it takes no drops. acceptsDrop is asked
     // while files are dragged over the window: false refuses them.

@@ -137,6 +137,7 @@ Form2::Form2() : Form(FormId::Form2, "Form2") {
 
     place(Frame4, "", 5340, 120, 3540, 6240);
     Frame4.setCaption("統計データ");
+    Frame4.setToolTip("赤の棒: 当選番号に出た回数 / 青の棒: 履歴に残した予想に入った回数");
     for (int n = 1; n <= kHighestNumber; ++n) {
         const int k = n - 1;
         const int column = n <= 22 ? 0 : 1;

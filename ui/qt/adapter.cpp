@@ -148,6 +148,28 @@ void Adapter::placeSecondary(FormId id, QWidget& window) {
     placedAt_[id] = window.pos();
 }
 
+void Adapter::placeMessageBox(QWidget& box) const {
+    std::vector<QRect> subject;
+    for (const Control* c : program_.messageSubject())
+        for (const auto& [id, v] : views_)
+            if (QWidget* w = v->widget(*c); w && w->isVisible())
+                subject.emplace_back(w->mapToGlobal(QPoint(0, 0)), w->size());
+    QWidget* owner = box.parentWidget() ? box.parentWidget()->window() : mainWindow();
+    const QScreen* screen = owner ? owner->screen() : box.screen();
+    if (subject.empty() || !owner || !screen)
+        return;
+    const auto at = clearOf(screen->availableGeometry(), subject, frameSize(box, *owner));
+    if (!at)
+        return;
+    // Until the window manager has framed it, the box knows no frame, and a
+    // move puts its client area where asked: its frame would reach up over
+    // the controls by the height of a title bar.
+    const QPoint inset = box.frameGeometry() == box.geometry()
+                             ? owner->geometry().topLeft() - owner->frameGeometry().topLeft()
+                             : QPoint();
+    box.move(*at + inset);
+}
+
 void Adapter::remember(FormId id, const QWidget& window) {
     auto placed = placedAt_.find(id);
     if (placed != placedAt_.end() && placed->second != window.pos())

@@ -27,6 +27,9 @@ public:
     QMainWindow* mainWindow() const;
     // The window a dialog should belong to: the active one, else the main window.
     QWidget* dialogOwner() const;
+    // Puts a message box, sized and about to appear, clear of the controls
+    // the program's messages are about now, where the screen has room.
+    void placeMessageBox(QWidget& box) const;
     // The program is ending: nothing reaches it any more, every window hides.
     void stop();
     // A second start asked for this copy: the main window comes to the front,

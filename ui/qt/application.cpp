@@ -61,11 +61,13 @@ ZokiApp::ZokiApp(const QString& folder) {
         std::make_unique<Program>(std::filesystem::path(folder.toStdString()), dialogs_, random_, platform_, wire);
     adapter_ = std::make_unique<Adapter>(*program_, [this] { return !dialogs_.open(); });
     dialogs_.owner = [this] { return adapter_->dialogOwner(); };
+    dialogs_.place = [this](QWidget& box) { adapter_->placeMessageBox(box); };
     platform_.beforeQuit = [this] { adapter_->stop(); };
 }
 
 ZokiApp::~ZokiApp() {
     dialogs_.owner = nullptr;
+    dialogs_.place = nullptr;
     platform_.beforeQuit = nullptr;
     adapter_.reset();
     program_.reset();

@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -21,6 +22,7 @@
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 
 #include <algorithm>
 #include <exception>
@@ -417,6 +419,7 @@ void FormView::sync(Control& c, Prop p) {
         setWidgetEnabled(*w, c.enabled());
         break;
     case Prop::ToolTip:
+        // Also what a screen reader reads as the control's description.
         w->setToolTip(qs(c.toolTip()));
         break;
     case Prop::Caption:
@@ -502,6 +505,30 @@ void FormView::syncForm(Prop p) {
     window_->activateWindow();
     // Shown or shown again, the window starts at its first input.
     focusInput(firstInput());
+    if (!shownOnce_) {
+        shownOnce_ = true;
+        if (form_->onFirstShown)
+            announceWhenExposed();
+    }
+}
+
+void FormView::announceWhenExposed() {
+    QWindow* handle = window_->windowHandle();
+    if (handle && !handle->isExposed()) {
+        awaitingExposure_ = handle;
+        handle->installEventFilter(this);
+        return;
+    }
+    // Queued: the window is drawn first, and the caller of show() goes on.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            deliver([this] {
+                if (form_->onFirstShown)
+                    form_->onFirstShown();
+            });
+        },
+        Qt::QueuedConnection);
 }
 
 void FormView::syncTimer(Timer& t) {
@@ -598,12 +625,25 @@ void FormView::deliver(const std::function<void()>& userAction) {
 }
 
 bool FormView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == awaitingExposure_ && event->type() == QEvent::Expose && awaitingExposure_->isExposed()) {
+        awaitingExposure_->removeEventFilter(this);
+        awaitingExposure_ = nullptr;
+        announceWhenExposed();
+        return false;
+    }
     if (watched != window_ || !form_)
         return false;
     if (event->type() == QEvent::Close) {
         event->ignore();
         if (hooks_.closed)
             hooks_.closed();
+        return true;
+    }
+    // Esc that no control took closes a secondary window as its close box
+    // does; the main window would end the program, so it stays.
+    if (event->type() == QEvent::KeyPress && form_->id() != FormId::Form1 &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel)) {
+        window_->close();
         return true;
     }
     if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove || event->type() == QEvent::Drop) {

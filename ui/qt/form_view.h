@@ -14,6 +14,7 @@ class QAction;
 class QMainWindow;
 class QMenu;
 class QTimer;
+class QWindow;
 
 namespace zoki::qt {
 
@@ -74,6 +75,9 @@ private:
     void focusInput(QWidget* input);
     void enterPressed(QWidget* field);
     void setWidgetEnabled(QWidget& w, bool enabled);
+    // Raises the form's onFirstShown from the event loop once the window is
+    // exposed (at once when it already is).
+    void announceWhenExposed();
     // Runs a user action against the form unless the view is detached; a
     // fault that escapes is reported instead of ending the program.
     void deliver(const std::function<void()>& action);
@@ -91,6 +95,10 @@ private:
     std::vector<QWidget*> inputs_;
     // The input that had the focus when the program disabled it.
     QPointer<QWidget> focusBeforeDisabling_;
+    // The window has been shown once: onFirstShown is on its way.
+    bool shownOnce_ = false;
+    // The native window whose exposure is awaited, if any.
+    QPointer<QWindow> awaitingExposure_;
 };
 
 } // namespace zoki::qt

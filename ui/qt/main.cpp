@@ -1,3 +1,4 @@
+#include "app/command_line.h"
 #include "program/messages.h"
 #include "ui/qt/application.h"
 #include "ui/qt/qt_services.h"
@@ -6,8 +7,31 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace {
+
+// The program's own folder, where its data files live, as Qt finds it later.
+std::filesystem::path programFolder(const char* argv0) {
+    std::error_code ec;
+    const std::filesystem::path self = std::filesystem::canonical("/proc/self/exe", ec);
+    if (!ec)
+        return self.parent_path();
+    return std::filesystem::absolute(argv0, ec).parent_path();
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
+    // --version and --help answer on the terminal, with or without a display.
+    if (const auto reply = zoki::commandLineReply(std::vector<std::string>(argv + 1, argv + argc),
+                                                  programFolder(argc > 0 ? argv[0] : "zoki"))) {
+        std::fputs(reply->text.c_str(), stdout);
+        return reply->status;
+    }
     // Without a display Qt would abort with a long trace; one line says it better.
     if (!zoki::qt::displayAvailable()) {
         std::fputs("zoki: no display found (DISPLAY and WAYLAND_DISPLAY are not set); "

@@ -121,4 +121,26 @@ QPoint onScreen(const QRect& area, const QRect& frame) {
             fit(frame.top(), frame.height(), area.top(), area.height())};
 }
 
+std::optional<QPoint> clearOf(const QRect& area, const std::vector<QRect>& subject, QSize frame) {
+    QRect all;
+    for (const QRect& r : subject)
+        all = all.united(r);
+    if (all.isEmpty())
+        return std::nullopt;
+    const auto centred = [](int middle, int length, int start, int room) {
+        return std::clamp(middle - length / 2, start, std::max(start, start + room - length));
+    };
+    const int x = centred(all.center().x(), frame.width(), area.left(), area.width());
+    const int y = centred(all.center().y(), frame.height(), area.top(), area.height());
+    for (const QPoint& at :
+         {QPoint(x, all.bottom() + 1 + kWindowGap), QPoint(all.right() + 1 + kWindowGap, y),
+          QPoint(all.left() - kWindowGap - frame.width(), y), QPoint(x, all.top() - kWindowGap - frame.height())}) {
+        const QRect box(at, frame);
+        if (area.contains(box) &&
+            std::none_of(subject.begin(), subject.end(), [&box](const QRect& r) { return r.intersects(box); }))
+            return at;
+    }
+    return std::nullopt;
+}
+
 } // namespace zoki::qt

@@ -4,6 +4,7 @@
 #include <QRect>
 #include <QSize>
 
+#include <optional>
 #include <vector>
 
 namespace zoki::qt {
@@ -38,5 +39,12 @@ QPoint besideMain(const Desk& desk, QSize frame);
 
 // A place the user chose earlier, moved just enough to be fully on the screen.
 QPoint onScreen(const QRect& area, const QRect& frame);
+
+// A message box about some controls (`subject`, their rectangles) opens clear
+// of them so that they stay in sight: below them, else on their right, on
+// their left or above them, as near their middle as the screen allows and
+// wholly on it. std::nullopt when the screen has no such room: the box then
+// opens where it always does, over the middle of its window.
+std::optional<QPoint> clearOf(const QRect& area, const std::vector<QRect>& subject, QSize frame);
 
 } // namespace zoki::qt

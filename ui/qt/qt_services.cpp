@@ -54,7 +54,15 @@ public:
                bool question)
         : QMessageBox(icon, title, text, buttons, parent), question(question) {}
 
+    std::function<void(QWidget&)> place;
+
 protected:
+    // The box has its size only now, just before it appears.
+    void showEvent(QShowEvent* event) override {
+        QMessageBox::showEvent(event);
+        if (place)
+            place(*this);
+    }
     void keyPressEvent(QKeyEvent* event) override {
         if (question && event->matches(QKeySequence::Cancel)) {
             event->accept();
@@ -82,6 +90,7 @@ Answer QtDialogs::messageBox(const std::string& text, const std::string& title, 
                    displayText(text), question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                    owner ? owner() : nullptr, question);
     box.setTextFormat(Qt::PlainText);
+    box.place = place;
     if (question)
         box.setDefaultButton(buttons == Buttons::YesNoDefaultNo ? QMessageBox::No : QMessageBox::Yes);
     const OpenDialog open(depth_);

@@ -20,6 +20,9 @@ public:
 
     // The window a dialog belongs to (the active one, else the main window).
     std::function<QWidget*()> owner;
+    // Moves a message box, sized and about to appear, where it belongs;
+    // left alone it opens over the middle of its window.
+    std::function<void(QWidget&)> place;
     // True while one of these dialogs is open.
     bool open() const { return depth_ > 0; }
 

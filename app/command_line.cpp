@@ -1,0 +1,24 @@
+#include "app/command_line.h"
+
+#include "app/version.h"
+#include "base/numtext.h"
+#include "program/messages.h"
+
+namespace zoki {
+
+std::string programTitle() {
+    return "ゾキ ver" + decimalText(kVersionMajor) + "." + decimalText(kVersionMinor) + decimalText(kVersionRevision);
+}
+
+std::optional<CommandLineReply> commandLineReply(const std::vector<std::string>& args,
+                                                 const std::filesystem::path& folder) {
+    for (const std::string& arg : args) {
+        if (arg == "--version" || arg == "-V")
+            return CommandLineReply{programTitle() + "\n"};
+        if (arg == "--help" || arg == "-h")
+            return CommandLineReply{msg::usage(folder / "data.dat", folder / "OutData.dat")};
+    }
+    return std::nullopt;
+}
+
+} // namespace zoki
