@@ -700,12 +700,12 @@ Layout decide(const Survey& s) {
             l.rivals.push_back(r);
     l.otherGame = otherGame(s, offset);
 
-    // Without draw numbers, a column of dates in nearly every draw orders them.
+    // Without draw numbers, a column of dates in most draws orders them.
     if (number < 0) {
         int mostDates = 0;
         for (std::size_t c = 0; c < s.columns.size(); ++c) {
             const int dates = s.columns[c].dates;
-            if (!overlaps(static_cast<int>(c), offset) && dates > mostDates && dates * 10 >= valid * 9) {
+            if (!overlaps(static_cast<int>(c), offset) && dates > mostDates && dates * 4 >= valid * 3) {
                 mostDates = dates;
                 l.dateColumn = static_cast<int>(c);
             }
@@ -855,7 +855,10 @@ std::vector<Candidate> candidates(std::string_view text, Separator sep, const La
             const auto d = static_cast<std::size_t>(layout.dateColumn);
             c.date = d < fields.size() ? fields[d].date : 0;
             if (c.date == 0) {
+                // A draw without its date stops the history where it stands.
                 h.faults.push_back({line, RowFault::NoDate, 0, 0});
+                c.faulty = true;
+                out.push_back(c);
                 return;
             }
         }
@@ -926,12 +929,37 @@ void orderByNumber(std::vector<Candidate>& cands, DrawHistory& h) {
     }
 }
 
+// Oldest first. A file whose dates run one way keeps its order (reversed
+// when newest first), so that a row without a date stays in its place; one
+// whose dates jump about is sorted, its rows without a date first, which
+// then stop it.
+void orderByDate(std::vector<Candidate>& cands) {
+    int up = 0;
+    int down = 0;
+    const Candidate* previous = nullptr;
+    for (const Candidate& c : cands) {
+        if (c.date == 0)
+            continue;
+        if (previous != nullptr) {
+            up += c.date > previous->date;
+            down += c.date < previous->date;
+        }
+        previous = &c;
+    }
+    if (up == 0 || down == 0) {
+        if (down > 0)
+            std::reverse(cands.begin(), cands.end());
+        return;
+    }
+    std::stable_sort(cands.begin(), cands.end(),
+                     [](const Candidate& a, const Candidate& b) { return a.date < b.date; });
+}
+
 // Without draw numbers the file's order (or its dates') is the draws'
 // order, so nothing can follow a row that could not be taken.
 void takeInOrder(std::vector<Candidate>& cands, DrawHistory& h) {
     if (h.order == HistoryOrder::Dates)
-        std::stable_sort(cands.begin(), cands.end(),
-                         [](const Candidate& a, const Candidate& b) { return a.date < b.date; });
+        orderByDate(cands);
     const Candidate* last = nullptr;
     for (const Candidate& c : cands) {
         if (c.faulty) {
