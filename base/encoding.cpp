@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <iconv.h>
+#include <unordered_map>
 
 namespace zoki {
 
@@ -56,6 +57,12 @@ int keptByteAt(std::string_view text, std::size_t at) {
     if ((second != 0xB2 && second != 0xB3) || (third & 0xC0) != 0x80)
         return -1;
     return static_cast<int>((((second & 0x3Fu) << 6) | (third & 0x3Fu)) - 0xC00u);
+}
+
+bool eightAscii(const char* bytes) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes, sizeof word);
+    return (word & 0x8080808080808080u) == 0;
 }
 
 bool isLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
@@ -189,21 +196,24 @@ std::size_t codePageCharacters(std::string_view utf8) {
 
 bool isUtf8(std::string_view text) {
     std::size_t length = 0;
-    for (std::size_t i = 0; i < text.size(); i += length)
+    for (std::size_t i = 0; i < text.size(); i += length) {
+        // Runs of ASCII, as most of a draw history is, eight bytes at a time.
+        while (i + 8 <= text.size() && eightAscii(text.data() + i))
+            i += 8;
+        if (i >= text.size())
+            break;
         if (!utf8CharAt(text, i, length))
             return false;
+    }
     return true;
 }
 
 bool isAscii(std::string_view bytes) {
     // Eight bytes at a time: the data files run to a few hundred kilobytes.
     std::size_t i = 0;
-    for (; i + 8 <= bytes.size(); i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, bytes.data() + i, sizeof word);
-        if (word & 0x8080808080808080u)
+    for (; i + 8 <= bytes.size(); i += 8)
+        if (!eightAscii(bytes.data() + i))
             return false;
-    }
     for (; i < bytes.size(); ++i)
         if (static_cast<unsigned char>(bytes[i]) >= 0x80)
             return false;
@@ -221,6 +231,9 @@ std::string fromShiftJis(std::string_view cp932) {
     std::string out(cp932.substr(0, i));
     std::string decoded;
     std::string again;
+    // Each distinct character is converted once (empty: it does not decode);
+    // a file of Japanese text repeats a few hundred of them.
+    std::unordered_map<std::uint16_t, std::string> known;
     while (i < cp932.size()) {
         const auto c = static_cast<unsigned char>(cp932[i]);
         if (c < 0x80) {
@@ -230,11 +243,16 @@ std::string fromShiftJis(std::string_view cp932) {
         }
         const std::size_t length = isLeadByte(c) && i + 1 < cp932.size() ? 2 : 1;
         const std::string_view piece = cp932.substr(i, length);
+        const auto key =
+            static_cast<std::uint16_t>(length == 2 ? (c << 8) | static_cast<unsigned char>(cp932[i + 1]) : c);
+        const auto [entry, fresh] = known.try_emplace(key);
         // Only a character that comes back as the same bytes is decoded: the
         // code page maps some characters from two places, and a value must
         // reach the reports as the bytes the user wrote.
-        if (decoder.convert(piece, decoded) && encoder.convert(decoded, again) && again == piece) {
-            out += decoded;
+        if (fresh && decoder.convert(piece, decoded) && encoder.convert(decoded, again) && again == piece)
+            entry->second = decoded;
+        if (!entry->second.empty()) {
+            out += entry->second;
             i += length;
         } else {
             appendKeptByte(out, c);

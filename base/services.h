@@ -6,7 +6,8 @@
 
 namespace zoki {
 
-enum class Buttons { Ok, YesNo };
+// YesNoDefaultNo: a question whose Yes destroys something; Enter answers No.
+enum class Buttons { Ok, YesNo, YesNoDefaultNo };
 enum class Icon { None, Critical };
 enum class Answer { Ok, Yes, No };
 

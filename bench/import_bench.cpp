@@ -2,7 +2,9 @@
 // Shift_JIS, with a header, "第N回", dates and prize columns): reading and
 // parsing the file, the merge with data.dat, the atomic save and the
 // statistics refresh, once into an empty data.dat and once as the monthly
-// update of a data.dat that holds all but the last ten draws.
+// update of a data.dat that holds all but the last ten draws. Then files of
+// the largest size the import reads (16 MB) in several shapes, for time and
+// for the peak of heap memory the import takes on top of what it had.
 #include "app/startup.h"
 #include "app/wiring.h"
 #include "base/atomic_save.h"
@@ -16,12 +18,46 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
+#include <malloc.h>
 #include <memory>
 #include <random>
 #include <string>
 #include <vector>
+
+// Heap in use and its peak, for the memory the import takes.
+namespace heap {
+std::atomic<std::size_t> inUse{0};
+std::atomic<std::size_t> peak{0};
+
+void* allocate(std::size_t size) {
+    void* p = std::malloc(size == 0 ? 1 : size);
+    if (p == nullptr)
+        throw std::bad_alloc();
+    const std::size_t now = inUse += malloc_usable_size(p);
+    std::size_t seen = peak.load();
+    while (now > seen && !peak.compare_exchange_weak(seen, now)) {
+    }
+    return p;
+}
+
+void release(void* p) noexcept {
+    if (p == nullptr)
+        return;
+    inUse -= malloc_usable_size(p);
+    std::free(p);
+}
+} // namespace heap
+
+void* operator new(std::size_t size) { return heap::allocate(size); }
+void* operator new[](std::size_t size) { return heap::allocate(size); }
+void operator delete(void* p) noexcept { heap::release(p); }
+void operator delete[](void* p) noexcept { heap::release(p); }
+void operator delete(void* p, std::size_t) noexcept { heap::release(p); }
+void operator delete[](void* p, std::size_t) noexcept { heap::release(p); }
 
 namespace {
 
@@ -130,6 +166,79 @@ void BM_ParseHistory(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(bytes.size()));
 }
 BENCHMARK(BM_ParseHistory)->Unit(benchmark::kMillisecond);
+
+// Files just under the 16 MB the import reads, in the shapes that cost most.
+enum class Shape { DrawFile, NumberedCsv, OneLine, EmptyLines, ShiftJisText, ShortRows };
+
+std::string largeFile(Shape shape) {
+    constexpr std::size_t kSize = (16u << 20) - 64;
+    std::mt19937 gen(7u);
+    std::uniform_int_distribution<int> ball(1, 43);
+    std::string text;
+    text.reserve(kSize + 256);
+    for (std::size_t k = 1; text.size() < kSize; ++k) {
+        switch (shape) {
+        case Shape::DrawFile: // a data.dat of far too many draws
+            text += std::to_string(ball(gen)) + "\r\n";
+            break;
+        case Shape::NumberedCsv:
+            text += "第" + std::to_string(k) + "回,2024/01/01";
+            for (int i = 0; i < 7; ++i)
+                text += "," + std::to_string(ball(gen));
+            text += ",1,12,345,16789,265432,\"200,000,000\",\"12,345,600\"\r\n";
+            break;
+        case Shape::OneLine:
+            text += std::to_string(ball(gen)) + ",";
+            break;
+        case Shape::EmptyLines:
+            text += "\r\n";
+            break;
+        case Shape::ShortRows: // the most draws a file can hold: seven numbers a row, nothing else
+            for (int i = 0; i < 7; ++i)
+                text += std::to_string(ball(gen)) + (i < 6 ? "," : "\r\n");
+            break;
+        case Shape::ShiftJisText: // mostly Japanese text, as notes and prize columns are
+            text += toShiftJis("第" + std::to_string(k) +
+                               "回,令和6年1月1日（月）,該当なし,キャリーオーバー発生中,"
+                               "1等該当者なしのため次回へ繰り越し,ボーナス数字は本数字と別に抽せん\r\n");
+            break;
+        }
+    }
+    text.resize(kSize);
+    return text;
+}
+
+// The whole import of a 16 MB file into a data.dat of ten draws, which the
+// file is far too large to fit: the time, and the peak heap over the file's
+// size.
+void BM_ImportLargeFile(benchmark::State& state) {
+    Fixture fx;
+    fx.dialogs.answer = Answer::No; // whatever is asked, data.dat stays
+    const std::string bytes = largeFile(static_cast<Shape>(state.range(0)));
+    replaceFileAtomically(fx.folder / "large.csv", bytes);
+    replaceFileAtomically(fx.folder / "data.dat", drawLines(fx.draws, 10));
+    Program& p = *fx.program;
+    std::size_t worst = 0;
+    for (auto _ : state) {
+        const std::size_t before = heap::inUse.load();
+        heap::peak = before;
+        importDrawHistory(p, fx.folder / "large.csv");
+        worst = std::max(worst, heap::peak.load() - before);
+    }
+    if (readFile(fx.folder / "data.dat", kMaxDataFileBytes) != drawLines(fx.draws, 10))
+        state.SkipWithError("the import changed data.dat");
+    state.counters["peak_MB"] = static_cast<double>(worst) / (1 << 20);
+    state.counters["peak_per_byte"] = static_cast<double>(worst) / static_cast<double>(bytes.size());
+}
+BENCHMARK(BM_ImportLargeFile)
+    ->ArgName("shape")
+    ->Arg(static_cast<int>(Shape::DrawFile))
+    ->Arg(static_cast<int>(Shape::NumberedCsv))
+    ->Arg(static_cast<int>(Shape::OneLine))
+    ->Arg(static_cast<int>(Shape::EmptyLines))
+    ->Arg(static_cast<int>(Shape::ShiftJisText))
+    ->Arg(static_cast<int>(Shape::ShortRows))
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

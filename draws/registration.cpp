@@ -12,6 +12,7 @@
 #include "program/program.h"
 
 #include <array>
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -75,9 +76,12 @@ void Form4_Command1_Click(Program& p) {
         return;
     }
 
+    // A number with a fraction names no ball: "1.5" is not 1.
+    std::array<double, kFields> value{};
     for (int k = 0; k < kFields; ++k) {
         const double v = numericValue(f.Text1(k).text());
-        if (!(v >= 1 && v < kHighestNumber + 1)) {
+        value[static_cast<std::size_t>(k)] = v;
+        if (!(v >= 1 && v <= kHighestNumber && v == std::floor(v))) {
             badField[static_cast<std::size_t>(k)] = 1;
             fault = true;
         }
@@ -93,12 +97,12 @@ void Form4_Command1_Click(Program& p) {
         return;
     }
 
-    // Texts, not values: "7" and "07" are different entries.
+    // Values, not texts: "7" and "07" are the same ball.
     int dupI = -1;
     int dupJ = -1;
     for (int i = 0; i < kFields; ++i) {
         for (int j = 0; j < kFields; ++j) {
-            if (i != j && f.Text1(j).text() == f.Text1(i).text()) {
+            if (i != j && value[static_cast<std::size_t>(j)] == value[static_cast<std::size_t>(i)]) {
                 dupI = i;
                 dupJ = j;
             }
@@ -125,7 +129,8 @@ void Form4_Command1_Click(Program& p) {
     std::vector<std::string> extended = p.s.drawTable;
     extended.resize(static_cast<std::size_t>(u + kLinesPerDraw));
     for (int k = 0; k < kFields; ++k)
-        extended[static_cast<std::size_t>(u + k)] = decimalText(static_cast<long long>(wholePart(f.Text1(k).text())));
+        extended[static_cast<std::size_t>(u + k)] =
+            decimalText(static_cast<long long>(value[static_cast<std::size_t>(k)]));
 
     // The file is replaced atomically; on failure file, table and the
     // user's texts stay as they were, so the draw can be registered again.

@@ -144,16 +144,20 @@ void importDrawHistory(Program& p, const std::filesystem::path& file) {
     if (!current)
         return;
     const MergePlan plan = planMerge(current->lines, history);
+    const DrawHistory& reading = readingOf(history, plan);
     if (!writes(plan.kind)) {
-        refuse(p, name, history, plan);
+        refuse(p, name, reading, plan);
         return;
     }
-    if (p.message(importQuestion(name, history, plan), msg::kQuestion, Buttons::YesNo) != Answer::Yes)
+    // Replacing draws is the one answer that loses something: Enter says No.
+    const bool replaces = plan.kind == MergeCase::Replace;
+    if (p.message(importQuestion(name, reading, plan), msg::kQuestion,
+                  replaces ? Buttons::YesNoDefaultNo : Buttons::YesNo) != Answer::Yes)
         return;
     if (!unchangedSinceRead(p, current->bytes))
         return;
     std::optional<std::string> backup;
-    if (plan.kind == MergeCase::Replace && !(backup = saveBackup(p, current->bytes.value_or(std::string()))))
+    if (replaces && !(backup = saveBackup(p, current->bytes.value_or(std::string()))))
         return;
     if (!saveDrawFile(p, plan.lines, current->bytes))
         return;

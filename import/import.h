@@ -21,7 +21,7 @@ bool importAvailable(const Program& p);
 
 // Reads a draw-history file, tells what it holds and how it meets data.dat,
 // and only when the user agrees writes data.dat (keeping the old one as a
-// dated backup when it is replaced) and refreshes the statistics.
+// dated backup when draws of it are replaced) and refreshes the statistics.
 void importDrawHistory(Program& p, const std::filesystem::path& file);
 
 } // namespace zoki

@@ -23,17 +23,21 @@ std::string importDrawFileNotRead(const std::string& reason);
 // `what` could not be saved, so nothing was imported.
 std::string importNotSaved(const char* what, const std::string& reason);
 
-// "12 行目: 数字が重複しています"
+// "214 行目 (第1352回): ボーナス数字 7 が本数字と同じです"
 std::string faultText(const FaultyRow& fault);
 
-// "取り込めない行: なし", or the count and the first ten rows, one a line.
-std::string faultList(const std::vector<FaultyRow>& faults);
+// "取り込めない行: なし", or their count; then the row that stops the
+// history, the rows left out after it in one sentence, and the other faulty
+// rows, ten rows in all; then the lines that are neither UTF-8 nor Shift_JIS.
+std::string faultList(const DrawHistory& history);
 
-// What was read, what it adds or where it differs, and the question whether
-// to go ahead (TakeAll, Append, Replace).
+// What was read, what it adds or which draws differ (with both versions of
+// the first), and the question whether to go ahead (TakeAll, Append,
+// Replace).
 std::string importQuestion(const std::string& fileName, const DrawHistory& history, const MergePlan& plan);
 
-// Why nothing is imported (NoDraws, NothingNew, MissingEarlier, TooLarge).
+// Why nothing is imported (NoDraws, OtherGame, Undecided, NothingNew,
+// MissingEarlier, TooLarge).
 std::string importRefusal(const std::string& fileName, const DrawHistory& history, const MergePlan& plan);
 
 // What was written; `backupName` is where the replaced data.dat was kept.

@@ -3,77 +3,165 @@
 #include "base/loto.h"
 #include "base/numtext.h"
 
+#include <algorithm>
+
 namespace zoki {
 
 namespace {
 
-// "7" and "07" hold the same number; anything but plain digits matches nothing.
-bool sameEntry(const std::string& text, int number) {
+constexpr std::size_t kLines = kLinesPerDraw;
+
+// "7" and "07" hold the same number; anything but plain digits is -1.
+int entryValue(const std::string& text) {
     if (text.empty() || text.size() > 6)
-        return false;
+        return -1;
     int v = 0;
     for (const char c : text) {
         if (c < '0' || c > '9')
-            return false;
+            return -1;
         v = v * 10 + (c - '0');
     }
-    return v == number;
+    return v;
 }
 
-int wholeDraws(std::size_t lines) { return static_cast<int>(lines / kLinesPerDraw); }
+int wholeDraws(std::size_t lines) { return static_cast<int>(lines / kLines); }
+
+DrawNumbers mainsSorted(DrawNumbers d) {
+    std::sort(d.begin(), d.begin() + kNumbersPerSet);
+    return d;
+}
+
+// Draw `n` of data.dat is the file's draw: the same main numbers in any
+// order, the same bonus.
+bool sameDraw(const std::vector<std::string>& existing, int n, const DrawNumbers& file) {
+    DrawNumbers mine{};
+    const std::size_t base = static_cast<std::size_t>(n - 1) * kLines;
+    for (std::size_t k = 0; k < kLines; ++k)
+        mine[k] = entryValue(existing[base + k]);
+    return mainsSorted(mine) == mainsSorted(file);
+}
+
+// The first lines of an unfinished last draw are the file's first numbers.
+bool beginsDraw(const std::vector<std::string>& existing, int n, const DrawNumbers& file) {
+    const std::size_t base = static_cast<std::size_t>(n - 1) * kLines;
+    for (std::size_t k = 0; base + k < existing.size(); ++k)
+        if (entryValue(existing[base + k]) != file[k])
+            return false;
+    return true;
+}
+
+void putDraw(std::vector<std::string>& lines, int n, const DrawNumbers& numbers, std::size_t from = 0) {
+    const std::size_t base = static_cast<std::size_t>(n - 1) * kLines;
+    for (std::size_t k = from; k < kLines; ++k) {
+        if (base + k < lines.size())
+            lines[base + k] = decimalText(numbers[k]);
+        else
+            lines.push_back(decimalText(numbers[k]));
+    }
+}
+
+MergePlan planOne(const std::vector<std::string>& existing, const DrawHistory& history) {
+    MergePlan plan;
+    const int whole = wholeDraws(existing.size());
+    plan.existingDraws = whole;
+    plan.totalDraws = whole;
+    if (history.draws.empty())
+        return plan;
+
+    const int first = history.firstNumber;
+    const int last = history.lastNumber();
+    if (first > whole + 1) {
+        plan.kind = MergeCase::MissingEarlier;
+        plan.missingFrom = whole + 1;
+        plan.missingTo = first - 1;
+        return plan;
+    }
+    plan.totalDraws = std::max(whole, last);
+    if (std::max(existing.size(), static_cast<std::size_t>(last) * kLines) >
+        static_cast<std::size_t>(kMaxDrawFileLines)) {
+        plan.kind = MergeCase::TooLarge;
+        return plan;
+    }
+
+    plan.lines = existing;
+    for (std::size_t i = 0; i < history.draws.size(); ++i) {
+        const int n = first + static_cast<int>(i);
+        const DrawNumbers& file = history.draws[i].numbers;
+        if (n <= whole && sameDraw(existing, n, file))
+            continue;
+        if (n > whole && beginsDraw(existing, n, file)) {
+            const std::size_t base = static_cast<std::size_t>(n - 1) * kLines;
+            putDraw(plan.lines, n, file, existing.size() > base ? existing.size() - base : 0);
+            ++plan.newDraws;
+            continue;
+        }
+        if (plan.changed.empty()) {
+            const std::size_t base = static_cast<std::size_t>(n - 1) * kLines;
+            for (std::size_t k = 0; k < kLines && base + k < existing.size(); ++k)
+                plan.before[k] = existing[base + k];
+            plan.after = file;
+        }
+        plan.changed.push_back(n);
+        putDraw(plan.lines, n, file);
+    }
+    if (plan.newDraws > 0)
+        plan.firstNew = whole + 1;
+    if (!plan.changed.empty())
+        plan.kind = MergeCase::Replace;
+    else if (plan.newDraws > 0)
+        plan.kind = existing.empty() ? MergeCase::TakeAll : MergeCase::Append;
+    else
+        plan.kind = MergeCase::NothingNew;
+    if (plan.kind == MergeCase::NothingNew)
+        plan.lines.clear();
+    return plan;
+}
+
+bool samePlaces(const DrawHistory& a, const DrawHistory& b) {
+    return a.firstNumber == b.firstNumber &&
+           std::equal(a.draws.begin(), a.draws.end(), b.draws.begin(), b.draws.end(),
+                      [](const ImportedDraw& x, const ImportedDraw& y) { return x.numbers == y.numbers; });
+}
+
+bool agrees(MergeCase kind) { return kind == MergeCase::Append || kind == MergeCase::NothingNew; }
 
 } // namespace
 
 MergePlan planMerge(std::vector<std::string> existing, const DrawHistory& history) {
     while (!existing.empty() && existing.back().empty())
         existing.pop_back();
-
-    MergePlan plan;
-    plan.existingDraws = wholeDraws(existing.size());
-    plan.totalDraws = plan.existingDraws;
-    if (history.draws.empty())
-        return plan;
-
-    std::vector<int> imported;
-    imported.reserve(history.draws.size() * kLinesPerDraw);
-    for (const ImportedDraw& d : history.draws)
-        imported.insert(imported.end(), d.numbers.begin(), d.numbers.end());
-
-    // Where the history's first line belongs in data.dat.
-    const std::size_t base = static_cast<std::size_t>(history.firstNumber - 1) * kLinesPerDraw;
-    if (existing.size() < base) {
-        plan.kind = MergeCase::MissingEarlier;
-        plan.missingFrom = wholeDraws(existing.size()) + 1;
-        plan.missingTo = history.firstNumber - 1;
+    if (history.otherGame) {
+        MergePlan plan;
+        plan.kind = MergeCase::OtherGame;
+        plan.existingDraws = plan.totalDraws = wholeDraws(existing.size());
         return plan;
     }
-
-    const std::size_t end = base + imported.size();
-    std::size_t k = base;
-    while (k < existing.size() && k < end && sameEntry(existing[k], imported[k - base]))
-        ++k;
-
-    if (k < existing.size() && k < end) {
-        plan.kind = MergeCase::Replace;
-        plan.firstDifference = wholeDraws(k) + 1;
-        plan.lines.assign(existing.begin(), existing.begin() + static_cast<std::ptrdiff_t>(base));
-        for (const int n : imported)
-            plan.lines.push_back(decimalText(n));
-    } else if (k >= end) {
-        plan.kind = MergeCase::NothingNew;
-        return plan;
-    } else {
-        plan.kind = existing.empty() ? MergeCase::TakeAll : MergeCase::Append;
-        plan.lines = std::move(existing);
-        for (std::size_t i = plan.lines.size(); i < end; ++i)
-            plan.lines.push_back(decimalText(imported[i - base]));
-        plan.firstNew = plan.existingDraws + 1;
-        plan.newDraws = wholeDraws(plan.lines.size()) - plan.existingDraws;
+    MergePlan plan = planOne(existing, history);
+    // Another column that places the draws differently: data.dat decides.
+    std::vector<MergePlan> plans;
+    std::vector<int> columns{history.numberColumn};
+    for (std::size_t k = 0; k < history.rivals.size(); ++k) {
+        if (samePlaces(history, history.rivals[k]))
+            continue;
+        plans.push_back(planOne(existing, history.rivals[k]));
+        plans.back().reading = static_cast<int>(k) + 1;
+        columns.push_back(history.rivals[k].numberColumn);
     }
-    plan.totalDraws = wholeDraws(plan.lines.size());
-    if (plan.lines.size() > static_cast<std::size_t>(kMaxDrawFileLines))
-        plan.kind = MergeCase::TooLarge;
-    return plan;
+    if (plans.empty())
+        return plan;
+    plans.insert(plans.begin(), std::move(plan));
+    const auto agreeing = std::count_if(plans.begin(), plans.end(), [](const MergePlan& p) { return agrees(p.kind); });
+    if (agreeing == 1)
+        return *std::find_if(plans.begin(), plans.end(), [](const MergePlan& p) { return agrees(p.kind); });
+    MergePlan undecided;
+    undecided.kind = MergeCase::Undecided;
+    undecided.existingDraws = undecided.totalDraws = wholeDraws(existing.size());
+    undecided.columns = std::move(columns);
+    return undecided;
+}
+
+const DrawHistory& readingOf(const DrawHistory& history, const MergePlan& plan) {
+    return plan.reading == 0 ? history : history.rivals[static_cast<std::size_t>(plan.reading - 1)];
 }
 
 } // namespace zoki

@@ -14,6 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::folder().write("history.csv", std::string(reinterpret_cast<const char*>(data), size));
     fuzz::Run run;
     Program& p = run.start();
+    run.dialogs.answers.assign(2, Answer::Yes); // a replacing question defaults to No
     importDrawHistory(p, fuzz::folder() / "history.csv");
     for (const std::string& line : readTextLines(fuzz::folder() / "data.dat", kMaxDataFileBytes)) {
         const int v = std::atoi(line.c_str());

@@ -72,6 +72,7 @@ TEST(Backups, EveryReplacedDrawFileStays) {
             csv += std::to_string(n) + ",";
         h.folder.write("h.csv", csv + "\r\n");
         h.dialogs.openAnswers.push_back((h.folder / "h.csv").string());
+        h.dialogs.answers.push_back(Answer::Yes); // the replacing question defaults to No
         p.form1.vImport.click();
     };
     replaceWith(kThreeDraws[0]);

@@ -85,6 +85,7 @@ const std::vector<Command> kCommands = {
      {"data.dat", "h.csv"},
      [](Harness& h) {
          h.dialogs.openAnswers.push_back((h.folder / "h.csv").string());
+         h.dialogs.answers.push_back(Answer::Yes); // the replacing question defaults to No
          h.p().form1.vImport.click();
      }},
     {"prediction report",

@@ -1,6 +1,7 @@
 #include "base/encoding.h"
 #include "base/syscalls.h"
 #include "base/textfile.h"
+#include "import/history_parser.h"
 #include "import/import.h"
 #include "import/import_messages.h"
 #include "program/main_window.h"
@@ -9,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -107,7 +110,7 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
     struct Case {
         const char* name;
         std::string data, csv;
-        Answer answer;
+        std::optional<Answer> answer; // none: Enter, the default button
         std::vector<std::string> titles;
         std::string dataAfter;
         std::vector<std::string> backups;
@@ -124,8 +127,23 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
          {q, i},
          four,
          {old},
-         "第1回が取り込むファイルと異なります"},
-        {"they differ: No keeps data.dat", old, all, Answer::No, {q}, old, {}, "data.dat を置き換えますか？"},
+         "1 回分が、取り込むファイルと異なります: 第1回"},
+        {"they differ: No keeps data.dat",
+         old,
+         all,
+         Answer::No,
+         {q},
+         old,
+         {},
+         "異なる回をファイルの内容に置き換えますか？"},
+        {"they differ: Enter keeps data.dat",
+         old,
+         all,
+         std::nullopt,
+         {q},
+         old,
+         {},
+         "第1回  data.dat: 3 11 19 25 33 41 (8)  ／  ファイル: 3 11 19 25 33 41 (7)"},
         {"a later history needs earlier draws",
          one,
          historyCsv(first(2), 3),
@@ -143,6 +161,48 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
          handEdited + drawFile({kDraws[3]}),
          {},
          "data.dat に追加しますか？"},
+        {"a later history keeps its fault list",
+         one,
+         historyCsv({kDraws[2], {6, 13, 21, 28, 36, 42, 44}}, 3),
+         Answer::Yes,
+         {w},
+         one,
+         {},
+         "が欠けてしまいます。\r第2回から載っているファイルを取り込んで下さい。\r取り込めない行: 1 行\r・3 行目 "
+         "(第4回): 1～43 以外の数字 (44) があります"},
+        {"a Loto 7 history",
+         one,
+         "回,1,2,3,4,5,6,7,ボーナス数字1,ボーナス数字2\r\n第1回,1,5,9,12,20,30,37,3,8\r\n",
+         Answer::Yes,
+         {w},
+         one,
+         {},
+         "ロト6の当選データではないようです"},
+        {"the first draw faulty",
+         one,
+         "第1回,3,11,19,25,33,41,44\r\n第2回,2,8,20,27,30,43,15\r\n",
+         Answer::Yes,
+         {w},
+         one,
+         {},
+         "最初の当選データ (1 行目) に誤りがあるため"},
+        // A row index beside draw numbers 3 and 4: data.dat says which is which.
+        {"row index or draw number: data.dat decides",
+         drawFile(first(2)),
+         "1,3,1,5,12,23,34,40,9\r\n2,4,6,13,21,28,36,42,10\r\n",
+         Answer::Yes,
+         {q, i},
+         four,
+         {},
+         "新しく追加する当選データ: 2 回分 (第3回～第4回)"},
+        {"row index or draw number: an empty data.dat cannot tell",
+         "",
+         "1,3,1,5,12,23,34,40,9\r\n2,4,6,13,21,28,36,42,10\r\n",
+         Answer::Yes,
+         {w},
+         "",
+         {},
+         "1 列目と 2 列目のどちらも回号のように見え"},
         {"no draws in the file",
          one,
          toShiftJis("回号,日付\r\n※ データなし\r\n"),
@@ -155,15 +215,81 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
     for (const Case& c : cases) {
         Harness h;
         h.folder.write("data.dat.bak", older);
-        importThroughMenu(h, c.data, c.csv, {c.answer});
+        importThroughMenu(h, c.data, c.csv, c.answer ? std::vector<Answer>{*c.answer} : std::vector<Answer>{});
         EXPECT_EQ(titles(h.dialogs), c.titles) << c.name;
         ASSERT_FALSE(h.dialogs.shown.empty()) << c.name;
+        // Only a replacing question defaults to No.
+        if (c.titles[0] == q) {
+            EXPECT_EQ(h.dialogs.shown[0].buttons, c.data == old ? Buttons::YesNoDefaultNo : Buttons::YesNo) << c.name;
+        }
         EXPECT_NE(h.dialogs.shown[0].text.find(c.asked), std::string::npos)
             << c.name << ": " << h.dialogs.shown[0].text;
         EXPECT_EQ(h.folder.read("data.dat"), c.dataAfter) << c.name;
         EXPECT_EQ(backupContents(h.folder, "data.dat"), c.backups) << c.name;
         EXPECT_EQ(h.folder.read("data.dat.bak"), older) << c.name << ": an earlier backup is never touched";
     }
+}
+
+// A season: import, register a draw by hand in drawn order, import the
+// update, then a file that disagrees about one draw and ends earlier.
+TEST(Import, ASeasonOfImportsAndRegistrationsLosesNoDraw) {
+    Harness h;
+    Program& p = importThroughMenu(h, "", historyCsv(first(2)));
+    ASSERT_EQ(h.folder.read("data.dat"), drawFile(first(2)));
+
+    p.form1.addAdd.click();
+    const std::vector<std::string> drawnOrder = {"34", "1", "23", "5", "40", "12", "9"}; // draw 3
+    for (int k = 0; k < 7; ++k)
+        p.form4().Text1(k).setText(drawnOrder[static_cast<std::size_t>(k)]);
+    p.form4().Command1.click();
+    const std::string registered = drawFile(first(2)) + test::crlf(drawnOrder);
+    ASSERT_EQ(h.folder.read("data.dat"), registered);
+
+    const auto importFile = [&](const std::string& csv, std::vector<Answer> answers) {
+        h.folder.write("loto6.csv", csv);
+        h.dialogs.shown.clear();
+        h.dialogs.answers.assign(answers.begin(), answers.end());
+        importDrawHistory(p, h.folder / "loto6.csv");
+    };
+    // The update adds draw 4 and keeps the registered draw as it was typed.
+    importFile(historyCsv(kDraws), {});
+    ASSERT_EQ(h.dialogs.shown.size(), 2u);
+    EXPECT_EQ(h.dialogs.shown[0].buttons, Buttons::YesNo);
+    EXPECT_NE(h.dialogs.shown[0].text.find("新しく追加する当選データ: 1 回分 (第4回)"), std::string::npos);
+    const std::string updated = registered + drawFile({kDraws[3]});
+    EXPECT_EQ(h.folder.read("data.dat"), updated);
+
+    // A shorter file with another draw 2: Enter keeps data.dat, Yes replaces
+    // draw 2 alone and keeps draws 3 and 4.
+    Draws wrong = first(2);
+    wrong[1][5] = 42;
+    importFile(historyCsv(wrong), {});
+    ASSERT_EQ(h.dialogs.shown.size(), 1u);
+    EXPECT_EQ(h.dialogs.shown[0].buttons, Buttons::YesNoDefaultNo);
+    EXPECT_NE(h.dialogs.shown[0].text.find(
+                  "data.dat の当選データ (4 回分) のうち 1 回分が、取り込むファイルと異なります: "
+                  "第2回\r第2回  data.dat: 2 8 20 27 30 43 (15)  ／  ファイル: 2 8 20 27 30 42 (15)"),
+              std::string::npos)
+        << h.dialogs.shown[0].text;
+    EXPECT_EQ(h.folder.read("data.dat"), updated);
+    importFile(historyCsv(wrong), {Answer::Yes});
+    const auto backups = datedBackups(h.folder, "data.dat");
+    ASSERT_EQ(backups.size(), 1u);
+    EXPECT_EQ(backups[0].second, updated);
+    EXPECT_EQ(h.dialogs.shown.back().text, "data.dat の 1 回分を取り込んだファイルの内容に置き換えました (全 4 回分)。"
+                                           "\r元の data.dat は " +
+                                               backups[0].first + " に残してあります。");
+    std::string replaced = updated;
+    replaced.replace(replaced.find("43\r\n"), 2, "42");
+    EXPECT_EQ(h.folder.read("data.dat"), replaced);
+    EXPECT_EQ(p.s.drawLineCount, 28);
+
+    // The right file again puts draw 2 back; both replaced files are kept.
+    importFile(historyCsv(kDraws), {Answer::Yes});
+    EXPECT_EQ(h.folder.read("data.dat"), updated);
+    std::vector<std::string> kept = backupContents(h.folder, "data.dat");
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(kept, (std::vector<std::string>{replaced, updated}));
 }
 
 TEST(Import, AFailedReadOrWriteIsToldAndChangesNothing) {
@@ -187,6 +313,7 @@ TEST(Import, AFailedReadOrWriteIsToldAndChangesNothing) {
         const std::vector<std::string> table = p.s.drawTable;
         h.dialogs.shown.clear();
         h.dialogs.openAnswers.push_back((h.folder / "loto6.csv").string());
+        h.dialogs.answers = {Answer::Yes};
         sys::Faults::failNth(sys::Call::Write, 1, ENOSPC);
         p.form1.vImport.click();
         sys::Faults::reset();
@@ -236,19 +363,35 @@ TEST(Import, ADropImportsOneFileAndRefusesSeveralOrDuringAReveal) {
     EXPECT_EQ(p.lastImportFolder, h.folder.path().string());
 }
 
-TEST(ImportMessages, ListTheFirstTenFaultyRowsAndCountTheRest) {
-    std::vector<FaultyRow> faults;
-    for (int line = 2; line <= 13; ++line)
-        faults.push_back({line, RowFault::AfterGap, 500});
-    faults[0] = {2, RowFault::OutOfRange, 0};
-    const std::string text = faultList(faults);
-    EXPECT_EQ(text.rfind("取り込めない行: 12 行\r・2 行目: 1～43 以外の数字があります\r・3 行目: "
-                         "第500回が欠けているため取り込みません\r",
-                         0),
-              0u);
-    EXPECT_NE(text.find("・11 行目: "), std::string::npos);
-    EXPECT_EQ(text.find("・12 行目"), std::string::npos);
-    EXPECT_EQ(text.substr(text.rfind('\r') + 1), "・ほか 2 行");
+// A newest-first history of draws 1001..1015, draw 1005 (line 11) changed.
+DrawHistory newestFirst(const std::string& draw1005) {
+    std::string text;
+    for (int k = 15; k >= 1; --k)
+        text += k == 5 ? draw1005 : std::to_string(1000 + k) + ",20,21,22,23,24,25," + std::to_string(k) + "\r\n";
+    return parseDrawHistory(text);
+}
+
+TEST(ImportMessages, TheSummaryNamesTheRowThatStopsTheImportFirst) {
+    const struct {
+        const char* name;
+        std::string draw1005;
+        std::string summary;
+    } cases[] = {
+        {"a faulty draw", "1005,20,21,22,23,24,25,25\r\n",
+         "取り込めない行: 11 行\r・11 行目 (第1005回): ボーナス数字 25 が本数字と同じです\r"
+         "・第1005回より後の 10 行は取り込みません"},
+        {"an absent draw", "",
+         "取り込めない行: 10 行\r・第1005回が欠けているため、第1005回より後の 10 行は取り込みません"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(faultList(newestFirst(c.draw1005)), c.summary) << c.name;
+
+    // Ten rows in all, the rest counted.
+    DrawHistory many;
+    for (int line = 1; line <= 12; ++line)
+        many.faults.push_back({line, RowFault::NoDrawNumber, 0, 0});
+    const std::string text = faultList(many);
+    EXPECT_NE(text.find("・10 行目: 回号がありません\r・ほか 2 行"), std::string::npos) << text;
 }
 
 } // namespace

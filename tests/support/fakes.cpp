@@ -22,7 +22,10 @@ Answer ScriptedDialogs::messageBox(const std::string& text, const std::string& t
         answers.pop_front();
         return a;
     }
-    return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    // Unscripted, a question gets its default button, as Enter would.
+    if (buttons == Buttons::Ok)
+        return Answer::Ok;
+    return buttons == Buttons::YesNo ? Answer::Yes : Answer::No;
 }
 
 std::optional<std::string> ScriptedDialogs::saveFileName(const std::string& filter, const std::string& lastName) {

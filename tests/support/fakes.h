@@ -20,7 +20,8 @@ struct ShownMessage {
     Icon icon;
 };
 
-// Records every message box and answers from a script (Ok / Yes by default).
+// Records every message box and answers from a script, else with the
+// default button (Ok; Yes, or No for YesNoDefaultNo).
 // `duringMessage` runs while a box is "open", to look at the window then.
 class ScriptedDialogs : public Dialogs {
 public:

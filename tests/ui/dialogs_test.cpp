@@ -103,6 +103,10 @@ TEST(QtDialogs, EscAndTheCloseBoxDoNotAnswerAQuestion) {
          Answer::No},
         {"the Yes button", Buttons::YesNo, [](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); }, true,
          Answer::Yes},
+        {"Enter takes the default No of a replacing question", Buttons::YesNoDefaultNo,
+         [](QMessageBox& box) { press(box, Qt::Key_Return); }, true, Answer::No},
+        {"the Yes button of a replacing question", Buttons::YesNoDefaultNo,
+         [](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); }, true, Answer::Yes},
         {"a notice closes on Esc", Buttons::Ok, [](QMessageBox&) {}, false, Answer::Ok},
     };
     for (const Case& c : cases) {

@@ -85,14 +85,14 @@ private:
 } // namespace
 
 Answer QtDialogs::messageBox(const std::string& text, const std::string& title, Buttons buttons, Icon icon) {
-    const bool question = buttons == Buttons::YesNo;
+    const bool question = buttons != Buttons::Ok;
     MessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::NoIcon, QString::fromStdString(title),
                    displayText(text), question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
                    owner ? owner() : nullptr, question);
     box.setTextFormat(Qt::PlainText);
     box.place = place;
     if (question)
-        box.setDefaultButton(QMessageBox::Yes);
+        box.setDefaultButton(buttons == Buttons::YesNoDefaultNo ? QMessageBox::No : QMessageBox::Yes);
     const OpenDialog open(depth_);
     const int result = box.exec();
     if (!question)
