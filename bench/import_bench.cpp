@@ -147,7 +147,7 @@ void BM_ImportHistory(benchmark::State& state) {
         state.ResumeTiming();
         importDrawHistory(p, fx.folder / "history.csv");
     }
-    if (p.s.drawLineCount != kDraws * 7 ||
+    if (p.s.drawTable.lineCount() != kDraws * 7 ||
         readFile(fx.folder / "data.dat", kMaxDataFileBytes) != drawLines(fx.draws, kDraws))
         state.SkipWithError("the import did not write the whole history");
     state.counters["draws"] = kDraws;

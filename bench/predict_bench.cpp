@@ -41,11 +41,11 @@ struct Fixture {
         for (int draw = 0; draw < 2200; ++draw) {
             std::shuffle(numbers.begin(), numbers.end(), gen);
             for (int k = 0; k < 7; ++k) {
-                p.s.numberCount[static_cast<std::size_t>(numbers[static_cast<std::size_t>(k)])] += 1;
+                p.stats.numberCount[static_cast<std::size_t>(numbers[static_cast<std::size_t>(k)])] += 1;
                 ++total;
             }
         }
-        p.s.drawNumberTotal = total;
+        p.stats.drawNumberTotal = total;
         p.form1.VScroll1.setValue(5);
     }
 };
@@ -80,7 +80,7 @@ BENCHMARK(BM_GetByData)->Args({0, 0})->Args({1, 0})->Args({2, 0})->Args({0, 1})-
 // and ordered as the handlers do, without reading or writing controls.
 void BM_weightedSet(benchmark::State& state) {
     Fixture f;
-    const TicketPool pool = ticketPool(Strength::High, f.p.s.numberCount, f.p.s.drawNumberTotal);
+    const TicketPool pool = ticketPool(Strength::High, f.p.stats.numberCount, f.p.stats.drawNumberTotal);
     const RangeMarks marks{};
     std::array<std::string, kBoardCells> sets;
     for (auto _ : state) {

@@ -60,10 +60,11 @@ struct Fixture {
           dialogs((folder / "hist").string()), p(folder, dialogs, random, platform, wire) {
         std::filesystem::create_directories(folder);
         std::mt19937 rng(20240601);
+        std::vector<std::string> drawLines;
         for (int d = 0; d < draws; ++d)
             for (std::string& n : randomNumbers(rng, 7, false))
-                p.s.drawTable.push_back(std::move(n));
-        p.s.drawTable.emplace_back();
+                drawLines.push_back(std::move(n));
+        p.s.drawTable = DrawTable::withSpare(std::move(drawLines));
         for (int k = 0; k < sets; ++k)
             for (std::string& n : randomNumbers(rng, 6, true))
                 p.s.outHistory.push_back(std::move(n));
@@ -72,9 +73,9 @@ struct Fixture {
             std::string record;
             for (int i = 0; i < 7; ++i)
                 record += p.s.drawTable[static_cast<std::size_t>(7 * d + i)] + (i < 6 ? "-" : "_");
-            p.s.drawRecords.push_back(record + std::to_string(d + 1));
+            p.stats.drawRecords.push_back(record + std::to_string(d + 1));
         }
-        p.s.drawRecords.emplace_back("-");
+        p.stats.drawRecords.emplace_back("-");
     }
     ~Fixture() {
         std::error_code ec;

@@ -82,15 +82,15 @@ void BM_RefreshStatistics(benchmark::State& state) {
     const int draws = static_cast<int>(state.range(0));
     Fixture fx(draws);
     Program& p = fx.start();
-    if (p.s.drawLineCount != draws * 7) {
+    if (p.s.drawTable.lineCount() != draws * 7) {
         state.SkipWithError("the statistics did not run to their end");
         return;
     }
     for (auto _ : state) {
         RefreshStatistics(p);
-        benchmark::DoNotOptimize(p.s.drawNumberTotal);
+        benchmark::DoNotOptimize(p.stats.drawNumberTotal);
     }
-    if (p.s.drawLineCount != draws * 7 || p.s.drawNumberTotal != draws * 7)
+    if (p.s.drawTable.lineCount() != draws * 7 || p.stats.drawNumberTotal != draws * 7)
         state.SkipWithError("the statistics did not run to their end");
     state.counters["draws"] = draws;
 }
@@ -103,7 +103,7 @@ void BM_StartUp(benchmark::State& state) {
     Fixture fx(draws);
     for (auto _ : state) {
         Program& p = fx.start();
-        benchmark::DoNotOptimize(p.s.drawNumberTotal);
+        benchmark::DoNotOptimize(p.stats.drawNumberTotal);
     }
 }
 BENCHMARK(BM_StartUp)->Arg(4681)->Arg(2200)->Unit(benchmark::kMillisecond);

@@ -13,7 +13,6 @@
 namespace zoki {
 
 void loadDrawFileAtStartup(Program& p) {
-    std::vector<std::string>& table = p.s.drawTable;
     FileContent read;
     try {
         read = readFileIfExists(p.drawPath(), kMaxDataFileBytes);
@@ -21,13 +20,13 @@ void loadDrawFileAtStartup(Program& p) {
         // A file that is there but cannot be read is not an empty history:
         // nothing may be written over it. Every later command that writes
         // data.dat reads it first, so none does until it can be read.
-        table.clear();
+        p.s.drawTable = DrawTable();
         p.message(msg::fileFailure(msg::kDrawFileNotRead, e.what(), msg::kDrawFileLeftAlone), msg::kWarning,
                   Buttons::Ok, Icon::Critical);
         return;
     }
     if (!read) {
-        table.clear();
+        p.s.drawTable = DrawTable();
         try {
             createEmptyIfMissing(p.drawPath());
         } catch (const FileError& e) {
@@ -45,11 +44,12 @@ void loadDrawFileAtStartup(Program& p) {
 
     // The table ends with the last value that is not empty; a line of spaces
     // before it leaves an empty value at its place.
-    table.assign(drawFileLines.size(), std::string());
+    std::vector<std::string> table(drawFileLines.size());
     for (std::size_t i = 0; i < drawFileLines.size(); ++i)
         table[i] = trimSpacesView(drawFileLines[i]);
     while (!table.empty() && table.back().empty())
         table.pop_back();
+    p.s.drawTable = DrawTable(table);
 
     if (!rewrite)
         return;
@@ -74,8 +74,8 @@ void loadDrawFileAtStartup(Program& p) {
     }
 }
 
-std::vector<std::string> readDrawTableWithSpare(Program& p) {
-    std::vector<std::string> table;
+DrawTable readDrawTableWithSpare(Program& p) {
+    DrawTable table;
     readDrawTableWithSpare(p, table);
     return table;
 }
@@ -102,29 +102,27 @@ void storeLine(std::string& value, std::string_view line) {
 
 } // namespace
 
-void readDrawTableWithSpare(Program& p, std::vector<std::string>& table) {
+void readDrawTableWithSpare(Program& p, DrawTable& table) {
     const std::string text = readText(p.drawPath(), kMaxDataFileBytes);
+    std::vector<std::string> lines = table.release();
     std::size_t count = 0;
     forEachLine(text, [&](std::string_view line) {
         if (!line.empty() && (line.front() == ' ' || line.back() == ' '))
             line = trimSpacesView(line);
-        if (count == table.size())
-            table.emplace_back();
-        storeLine(table[count++], line);
+        if (count == lines.size())
+            lines.emplace_back();
+        storeLine(lines[count++], line);
     });
-    table.resize(count + 1);
-    table[count].clear(); // the spare element
+    lines.resize(count);
+    table = DrawTable::withSpare(std::move(lines));
 }
 
 void LoadDrawFile(Program& p) {
     Form2& f2 = p.form2();
     for (int i = 0; i < kHighestNumber; ++i)
         f2.Label1(i).setCaption(decimalText(i + 1));
-    // Read first, so that a file that has vanished keeps the earlier table
-    // and its line count.
-    const bool read = tryStep([&] { readDrawTableWithSpare(p, p.s.drawTable); });
-    if (read)
-        tryStep([&] { p.s.drawLineCount = Int16(static_cast<long long>(p.s.drawTable.size()) - 1); });
+    // A file that cannot be read now keeps the earlier table.
+    tryStep([&] { readDrawTableWithSpare(p, p.s.drawTable); });
     tryStep([&] { ShowRecentDraws(p); });
 }
 

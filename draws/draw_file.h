@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/atomic_save.h"
+#include "base/draw_table.h"
 
 #include <string>
 #include <vector>
@@ -21,10 +22,10 @@ void LoadDrawFile(Program& p);
 
 // Every line of data.dat, trimmed, in order, then one spare empty element.
 // Throws FileError when the file cannot be read.
-std::vector<std::string> readDrawTableWithSpare(Program& p);
+DrawTable readDrawTableWithSpare(Program& p);
 // The same, written over `table`, whose storage is reused; a file that
 // cannot be read throws and leaves `table` as it was.
-void readDrawTableWithSpare(Program& p, std::vector<std::string>& table);
+void readDrawTableWithSpare(Program& p, DrawTable& table);
 
 // Replaces data.dat with the given entries, each trimmed, one per line, in
 // the system code page. An entry of spaces only is written as it is, never as

@@ -11,8 +11,8 @@ namespace zoki {
 
 void ShowRecentDraws(Program& p) {
     Form2& f = p.form2();
-    const std::vector<std::string>& records = p.s.drawRecords;
-    const std::vector<std::string>& table = p.s.drawTable;
+    const std::vector<std::string>& records = p.stats.drawRecords;
+    const std::vector<std::string>& table = p.s.drawTable.elements();
 
     // Complete draws come first in drawRecords; a partial last draw and the
     // spare element form records without a draw number. A draw number ends
@@ -32,7 +32,7 @@ void ShowRecentDraws(Program& p) {
 
     // Rows hold whole draws: values of a partial last draw are left out, so
     // that a row's numbers are those of the draw its caption names.
-    const int lines = p.s.drawLineCount;
+    const int lines = static_cast<int>(p.s.drawTable.lineCount());
     const int end = lines - lines % kLinesPerDraw;
     for (int r = 0; r < rows; ++r) {
         const int first = end - kLinesPerDraw * (r + 1);

@@ -43,9 +43,7 @@ void Form4_Command1_Click(Program& p) {
     FileContent read;
     try {
         read = readFile(p.drawPath(), kMaxDataFileBytes);
-        std::vector<std::string> table = textLines(*read);
-        table.emplace_back();
-        p.s.drawTable = std::move(table);
+        p.s.drawTable = DrawTable::withSpare(textLines(*read));
     } catch (const FileError& e) {
         p.message(msg::fileFailure(msg::kDrawFileNotRead, e.what(), msg::kNotRegistered), msg::kWarning, Buttons::Ok,
                   Icon::Critical);
@@ -119,18 +117,16 @@ void Form4_Command1_Click(Program& p) {
 
     // Line counts are 16-bit: a file that cannot take one more draw
     // refuses it before anything is written.
-    const long long u = static_cast<long long>(p.s.drawTable.size()) - 1;
-    if (u + kLinesPerDraw > kMaxDrawFileLines) {
+    const long long lines = p.s.drawTable.lineCount();
+    if (lines + kLinesPerDraw > kMaxDrawFileLines) {
         p.message(msg::kDrawFileFull, msg::kWarning);
         return;
     }
-    // The new draw overwrites the spare entry; the table then ends with the
-    // bonus.
-    std::vector<std::string> extended = p.s.drawTable;
-    extended.resize(static_cast<std::size_t>(u + kLinesPerDraw));
+    // The new draw follows the lines read; the table then ends with the bonus.
+    std::vector<std::string> extended(p.s.drawTable.elements().begin(),
+                                      p.s.drawTable.elements().begin() + static_cast<std::ptrdiff_t>(lines));
     for (int k = 0; k < kFields; ++k)
-        extended[static_cast<std::size_t>(u + k)] =
-            decimalText(static_cast<long long>(value[static_cast<std::size_t>(k)]));
+        extended.push_back(decimalText(static_cast<long long>(value[static_cast<std::size_t>(k)])));
 
     // The file is replaced atomically; on failure file, table and the
     // user's texts stay as they were, so the draw can be registered again.
@@ -141,7 +137,7 @@ void Form4_Command1_Click(Program& p) {
                   Icon::Critical);
         return;
     }
-    p.s.drawTable = std::move(extended);
+    p.s.drawTable = DrawTable(std::move(extended));
 
     for (int k = 0; k < kFields; ++k)
         f.Text1(k).setText("");

@@ -80,7 +80,7 @@ void outputChartAndClose(Program& p, const FrequencyRanking& drawRanking, double
 // too: the bars show them only as lengths. They tell the counts as they are,
 // even where the run ended before the bars were redrawn.
 void describeBars(Program& p) {
-    const NumberCounts& drawn = p.s.numberCount;
+    const NumberCounts& drawn = p.stats.numberCount;
     const NumberCounts kept = countOutputNumbers(p.s.outHistory).outNumberCount;
     Form2& f2 = p.form2();
     for (int n = 1; n <= kHighestNumber; ++n) {
@@ -98,27 +98,27 @@ void refreshCharts(Program& p) {
     double s = 0.0;
     try {
         ResetNumberCounts(p);
-        st.drawRecords = drawRecordsOf(st.drawTable, std::move(st.drawRecords));
+        p.stats.drawRecords = drawRecordsOf(st.drawTable.elements(), std::move(p.stats.drawRecords));
 
         const Int16 barScale = 10;
 
-        const DrawCounts counts = countDrawNumbers(st.drawTable);
-        st.numberCount = counts.numberCount;
+        const DrawCounts counts = countDrawNumbers(st.drawTable.elements());
+        p.stats.numberCount = counts.numberCount;
         if (!counts.drawNumberTotal)
             return; // a value that is not a number, or a count beyond 32767
-        st.drawNumberTotal = *counts.drawNumberTotal;
+        p.stats.drawNumberTotal = *counts.drawNumberTotal;
 
-        if (!holdsADraw(st.drawTable))
+        if (!holdsADraw(st.drawTable.elements()))
             return; // both charts, the pictures and the panel keep what they showed
 
         Form2& f2 = p.form2();
-        const BarWidths drawWidths = drawBarWidths(st.numberCount, st.drawNumberTotal, kFullBar, barScale);
+        const BarWidths drawWidths = drawBarWidths(p.stats.numberCount, p.stats.drawNumberTotal, kFullBar, barScale);
         for (int barNumber = 1; barNumber <= kHighestNumber; ++barNumber) {
             f2.Label2(barNumber - 1).setWidth(drawWidths[static_cast<std::size_t>(barNumber - 1)]);
             PaintBarRed(p, barNumber);
         }
 
-        drawRanking = rankByCount(st.numberCount);
+        drawRanking = rankByCount(p.stats.numberCount);
 
         s = normalisingScale(kFullBar, f2.Label2(drawRanking.sortedNumber[kTopPlace] - 1).width());
         setWidths(f2.Label2, scaledWidths(widthsOf(f2.Label2), s));
@@ -139,7 +139,7 @@ void RefreshStatistics(Program& p) {
 
 void ResetNumberCounts(Program& p) {
     for (int n = 1; n <= kHighestNumber; ++n)
-        p.s.numberCount[static_cast<std::size_t>(n)] = 0;
+        p.stats.numberCount[static_cast<std::size_t>(n)] = 0;
 }
 
 void PaintBarRed(Program& p, int barNumber) { p.form2().Label2(barNumber - 1).setBackColor(kDrawBarColor); }

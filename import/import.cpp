@@ -161,7 +161,7 @@ void importDrawHistory(Program& p, const std::filesystem::path& file) {
         return;
     if (!saveDrawFile(p, plan.lines, current->bytes))
         return;
-    p.s.drawTable = plan.lines;
+    p.s.drawTable = DrawTable(plan.lines);
     // The draws are saved; statistics that stop on damaged data change
     // nothing about that.
     tryStep([&] { RefreshStatistics(p); });

@@ -51,7 +51,7 @@ int ballFor(const std::string& text, int (*picture)(int), bool textFails) {
     return n == 0 ? 0 : picture(n);
 }
 
-PageLimits limits(const Program& p) { return pageLimits(p.s.drawTable, p.s.outHistory); }
+PageLimits limits(const Program& p) { return pageLimits(p.s.drawTable.elements(), p.s.outHistory); }
 
 void setScrollLimits(Form5& f, const PageLimits& pages) {
     f.VScroll1.setMin(1);
@@ -81,7 +81,7 @@ void fillCheckPage(Program& p, Fill fill) {
     f.Frame2.setCaption("予想番号 第 " + decimalText(setPage) + " 回");
 
     for (int k = 0; k < kLinesPerDraw; ++k)
-        f.Label2(k).setCaption(pageEntry(p.s.drawTable, drawPage, pages.drawPageMax, kLinesPerDraw, k));
+        f.Label2(k).setCaption(pageEntry(p.s.drawTable.elements(), drawPage, pages.drawPageMax, kLinesPerDraw, k));
     for (int k = 0; k < kLinesPerSet; ++k)
         f.Label3(k).setCaption(pageEntry(p.s.outHistory, setPage, pages.setPageMax, kLinesPerSet, k));
 
@@ -125,7 +125,7 @@ void vCheckNumber_Click(Program& p) {
     // window then pages the draw table as it is held.
     tryStep([&] { RefreshStatistics(p); });
 
-    if (const char* warning = matchWarning(p.s.drawTable, p.s.outHistory)) {
+    if (const char* warning = matchWarning(p.s.drawTable.elements(), p.s.outHistory)) {
         p.message(warning, msg::kWarningBracketed);
         return;
     }

@@ -37,7 +37,7 @@ void GetByData(Program& p) {
         dataClear(p);
         // The settings and the counts are read afresh for every set.
         const PredictionSettings settings = currentSettings(p);
-        const TicketPool pool = ticketPool(settings.strength, p.s.numberCount, p.s.drawNumberTotal);
+        const TicketPool pool = ticketPool(settings.strength, p.stats.numberCount, p.stats.drawNumberTotal);
         weightedSet(setRow(p, genRow), pool, settings.excludeRange, chosenNumber(p), p.random);
     }
 }

@@ -28,6 +28,7 @@ public:
     Program& operator=(const Program&) = delete;
 
     SharedState s;
+    DrawStatistics stats;
     Form1 form1;
 
     // Secondary windows are created on first use; a window the user closes is

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/draw_table.h"
 #include "base/int16.h"
 #include "base/loto.h"
 
@@ -11,13 +12,7 @@ namespace zoki {
 
 // Values that exist once for the whole program and every window reaches.
 struct SharedState {
-    // One element per line of data.dat, trimmed; 7 per draw. After
-    // LoadDrawFile one spare empty element follows the last line.
-    std::vector<std::string> drawTable;
-    Int16 drawLineCount;
-    std::vector<std::string> drawRecords;
-    NumberCounts numberCount{};
-    Int16 drawNumberTotal;
+    DrawTable drawTable;
 
     // One element per line of OutData.dat; 6 per kept set; a spare empty
     // element follows the last line, or no element at all for an empty file.
@@ -28,6 +23,18 @@ struct SharedState {
     // number it shows once the user has closed (discarded) that window.
     int anyNumber = 1;
     bool matchSearchMode = false;
+};
+
+// What the last statistics run found in the draw table, as it left it: the
+// history window shows it, the weighted prediction draws from its counts and
+// the winning numbers report writes its records.
+struct DrawStatistics {
+    // One record per draw: its seven values joined by "-", then "_" and the
+    // draw number ("3-11-19-25-33-41-7_1").
+    std::vector<std::string> drawRecords;
+    // How often each number occurs in the table, bonus numbers included.
+    NumberCounts numberCount{};
+    Int16 drawNumberTotal;
 };
 
 // Where a reveal stands: the set it shows (1..5) and the position in that set

@@ -145,20 +145,20 @@ void makeHistData(Program& p) {
     if (!path)
         return;
 
-    if (const char* warning = matchWarning(p.s.drawTable, p.s.outHistory)) {
+    if (const char* warning = matchWarning(p.s.drawTable.elements(), p.s.outHistory)) {
         p.message(warning, msg::kWarningBracketed);
         return;
     }
 
     // Every draw and kept set, whatever the match search window's 16-bit
     // scroll bars can reach.
-    const long long n = drawPageCount(highestIndex(p.s.drawTable));
+    const long long n = drawPageCount(p.s.drawTable.highestIndex());
     const long long m = setPageCount(highestIndex(p.s.outHistory));
 
     // Ranking cannot stop part-way (missing entries read as empty, counters
     // are wide), so a report never covers only some of the pairs; a failed
     // write is told to the user instead of passing for success.
-    HistData h = rankAllPairs(p.s.drawTable, p.s.outHistory, n, m);
+    HistData h = rankAllPairs(p.s.drawTable.elements(), p.s.outHistory, n, m);
     h.histPath = *path;
     printHistData(p, h);
 }

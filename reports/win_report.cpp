@@ -60,7 +60,7 @@ void vResHitNoData_Click(Program& p) {
     const auto path = chooseReportPath(p);
     if (!path)
         return;
-    const ReportText report = winNumbersReport(p.s.drawRecords);
+    const ReportText report = winNumbersReport(p.stats.drawRecords);
     saveReport(p, *path, [&](SaveOptions&) { return report.bytes(); });
 }
 

@@ -78,7 +78,7 @@ TEST(FirstStart, TheOfferedImportTakesTheChosenFile) {
     h.dialogs.openAnswers.push_back((h.folder / "loto6.csv").string());
     Form_FirstShown(p);
     EXPECT_EQ(h.folder.read("data.dat"), drawFile({{3, 11, 19, 25, 33, 41, 7}}));
-    EXPECT_EQ(p.s.numberCount[41], 1);
+    EXPECT_EQ(p.stats.numberCount[41], 1);
 }
 
 } // namespace

@@ -97,8 +97,8 @@ TEST(Startup, DrawsAreCountedAndShown) {
     h.folder.write("data.dat", drawFile({{3, 11, 19, 25, 33, 41, 7}, {2, 8, 20, 27, 30, 43, 15}}));
     h.folder.write("OutData.dat", crlf({"1", "2", "3", "4", "5", "6"}));
     Program& p = h.start();
-    EXPECT_EQ(p.s.drawNumberTotal, 14);
-    EXPECT_EQ(p.s.drawLineCount, 14);
+    EXPECT_EQ(p.stats.drawNumberTotal, 14);
+    EXPECT_EQ(p.s.drawTable.lineCount(), 14);
     EXPECT_EQ(p.form2().Label4(0).caption(), "第2回");
     EXPECT_EQ(p.form2().Label3(0).caption(), "2");
     EXPECT_EQ(p.form2().Image2(0).picture(), 143);

@@ -57,7 +57,7 @@ TEST(DrawFileStartup, DropsEmptyLinesAndKeepsEveryValue) {
         // it is still the one the start-up load left.
         Program& p = h.start();
         ASSERT_TRUE(p.s.outHistory.empty());
-        EXPECT_EQ(p.s.drawTable, c.table) << c.name;
+        EXPECT_EQ(p.s.drawTable.elements(), c.table) << c.name;
         EXPECT_EQ(h.folder.read("data.dat"), c.after) << c.name;
         EXPECT_TRUE(h.dialogs.shown.empty()) << c.name;
     }
@@ -85,7 +85,7 @@ TEST(DrawFileStartup, RewritesNeverRegroupTheDraws) {
         h.folder.write("data.dat", c.bytes);
         h.folder.write("OutData.dat", kOneKeptSet);
         Program& p = h.start();
-        const Lines before = p.s.drawRecords;
+        const Lines before = p.stats.drawRecords;
         ASSERT_EQ(before.size(), 4U);
         EXPECT_EQ(before[1], "2--8-20-27-30-43_2");
         if (c.registers) {
@@ -101,7 +101,7 @@ TEST(DrawFileStartup, RewritesNeverRegroupTheDraws) {
         Harness again;
         again.folder.write("data.dat", h.folder.read("data.dat"));
         again.folder.write("OutData.dat", kOneKeptSet);
-        const Lines after = again.start().s.drawRecords;
+        const Lines after = again.start().stats.drawRecords;
         EXPECT_EQ(again.folder.read("data.dat"), c.after);
         ASSERT_GE(after.size(), 3U);
         EXPECT_EQ(Lines(after.begin(), after.begin() + 3), Lines(before.begin(), before.begin() + 3));
@@ -129,7 +129,7 @@ TEST(DrawFileStartup, AFailedRewriteIsToldAndLeavesTheFile) {
     EXPECT_NE(h.dialogs.shown[0].text.find("data.dat"), std::string::npos);
     EXPECT_EQ(h.dialogs.shown[0].title, "警告");
     // Start-up carried on with the values it read.
-    EXPECT_EQ(p.s.numberCount[41], 1);
+    EXPECT_EQ(p.stats.numberCount[41], 1);
     EXPECT_EQ(p.form1.caption(), "ゾキ ver0.42");
     // No temporary file is left behind.
     int files = 0;
@@ -158,8 +158,8 @@ TEST(LoadDrawFile, ReadsEveryLineTrimmedWithOneSpareElement) {
         Program& p = h.start();
         h.folder.write("data.dat", c.bytes);
         LoadDrawFile(p);
-        EXPECT_EQ(p.s.drawTable, c.table) << c.name;
-        EXPECT_EQ(p.s.drawLineCount, c.lineCount) << c.name;
+        EXPECT_EQ(p.s.drawTable.elements(), c.table) << c.name;
+        EXPECT_EQ(p.s.drawTable.lineCount(), c.lineCount) << c.name;
     }
 }
 
@@ -181,10 +181,10 @@ TEST(LoadDrawFile, LeavesNothingOfTheEarlierTable) {
         Harness h;
         Program& p = h.start();
         h.folder.write("data.dat", bytes);
-        p.s.drawTable = table;
+        p.s.drawTable = DrawTable(table);
         LoadDrawFile(p);
-        EXPECT_EQ(p.s.drawTable, expected) << table.size();
-        EXPECT_EQ(p.s.drawLineCount, 8) << table.size();
+        EXPECT_EQ(p.s.drawTable.elements(), expected) << table.size();
+        EXPECT_EQ(p.s.drawTable.lineCount(), 8) << table.size();
     }
 }
 
@@ -204,12 +204,12 @@ TEST(LoadDrawFile, AVanishedFileKeepsTheEarlierTable) {
     h.folder.write("data.dat", drawFile({{3, 11, 19, 25, 33, 41, 7}}));
     h.folder.write("OutData.dat", kOneKeptSet);
     Program& p = h.start();
-    ASSERT_EQ(p.s.drawTable.size(), 8U);
+    ASSERT_EQ(p.s.drawTable.elements().size(), 8U);
     std::filesystem::remove(h.folder / "data.dat");
     LoadDrawFile(p);
-    EXPECT_EQ(p.s.drawTable.size(), 8U);
+    EXPECT_EQ(p.s.drawTable.elements().size(), 8U);
     EXPECT_EQ(p.s.drawTable[6], "7");
-    EXPECT_EQ(p.s.drawLineCount, 7);
+    EXPECT_EQ(p.s.drawTable.lineCount(), 7);
     EXPECT_EQ(p.form2().Label4(0).caption(), "第1回");
     EXPECT_TRUE(h.dialogs.shown.empty());
 }

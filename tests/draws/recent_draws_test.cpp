@@ -118,7 +118,7 @@ TEST(RecentDraws, AValueWithoutABallStopsThePanelSilently) {
         EXPECT_EQ(f.Image1(4).picture(), 0);
         EXPECT_EQ(f.Label3(7).caption(), "");
         // The reload before it was done, and nothing was said.
-        EXPECT_EQ(p.s.drawLineCount, 14);
+        EXPECT_EQ(p.s.drawTable.lineCount(), 14);
         EXPECT_TRUE(h.dialogs.shown.empty());
     }
 }
@@ -129,7 +129,7 @@ TEST(RecentDraws, APartialLastDrawIsNotShown) {
     Harness h;
     Program& p = startWith(h, crlf({"3", "11", "19", "25", "33", "41", "7", "9"}));
     Form2& f = p.form2();
-    EXPECT_EQ(p.s.drawLineCount, 8);
+    EXPECT_EQ(p.s.drawTable.lineCount(), 8);
     expectRow(f, 0, 1, {3, 11, 19, 25, 33, 41, 7});
     expectRowUntouched(f, 1);
 }
@@ -138,7 +138,7 @@ TEST(RecentDraws, CaptionsComeFromTheRecords) {
     Harness h;
     Program& p = startWith(h, drawFile(history(2)));
     // Records name the draws; the rows follow the table.
-    p.s.drawRecords = {"1-2-3-4-5-6-7_41", "1-2-3-4-5-6-7_42", "-"};
+    p.stats.drawRecords = {"1-2-3-4-5-6-7_41", "1-2-3-4-5-6-7_42", "-"};
     ShowRecentDraws(p);
     EXPECT_EQ(p.form2().Label4(0).caption(), "第42回");
     EXPECT_EQ(p.form2().Label4(1).caption(), "第41回");

@@ -182,17 +182,17 @@ TEST(Registration, TheNewDrawCountsAtOnce) {
     h.folder.write("OutData.dat", crlf({"1", "2", "3", "4", "5", "6"}));
     Form4& f = openForm(h, drawFile({kDraw1}));
     Program& p = h.p();
-    ASSERT_EQ(p.s.numberCount[17], 0);
+    ASSERT_EQ(p.stats.numberCount[17], 0);
     enter(f, kGood);
     f.Command1.click();
 
     ASSERT_TRUE(h.dialogs.shown.empty());
-    EXPECT_EQ(p.s.numberCount[17], 1);
-    EXPECT_EQ(p.s.numberCount[3], 2);
-    EXPECT_EQ(p.s.numberCount[7], 2);
-    EXPECT_EQ(p.s.drawNumberTotal, 14);
+    EXPECT_EQ(p.stats.numberCount[17], 1);
+    EXPECT_EQ(p.stats.numberCount[3], 2);
+    EXPECT_EQ(p.stats.numberCount[7], 2);
+    EXPECT_EQ(p.stats.drawNumberTotal, 14);
     // The statistics reload the table: the new draw, then the spare entry.
-    ASSERT_EQ(p.s.drawTable.size(), 15U);
+    ASSERT_EQ(p.s.drawTable.elements().size(), 15U);
     EXPECT_EQ(p.s.drawTable[13], "7");
     EXPECT_EQ(p.s.drawTable[14], "");
 }
@@ -220,7 +220,7 @@ TEST(Registration, AFailedCheckStillReloadsTheTableLinesUnchanged) {
     Form4& f = openForm(h, crlf({"1", " 2 ", "3", "4", "5", "6", "7"}));
     enter(f, with({{2, ""}}));
     f.Command1.click();
-    EXPECT_EQ(h.p().s.drawTable, (std::vector<std::string>{"1", " 2 ", "3", "4", "5", "6", "7", ""}));
+    EXPECT_EQ(h.p().s.drawTable.elements(), (std::vector<std::string>{"1", " 2 ", "3", "4", "5", "6", "7", ""}));
 }
 
 TEST(Registration, AFailedWriteKeepsFileTableAndTexts) {
@@ -240,7 +240,7 @@ TEST(Registration, AFailedWriteKeepsFileTableAndTexts) {
     EXPECT_TRUE(f.visible());
     std::vector<std::string> reloaded = readTextLines(h.folder / "data.dat", kMaxDataFileBytes);
     reloaded.emplace_back();
-    EXPECT_EQ(h.p().s.drawTable, reloaded);
+    EXPECT_EQ(h.p().s.drawTable.elements(), reloaded);
     for (const auto& entry : std::filesystem::directory_iterator(h.folder.path()))
         EXPECT_TRUE(entry.path().filename() == "data.dat" || entry.path().filename() == "OutData.dat")
             << "left behind: " << entry.path();
@@ -256,7 +256,7 @@ TEST(Registration, AnUnreadableDrawFileIsReportedAndChangesNothing) {
     for (const bool asFolder : {false, true}) {
         Harness h;
         Form4& f = openForm(h, drawFile({kDraw1}));
-        const std::vector<std::string> table = h.p().s.drawTable;
+        const std::vector<std::string> table = h.p().s.drawTable.elements();
         std::filesystem::remove(h.folder / "data.dat");
         if (asFolder)
             std::filesystem::create_directory(h.folder / "data.dat");
@@ -268,7 +268,7 @@ TEST(Registration, AnUnreadableDrawFileIsReportedAndChangesNothing) {
         EXPECT_EQ(h.dialogs.shown[0].title, "警告") << asFolder;
         EXPECT_EQ(texts(f), std::vector<std::string>(kGood.begin(), kGood.end())) << asFolder;
         EXPECT_TRUE(f.visible()) << asFolder;
-        EXPECT_EQ(h.p().s.drawTable, table) << asFolder;
+        EXPECT_EQ(h.p().s.drawTable.elements(), table) << asFolder;
         EXPECT_EQ(std::filesystem::is_directory(h.folder / "data.dat"), asFolder);
         EXPECT_EQ(std::filesystem::exists(h.folder / "data.dat"), asFolder) << "no file was created";
     }

@@ -80,10 +80,10 @@ TEST(Statistics, OneDrawFillsRecordsCountsBarsAndPictures) {
     Harness h;
     Program& p = startWith(h, drawFile({kDraw}), kOneKeptSet);
 
-    EXPECT_EQ(p.s.drawNumberTotal, 7);
+    EXPECT_EQ(p.stats.drawNumberTotal, 7);
     for (int n = 1; n <= 43; ++n) {
         const bool drawn = std::find(kDraw.begin(), kDraw.end(), n) != kDraw.end();
-        EXPECT_EQ(p.s.numberCount[static_cast<std::size_t>(n)], drawn ? 1 : 0) << n;
+        EXPECT_EQ(p.stats.numberCount[static_cast<std::size_t>(n)], drawn ? 1 : 0) << n;
         // Exact: the one drawn count is the top count.
         EXPECT_EQ(p.form2().Label2(n - 1).width(), drawn ? kFull : 0.0f) << n;
         EXPECT_EQ(p.form2().Label2(n - 1).backColor(), kRed) << n;
@@ -91,7 +91,7 @@ TEST(Statistics, OneDrawFillsRecordsCountsBarsAndPictures) {
     // 41 is the most frequent number: among equal counts the largest.
     EXPECT_EQ(rankingPictures(p), (std::vector<int>{141, 133, 125, 119, 111}));
     // Start-up counted the table as loaded, without a spare element.
-    EXPECT_EQ(p.s.drawRecords, std::vector<std::string>{"3-11-19-25-33-41-7_1"});
+    EXPECT_EQ(p.stats.drawRecords, std::vector<std::string>{"3-11-19-25-33-41-7_1"});
     EXPECT_TRUE(p.form2().Timer1.enabled());
     EXPECT_TRUE(h.dialogs.shown.empty());
 }
@@ -99,18 +99,18 @@ TEST(Statistics, OneDrawFillsRecordsCountsBarsAndPictures) {
 TEST(Statistics, TheSpareElementFormsAFurtherRecordWithoutADrawNumber) {
     Harness h;
     Program& p = startWith(h, drawFile({kDraw, {2, 8, 20, 27, 30, 43, 15}}), kOneKeptSet);
-    ASSERT_EQ(p.s.drawTable.size(), 15U); // reloaded with its spare
+    ASSERT_EQ(p.s.drawTable.elements().size(), 15U); // reloaded with its spare
     RefreshStatistics(p);
-    EXPECT_EQ(p.s.drawRecords, (std::vector<std::string>{"3-11-19-25-33-41-7_1", "2-8-20-27-30-43-15_2", "-"}));
-    EXPECT_EQ(p.s.drawNumberTotal, 14);
+    EXPECT_EQ(p.stats.drawRecords, (std::vector<std::string>{"3-11-19-25-33-41-7_1", "2-8-20-27-30-43-15_2", "-"}));
+    EXPECT_EQ(p.stats.drawNumberTotal, 14);
 }
 
 TEST(Statistics, AnIncompleteLastDrawFormsARecordEndingInADash) {
     Harness h;
     Program& p = startWith(h, crlf({"3", "11", "19", "25", "33", "41", "7", "9"}), kOneKeptSet);
-    EXPECT_EQ(p.s.drawRecords, (std::vector<std::string>{"3-11-19-25-33-41-7_1", "9-"}));
-    EXPECT_EQ(p.s.numberCount[9], 1);
-    EXPECT_EQ(p.s.drawNumberTotal, 8);
+    EXPECT_EQ(p.stats.drawRecords, (std::vector<std::string>{"3-11-19-25-33-41-7_1", "9-"}));
+    EXPECT_EQ(p.stats.numberCount[9], 1);
+    EXPECT_EQ(p.stats.drawNumberTotal, 8);
 }
 
 TEST(Statistics, RankingAndBarsFollowTheCounts) {
@@ -133,12 +133,12 @@ TEST(Statistics, RankingAndBarsFollowTheCounts) {
         Program& p = startWith(h, drawFile(c.draws), kOneKeptSet);
         const std::vector<int> counts = countsOf(c.draws);
         for (int n = 1; n <= 43; ++n)
-            EXPECT_EQ(p.s.numberCount[static_cast<std::size_t>(n)], counts[static_cast<std::size_t>(n - 1)])
+            EXPECT_EQ(p.stats.numberCount[static_cast<std::size_t>(n)], counts[static_cast<std::size_t>(n - 1)])
                 << c.name << ": " << n;
-        EXPECT_EQ(p.s.drawNumberTotal, 7 * static_cast<int>(c.draws.size())) << c.name;
+        EXPECT_EQ(p.stats.drawNumberTotal, 7 * static_cast<int>(c.draws.size())) << c.name;
         expectBars(drawBars(p), barsFor(counts), c.name);
         EXPECT_EQ(rankingPictures(p), c.pictures) << c.name;
-        const FrequencyRanking ranking = rankByCount(p.s.numberCount);
+        const FrequencyRanking ranking = rankByCount(p.stats.numberCount);
         for (std::size_t j = 0; j < kTopPlace; ++j)
             EXPECT_LE(ranking.sortedCount[j], ranking.sortedCount[j + 1]) << c.name;
     }
@@ -161,10 +161,10 @@ TEST(Statistics, ValuesCountByNumericValue) {
         Harness h;
         Program& p = startWith(h, crlf(c.lines), kOneKeptSet);
         for (const auto& [n, count] : c.counts)
-            EXPECT_EQ(p.s.numberCount[static_cast<std::size_t>(n)], count) << c.name << ": " << n;
-        EXPECT_EQ(p.s.drawNumberTotal, c.total) << c.name;
+            EXPECT_EQ(p.stats.numberCount[static_cast<std::size_t>(n)], count) << c.name << ": " << n;
+        EXPECT_EQ(p.stats.drawNumberTotal, c.total) << c.name;
         // The run went on to its end: the table was reloaded with its spare.
-        EXPECT_EQ(p.s.drawTable.size(), c.lines.size() + 1) << c.name;
+        EXPECT_EQ(p.s.drawTable.elements().size(), c.lines.size() + 1) << c.name;
     }
 }
 
@@ -173,18 +173,18 @@ TEST(Statistics, ANonNumericDrawValueStopsTheRunSilently) {
     Program& p = startWith(h, crlf({"3", "11", "19", "25", "33", "41", "7", "2", "x", "20", "27", "30", "43", "15"}),
                            kOneKeptSet);
     // Counted up to the value, then stopped: no total, no charts, no reload.
-    EXPECT_EQ(p.s.numberCount[3], 1);
-    EXPECT_EQ(p.s.numberCount[2], 1);
-    EXPECT_EQ(p.s.numberCount[20], 0);
-    EXPECT_EQ(p.s.drawNumberTotal, 0);
+    EXPECT_EQ(p.stats.numberCount[3], 1);
+    EXPECT_EQ(p.stats.numberCount[2], 1);
+    EXPECT_EQ(p.stats.numberCount[20], 0);
+    EXPECT_EQ(p.stats.drawNumberTotal, 0);
     expectBars(drawBars(p), std::vector<float>(43, kFull), "draw bars");
     expectBars(outBars(p), std::vector<float>(43, kFull), "output bars");
     EXPECT_EQ(rankingPictures(p), std::vector<int>(5, 0));
-    EXPECT_EQ(p.s.drawTable.size(), 14U);
+    EXPECT_EQ(p.s.drawTable.elements().size(), 14U);
     EXPECT_EQ(p.form2().Label4(0).caption(), "過去1回");
     EXPECT_FALSE(p.form2().Timer1.enabled());
     // The records were complete before the counting began.
-    EXPECT_EQ(p.s.drawRecords.size(), 2U);
+    EXPECT_EQ(p.stats.drawRecords.size(), 2U);
     // Start-up itself went on.
     EXPECT_EQ(p.form1.caption(), "ゾキ ver0.42");
     EXPECT_TRUE(h.dialogs.shown.empty());
@@ -207,8 +207,8 @@ TEST(Statistics, ATableWithoutDrawsLeavesTheChartsAlone) {
     for (const Case& c : cases) {
         Harness h;
         Program& p = startWith(h, c.draws, kOneKeptSet);
-        EXPECT_EQ(p.s.numberCount[3], c.countOf3) << c.name;
-        EXPECT_EQ(p.s.drawNumberTotal, c.total) << c.name;
+        EXPECT_EQ(p.stats.numberCount[3], c.countOf3) << c.name;
+        EXPECT_EQ(p.stats.drawNumberTotal, c.total) << c.name;
         expectBars(drawBars(p), std::vector<float>(43, kFull), c.name);
         expectBars(outBars(p), std::vector<float>(43, kFull), c.name);
         EXPECT_EQ(rankingPictures(p), std::vector<int>(5, 0)) << c.name;
@@ -242,7 +242,7 @@ TEST(Statistics, TheBarsAndRankingPicturesTellTheirCountsInTheirTips) {
 
     // No draws left: the bars and pictures keep what they showed, the tips
     // say what there is.
-    p.s.drawTable.clear();
+    p.s.drawTable = DrawTable();
     p.s.outHistory = {"7", "5", "5", "5", "5", "5", ""};
     RefreshStatistics(p);
     EXPECT_EQ(f.Label2(6).width(), kFull);
@@ -254,12 +254,12 @@ TEST(Statistics, TheBarsAndRankingPicturesTellTheirCountsInTheirTips) {
 TEST(Statistics, AnEmptyTableResetsEarlierCounts) {
     Harness h;
     Program& p = startWith(h, drawFile({kDraw}), kOneKeptSet);
-    ASSERT_EQ(p.s.numberCount[41], 1);
-    p.s.drawTable.clear();
+    ASSERT_EQ(p.stats.numberCount[41], 1);
+    p.s.drawTable = DrawTable();
     RefreshStatistics(p);
-    EXPECT_EQ(p.s.numberCount[41], 0);
-    EXPECT_EQ(p.s.drawNumberTotal, 0);
-    EXPECT_EQ(p.s.drawRecords, std::vector<std::string>{""});
+    EXPECT_EQ(p.stats.numberCount[41], 0);
+    EXPECT_EQ(p.stats.drawNumberTotal, 0);
+    EXPECT_EQ(p.stats.drawRecords, std::vector<std::string>{""});
     // The charts keep what they showed.
     EXPECT_EQ(p.form2().Label2(40).width(), kFull);
     EXPECT_EQ(p.form2().Label2(0).width(), 0.0f);
@@ -289,7 +289,7 @@ TEST(Statistics, OutputChartCountsKeptNumbersByWholePart) {
         expectBars(outBars(p), c.bars, c.name);
         // The run went on to the pictures and the reload.
         EXPECT_EQ(rankingPictures(p), (std::vector<int>{141, 133, 125, 119, 111})) << c.name;
-        EXPECT_EQ(p.s.drawTable.size(), 8U) << c.name;
+        EXPECT_EQ(p.s.drawTable.elements().size(), 8U) << c.name;
         EXPECT_TRUE(p.form2().Timer1.enabled()) << c.name;
     }
 }
@@ -318,8 +318,7 @@ TEST(Statistics, AnEmptyOutputHistoryGivesOneTwipBarsAndEndsTheRun) {
     // The draw chart is done; the ranking pictures and the reload are not.
     EXPECT_EQ(p.form2().Label2(40).width(), kFull);
     EXPECT_EQ(rankingPictures(p), std::vector<int>(5, 0));
-    EXPECT_EQ(p.s.drawTable.size(), 7U);
-    EXPECT_EQ(p.s.drawLineCount, 0);
+    EXPECT_EQ(p.s.drawTable.elements().size(), 7U);
     EXPECT_FALSE(p.form2().Timer1.enabled());
 }
 
@@ -340,7 +339,7 @@ TEST(Statistics, ANonNumericOutputLineEndsTheRunBeforeTheOutputBars) {
         EXPECT_EQ(p.form2().Label2(40).width(), kFull) << c.name;
         EXPECT_EQ(p.form2().Label2(0).width(), 0.0f) << c.name;
         EXPECT_EQ(rankingPictures(p), std::vector<int>(5, 0)) << c.name;
-        EXPECT_EQ(p.s.drawTable.size(), 7U) << c.name;
+        EXPECT_EQ(p.s.drawTable.elements().size(), 7U) << c.name;
     }
 }
 
@@ -380,15 +379,15 @@ TEST(Statistics, TheLargestHistoryIsCountedInFull) {
     }
     Harness h;
     Program& p = startWith(h, drawFile(draws), kOneKeptSet);
-    EXPECT_EQ(p.s.drawNumberTotal, 32767);
-    EXPECT_EQ(p.s.numberCount[1], 763);
-    EXPECT_EQ(p.s.numberCount[43], 762);
+    EXPECT_EQ(p.stats.drawNumberTotal, 32767);
+    EXPECT_EQ(p.stats.numberCount[1], 763);
+    EXPECT_EQ(p.stats.numberCount[43], 762);
     EXPECT_EQ(p.form2().Image2(0).picture(), ballPicture(1));
     // Scaled in single precision: within one unit in the last place.
     EXPECT_FLOAT_EQ(p.form2().Label2(0).width(), kFull);
     EXPECT_FLOAT_EQ(p.form2().Label2(42).width(), kFull * 762 / 763);
-    EXPECT_EQ(p.s.drawLineCount, 32767);
-    EXPECT_EQ(p.s.drawRecords.size(), 4681U);
+    EXPECT_EQ(p.s.drawTable.lineCount(), 32767);
+    EXPECT_EQ(p.stats.drawRecords.size(), 4681U);
     EXPECT_EQ(p.form2().Label4(0).caption(), "第4681回");
     EXPECT_EQ(p.form2().Label3(6).caption(), std::to_string(draws.back()[6]));
     EXPECT_EQ(p.form2().Image1(6).picture(), bonusBallPicture(draws.back()[6]));
@@ -400,10 +399,10 @@ TEST(Statistics, OneDrawBeyondTheLimitStopsTheRunWithoutHarm) {
     std::vector<std::vector<int>> draws(4682, kDraw);
     Harness h;
     Program& p = startWith(h, drawFile(draws), kOneKeptSet);
-    EXPECT_EQ(p.s.numberCount[3], 4682);
-    EXPECT_EQ(p.s.drawNumberTotal, 0);
+    EXPECT_EQ(p.stats.numberCount[3], 4682);
+    EXPECT_EQ(p.stats.drawNumberTotal, 0);
     EXPECT_EQ(p.form2().Label2(0).width(), kFull);
-    EXPECT_EQ(p.s.drawTable.size(), 32774U);
+    EXPECT_EQ(p.s.drawTable.elements().size(), 32774U);
     EXPECT_EQ(p.form1.caption(), "ゾキ ver0.42");
     EXPECT_TRUE(h.dialogs.shown.empty());
 }
@@ -411,12 +410,13 @@ TEST(Statistics, OneDrawBeyondTheLimitStopsTheRunWithoutHarm) {
 TEST(Statistics, ACountBeyond32767StopsTheRun) {
     Harness h;
     Program& p = startWith(h, drawFile({kDraw}), kOneKeptSet);
-    p.s.drawTable.assign(32768, "7");
-    p.s.drawTable.emplace_back("8");
+    std::vector<std::string> values(32768, "7");
+    values.emplace_back("8");
+    p.s.drawTable = DrawTable(values);
     RefreshStatistics(p);
-    EXPECT_EQ(p.s.numberCount[7], 32767);
-    EXPECT_EQ(p.s.numberCount[8], 0);
-    EXPECT_EQ(p.s.drawNumberTotal, 7); // the last completed run's
+    EXPECT_EQ(p.stats.numberCount[7], 32767);
+    EXPECT_EQ(p.stats.numberCount[8], 0);
+    EXPECT_EQ(p.stats.drawNumberTotal, 7); // the last completed run's
     EXPECT_EQ(p.form2().Label2(40).width(), kFull);
 }
 
@@ -434,7 +434,7 @@ TEST(Statistics, AnOutputHistoryBeyondTheLineLimitKeepsFullBars) {
     expectBars(outBars(p), std::vector<float>(43, kFull), "output bars");
     // The rest of the run still happened.
     EXPECT_EQ(p.form2().Image2(0).picture(), 141);
-    EXPECT_EQ(p.s.drawTable.size(), 8U);
+    EXPECT_EQ(p.s.drawTable.elements().size(), 8U);
 }
 
 TEST(Statistics, PaintBarRedPaintsTheBarOfBarNumber) {
@@ -451,10 +451,10 @@ TEST(Statistics, ResetNumberCountsClearsAllFortyThree) {
     Harness h;
     Program& p = h.start();
     for (int n = 1; n <= 43; ++n)
-        p.s.numberCount[static_cast<std::size_t>(n)] = n;
+        p.stats.numberCount[static_cast<std::size_t>(n)] = n;
     ResetNumberCounts(p);
     for (int n = 1; n <= 43; ++n)
-        EXPECT_EQ(p.s.numberCount[static_cast<std::size_t>(n)], 0) << n;
+        EXPECT_EQ(p.stats.numberCount[static_cast<std::size_t>(n)], 0) << n;
 }
 
 } // namespace

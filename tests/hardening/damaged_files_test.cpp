@@ -109,19 +109,18 @@ TEST(DamagedFiles, ADrawValueIsReadAsTheStatisticsDefine) {
         EXPECT_EQ(p.form1.caption(), "ゾキ ver0.42");
         if (stops) {
             // The statistics stopped at the value: no reload, no panel.
-            EXPECT_EQ(p.s.drawNumberTotal, 0);
-            EXPECT_EQ(p.s.drawLineCount, 0);
-            EXPECT_EQ(p.s.drawTable.size(), 21U);
+            EXPECT_EQ(p.stats.drawNumberTotal, 0);
+            EXPECT_EQ(p.s.drawTable.elements().size(), 21U);
             EXPECT_EQ(f2.Label4(0).caption(), "過去1回");
             EXPECT_EQ(f2.Image1(0).picture(), 0);
         } else {
             const int counted = c.reading == Reading::Counted ? 1 : 0;
-            EXPECT_EQ(p.s.drawNumberTotal, 20 + counted);
+            EXPECT_EQ(p.stats.drawNumberTotal, 20 + counted);
             if (counted) {
-                EXPECT_EQ(p.s.numberCount[static_cast<std::size_t>(c.number)], c.number == 7 ? 2 : 1);
+                EXPECT_EQ(p.stats.numberCount[static_cast<std::size_t>(c.number)], c.number == 7 ? 2 : 1);
             }
-            EXPECT_EQ(p.s.numberCount[23], 0);
-            EXPECT_EQ(p.s.drawLineCount, 21);
+            EXPECT_EQ(p.stats.numberCount[23], 0);
+            EXPECT_EQ(p.s.drawTable.lineCount(), 21);
             EXPECT_EQ(p.s.drawTable[17], c.text);
             // The panel's latest row is draw 3: the value as text, a ball
             // only for a number 1..43, and nothing after a value without one.
@@ -187,7 +186,7 @@ TEST(DamagedFiles, AKeptLineIsReadAsTheStatisticsDefine) {
         held[14] = c.held();
         held.emplace_back();
         EXPECT_EQ(p.s.outHistory, held);
-        EXPECT_EQ(p.s.drawNumberTotal, 21);
+        EXPECT_EQ(p.stats.drawNumberTotal, 21);
         if (number) {
             const OutputCounts out = countOutputNumbers(p.s.outHistory);
             EXPECT_EQ(out.outLineCount, 18);
@@ -195,11 +194,10 @@ TEST(DamagedFiles, AKeptLineIsReadAsTheStatisticsDefine) {
                 EXPECT_EQ(out.outNumberCount[static_cast<std::size_t>(c.number)], 1);
             }
             EXPECT_EQ(f2.Image2(0).picture(), ballPicture(43)) << "the run reached the ranking pictures";
-            EXPECT_EQ(p.s.drawLineCount, 21);
+            EXPECT_EQ(p.s.drawTable.lineCount(), 21);
         } else {
             // The run ended at the line: no ranking pictures, no reload.
             EXPECT_EQ(f2.Image2(0).picture(), 0);
-            EXPECT_EQ(p.s.drawLineCount, 0);
         }
 
         useEverything(h);
@@ -244,24 +242,24 @@ TEST(DamagedFiles, WholeDrawFiles) {
     const std::vector<FileCase> cases = {
         {"lone CRs", loneCr, std::nullopt,
          [](Harness& h) {
-             EXPECT_EQ(h.p().s.drawNumberTotal, 21);
+             EXPECT_EQ(h.p().stats.drawNumberTotal, 21);
              EXPECT_EQ(h.p().form5().Label2(6).caption(), "9");
          }},
         {"lone CRs and an empty line", withEmptyLine, drawFile(kThreeDraws),
-         [](Harness& h) { EXPECT_EQ(h.p().s.drawNumberTotal, 21); }},
+         [](Harness& h) { EXPECT_EQ(h.p().stats.drawNumberTotal, 21); }},
         {"LF only", "3\n11\n19\n25\n33\n41\n7\n", std::nullopt,
          [](Harness& h) { EXPECT_EQ(h.p().form5().Frame1.caption(), "第 1 回 当選番号"); }},
         {"no line end at the end", "3\r\n11\r\n19\r\n25\r\n33\r\n41\r\n7", std::nullopt,
-         [](Harness& h) { EXPECT_EQ(h.p().s.numberCount[7], 1); }},
+         [](Harness& h) { EXPECT_EQ(h.p().stats.numberCount[7], 1); }},
         {"NUL bytes only", std::string(4096, '\0'), std::nullopt,
          [](Harness& h) {
-             EXPECT_EQ(h.p().s.drawNumberTotal, 0);
+             EXPECT_EQ(h.p().stats.drawNumberTotal, 0);
              // One line is no draw: the match search says so.
              EXPECT_TRUE(anyMessageContains(h.dialogs, "当選データが登録されていません。"));
          }},
         {"a UTF-8 byte order mark", "\xEF\xBB\xBF" + drawFile(kThreeDraws), std::nullopt,
          [](Harness& h) {
-             EXPECT_EQ(h.p().s.drawNumberTotal, 0);
+             EXPECT_EQ(h.p().stats.drawNumberTotal, 0);
              EXPECT_TRUE(h.p().form5().visible());
          }},
         {"one draw and one number", drawFile({kThreeDraws[0]}) + "5\r\n", std::nullopt,

@@ -111,7 +111,7 @@ TEST(FullDisk, TheStartUpCleanUpIsToldAndLeavesTheOldFile) {
         EXPECT_NE(h.dialogs.shown[0].text.find("data.dat"), std::string::npos) << h.dialogs.shown[0].text;
         EXPECT_EQ(h.folder.read("data.dat"), draws);
         EXPECT_EQ(entriesOf(h.folder.path()), (std::vector<std::string>{"OutData.dat", "data.dat", "filler"}));
-        EXPECT_EQ(p.s.drawNumberTotal, 21);
+        EXPECT_EQ(p.stats.drawNumberTotal, 21);
         EXPECT_EQ(p.form1.caption(), "ゾキ ver0.42");
     });
 }

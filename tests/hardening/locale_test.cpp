@@ -50,8 +50,8 @@ TEST(CommaLocale, NumbersKeepTheirDecimalPoint) {
     // A draw value "7.0" counts as 7, and a registered 1.0 is stored as 1.
     Harness h;
     Program& p = startWith(h, "3\r\n11\r\n19\r\n25\r\n33\r\n41\r\n7.0\r\n", crlf(kTwoSets));
-    EXPECT_EQ(p.s.numberCount[7], 1);
-    EXPECT_EQ(p.s.drawNumberTotal, 7);
+    EXPECT_EQ(p.stats.numberCount[7], 1);
+    EXPECT_EQ(p.stats.drawNumberTotal, 7);
     Form4& f = enterDraw(p, {"1.0", "2", "3", "4", "5", "6", "43.0"});
     f.Command1.click();
     EXPECT_TRUE(h.dialogs.shown.empty()) << h.dialogs.shown.front().text;

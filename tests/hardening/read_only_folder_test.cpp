@@ -61,10 +61,10 @@ TEST(ReadOnlyFolder, TheStartUpCleanUpIsSkippedAndLeavesTheOldFile) {
         EXPECT_EQ(entriesOf(h.folder.path()), (std::vector<std::string>{"OutData.dat", "data.dat"}));
         // Start-up went on with the values it read: the table is the cleaned one.
         EXPECT_EQ(p.form1.caption(), "ゾキ ver0.42");
-        EXPECT_EQ(p.s.drawNumberTotal, 7);
-        EXPECT_EQ(p.s.numberCount[41], 1);
+        EXPECT_EQ(p.stats.drawNumberTotal, 7);
+        EXPECT_EQ(p.stats.numberCount[41], 1);
         // The reload at the end of the statistics reads the file as it still is.
-        EXPECT_EQ(p.s.drawLineCount, 10);
+        EXPECT_EQ(p.s.drawTable.lineCount(), 10);
     });
 }
 
@@ -150,8 +150,8 @@ TEST(ReadOnlyFolder, ARegistrationIsToldAndKeepsFileAndTexts) {
         EXPECT_EQ(h.folder.read("data.dat"), draws);
         EXPECT_EQ(fieldTexts(f), kNewDraw);
         EXPECT_TRUE(f.visible());
-        EXPECT_EQ(p.s.drawTable.size(), 22U) << "the file's 21 lines and the spare";
-        EXPECT_EQ(p.s.drawNumberTotal, 21);
+        EXPECT_EQ(p.s.drawTable.elements().size(), 22U) << "the file's 21 lines and the spare";
+        EXPECT_EQ(p.stats.drawNumberTotal, 21);
 
         folder.readOnly(false);
         h.dialogs.shown.clear();

@@ -98,8 +98,8 @@ TEST(SizeLimits, TheLargestDrawHistory) {
     const std::string draws = drawsOf(4681);
     Program& p = startWith(h, draws, crlf(setsOf(2)));
     ASSERT_TRUE(h.dialogs.shown.empty());
-    EXPECT_EQ(p.s.drawNumberTotal, 32767);
-    EXPECT_EQ(p.s.drawLineCount, 32767);
+    EXPECT_EQ(p.stats.drawNumberTotal, 32767);
+    EXPECT_EQ(p.s.drawTable.lineCount(), 32767);
     EXPECT_EQ(p.form2().Label4(0).caption(), "第4681回");
 
     // The pool holds 32,767 + 43 tickets, more than 16 bits count: ticket
@@ -136,7 +136,7 @@ TEST(SizeLimits, TheLargestDrawHistory) {
     h.dialogs.shown.clear();
     runAndReveal(h, 1, Answer::Yes);
     EXPECT_TRUE(anyMessageContains(h.dialogs, kWish));
-    EXPECT_EQ(p.s.drawTable.size(), 32768U);
+    EXPECT_EQ(p.s.drawTable.elements().size(), 32768U);
     EXPECT_EQ(p.s.outHistory.size(), 19U);
 
     writeHitReport(h);
@@ -152,10 +152,10 @@ TEST(SizeLimits, OneDrawBeyondTheLargestHistory) {
     // Every count was made; their sum is what does not fit.
     int sum = 0;
     for (int n = 1; n <= 43; ++n)
-        sum += p.s.numberCount[static_cast<std::size_t>(n)];
+        sum += p.stats.numberCount[static_cast<std::size_t>(n)];
     EXPECT_EQ(sum, 32774);
-    EXPECT_EQ(p.s.drawNumberTotal, 0);
-    EXPECT_EQ(p.s.drawTable.size(), 32774U);
+    EXPECT_EQ(p.stats.drawNumberTotal, 0);
+    EXPECT_EQ(p.s.drawTable.elements().size(), 32774U);
     EXPECT_EQ(p.form1.caption(), "ゾキ ver0.42");
 
     // The weighted run draws on the even share alone: no total to weigh by.
@@ -205,7 +205,7 @@ TEST(SizeLimits, OneDrawBeyondTheLargestHistory) {
     h.dialogs.shown.clear();
     runAndReveal(h, 1, Answer::Yes);
     EXPECT_TRUE(anyMessageContains(h.dialogs, kWish));
-    EXPECT_EQ(p.s.drawTable.size(), 32775U);
+    EXPECT_EQ(p.s.drawTable.elements().size(), 32775U);
 
     // The report counts every pair in full.
     writeHitReport(h);
@@ -218,7 +218,7 @@ TEST(SizeLimits, TheLargestPageableOutputHistoryAndOneKeptRunMore) {
     Program& p = startWith(h, drawFile(kThreeDraws), crlf(sets));
     ASSERT_TRUE(h.dialogs.shown.empty());
     EXPECT_EQ(countOutputNumbers(p.s.outHistory).outLineCount, 32766);
-    EXPECT_EQ(p.s.drawLineCount, 21) << "the statistics ran to their end";
+    EXPECT_EQ(p.s.drawTable.lineCount(), 21) << "the statistics ran to their end";
 
     p.form1.dataAdd.click();
     EXPECT_TRUE(p.form2().visible());
@@ -272,7 +272,7 @@ TEST(SizeLimits, AnOutputHistoryBeyondThePages) {
     for (int k = 0; k < 43; ++k)
         EXPECT_EQ(p.form2().Label5(k).width(), 975.0f) << k;
     EXPECT_EQ(p.form2().Image2(0).picture(), ballPicture(43));
-    EXPECT_EQ(p.s.drawLineCount, 21);
+    EXPECT_EQ(p.s.drawTable.lineCount(), 21);
 
     runAndReveal(h, 3, Answer::No);
     for (const Lines& set : predictedSets(p, 3))

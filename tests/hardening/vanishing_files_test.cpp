@@ -40,11 +40,11 @@ struct DrawView {
 
     static DrawView of(Program& p) {
         DrawView v;
-        v.table = p.s.drawTable;
-        v.lineCount = p.s.drawLineCount;
+        v.table = p.s.drawTable.elements();
+        v.lineCount = p.s.drawTable.lineCount();
         for (int n = 0; n <= 43; ++n)
-            v.counts[static_cast<std::size_t>(n)] = p.s.numberCount[static_cast<std::size_t>(n)];
-        v.total = p.s.drawNumberTotal;
+            v.counts[static_cast<std::size_t>(n)] = p.stats.numberCount[static_cast<std::size_t>(n)];
+        v.total = p.stats.drawNumberTotal;
         for (int i = 0; i < 35; ++i)
             v.recentCaptions.push_back(p.form2().Label3(i).caption());
         for (int k = 0; k < 43; ++k)
@@ -129,11 +129,11 @@ TEST(VanishingFiles, AReturnedDrawFileIsReadByTheNextCommand) {
     p.form1.dataAdd.click();
     h.folder.write("data.dat", drawFile({kThreeDraws[0], kThreeDraws[1], kThreeDraws[2], kThreeDraws[0]}));
     p.form1.dataAdd.click();
-    EXPECT_EQ(p.s.drawLineCount, 28);
-    EXPECT_EQ(p.s.numberCount[41], 1);
+    EXPECT_EQ(p.s.drawTable.lineCount(), 28);
+    EXPECT_EQ(p.stats.numberCount[41], 1);
     p.form1.dataAdd.click();
     EXPECT_EQ(p.form2().Label4(0).caption(), "第4回");
-    EXPECT_EQ(p.s.numberCount[41], 2);
+    EXPECT_EQ(p.stats.numberCount[41], 2);
     EXPECT_TRUE(h.dialogs.shown.empty());
 }
 

@@ -84,10 +84,10 @@ TEST(Import, TheMenuAsksForAFileShowsTheSummaryAppendsAndRefreshes) {
     EXPECT_EQ(h.folder.read("data.dat"), drawFile(kDraws));
     EXPECT_TRUE(datedBackups(h.folder, "data.dat").empty());
     // The statistics and the recent draws follow at once.
-    EXPECT_EQ(p.s.drawNumberTotal, 28);
-    EXPECT_EQ(p.s.numberCount[43], 1);
-    EXPECT_EQ(p.s.numberCount[4], 0);
-    EXPECT_EQ(p.s.drawLineCount, 28);
+    EXPECT_EQ(p.stats.drawNumberTotal, 28);
+    EXPECT_EQ(p.stats.numberCount[43], 1);
+    EXPECT_EQ(p.stats.numberCount[4], 0);
+    EXPECT_EQ(p.s.drawTable.lineCount(), 28);
     EXPECT_EQ(p.form2().Label4(0).caption(), "第4回");
     EXPECT_EQ(p.form2().Label3(0).caption(), "6");
 
@@ -282,7 +282,7 @@ TEST(Import, ASeasonOfImportsAndRegistrationsLosesNoDraw) {
     std::string replaced = updated;
     replaced.replace(replaced.find("43\r\n"), 2, "42");
     EXPECT_EQ(h.folder.read("data.dat"), replaced);
-    EXPECT_EQ(p.s.drawLineCount, 28);
+    EXPECT_EQ(p.s.drawTable.lineCount(), 28);
 
     // The right file again puts draw 2 back; both replaced files are kept.
     importFile(historyCsv(kDraws), {Answer::Yes});
@@ -310,7 +310,7 @@ TEST(Import, AFailedReadOrWriteIsToldAndChangesNothing) {
         h.folder.write("data.dat", c.data);
         h.folder.write("loto6.csv", historyCsv(kDraws));
         Program& p = h.start();
-        const std::vector<std::string> table = p.s.drawTable;
+        const std::vector<std::string> table = p.s.drawTable.elements();
         h.dialogs.shown.clear();
         h.dialogs.openAnswers.push_back((h.folder / "loto6.csv").string());
         h.dialogs.answers = {Answer::Yes};
@@ -322,7 +322,7 @@ TEST(Import, AFailedReadOrWriteIsToldAndChangesNothing) {
         EXPECT_EQ(h.dialogs.shown[1].icon, Icon::Critical) << c.name;
         EXPECT_EQ(h.folder.read("data.dat"), c.data) << c.name;
         EXPECT_TRUE(datedBackups(h.folder, "data.dat").empty()) << c.name;
-        EXPECT_EQ(p.s.drawTable, table) << c.name;
+        EXPECT_EQ(p.s.drawTable.elements(), table) << c.name;
     }
 
     Harness h;

@@ -300,7 +300,7 @@ TEST(MatchWindow, EmptyEntriesOfAnExistingPageMatchEachOther) {
         p.form1.vCheckNumber.click();
         Form5& f = p.form5();
         // Tables as damaged files leave them; the pages follow on the next change.
-        p.s.drawTable = c.drawTable;
+        p.s.drawTable = DrawTable(c.drawTable);
         p.s.outHistory = c.outHistory;
         f.VScroll1.setValue(2);
         f.VScroll1.setValue(1);

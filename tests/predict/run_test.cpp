@@ -103,12 +103,12 @@ TEST(StartOperation, RefreshesTheStatisticsLast) {
     h.folder.write("data.dat", test::drawFile({{1, 2, 3, 4, 5, 6, 7}}));
     Program& p = startPlain(h);
     // Counts that disagree with data.dat: the run's last step recounts them.
-    p.s.numberCount[1] = 9;
-    p.s.drawNumberTotal = 9;
+    p.stats.numberCount[1] = 9;
+    p.stats.drawNumberTotal = 9;
     h.random.values = plainDraws({1, 2, 3, 4, 5, 6});
     p.form1.Command1.click();
-    EXPECT_EQ(p.s.numberCount[1], 1);
-    EXPECT_EQ(p.s.drawNumberTotal, 7);
+    EXPECT_EQ(p.stats.numberCount[1], 1);
+    EXPECT_EQ(p.stats.drawNumberTotal, 7);
 }
 
 TEST(StartOperation, ChoosesTheGeneratorByDataMode) {
@@ -220,11 +220,11 @@ TEST(SetOrdering, EverySetHoldsSixDifferentNumbersAscending) {
     Program p(folder.path(), dialogs, random, platform, wire);
     chooseSetCount(p, 5);
     for (int n = 1; n <= 43; ++n)
-        p.s.numberCount[static_cast<std::size_t>(n)] = n % 7 == 0 ? 40 : n % 3;
+        p.stats.numberCount[static_cast<std::size_t>(n)] = n % 7 == 0 ? 40 : n % 3;
     int total = 0;
     for (int n = 1; n <= 43; ++n)
-        total += p.s.numberCount[static_cast<std::size_t>(n)];
-    p.s.drawNumberTotal = total;
+        total += p.stats.numberCount[static_cast<std::size_t>(n)];
+    p.stats.drawNumberTotal = total;
     for (int run = 0; run < 60; ++run) {
         if (run % 2 == 0)
             NormalGet(p);

@@ -31,10 +31,10 @@ void setCounts(Program& p, const std::map<int, int>& counts) {
     for (int n = 1; n <= 43; ++n) {
         const auto it = counts.find(n);
         const int c = it == counts.end() ? 0 : it->second;
-        p.s.numberCount[static_cast<std::size_t>(n)] = c;
+        p.stats.numberCount[static_cast<std::size_t>(n)] = c;
         total += c;
     }
-    p.s.drawNumberTotal = total;
+    p.stats.drawNumberTotal = total;
 }
 
 // Ticket owners laid out independently: s even tickets per number, then one
@@ -245,13 +245,13 @@ TEST(WeightedRun, LargestCountableHistoryStillGivesAValidPool) {
     counts[43] = 1;
     counts[42] = 762 + 762; // total 32767
     setCounts(p, counts);
-    ASSERT_EQ(p.s.drawNumberTotal, 32767);
+    ASSERT_EQ(p.stats.drawNumberTotal, 32767);
     p.form1.vSetLow.click();
     const float top = std::nextafter(1.0f, 0.0f);
     h.random.values = {top, 0.0f, 0.5f, 0.25f, 0.75f, 0.2f};
     GetByData(p);
     // 4,300 + 32,767 tickets: the pool is summed wider than 16 bits.
-    EXPECT_EQ(ticketPool(Strength::Low, p.s.numberCount, p.s.drawNumberTotal).size, 37067);
+    EXPECT_EQ(ticketPool(Strength::Low, p.stats.numberCount, p.stats.drawNumberTotal).size, 37067);
     EXPECT_EQ(setOf(p, 1)[0], "43"); // the very last ticket
     EXPECT_EQ(setOf(p, 1)[1], "1");
 }

@@ -145,7 +145,7 @@ TEST(MainWindow, KeepingTheResultAppendsItAndWishesLuck) {
     std::vector<std::string> held = expected;
     held.emplace_back();
     EXPECT_EQ(run.p->s.outHistory, held);
-    EXPECT_EQ(run.p->s.drawTable, (std::vector<std::string>{"11", "12", "13", "14", "15", "16", "17", ""}));
+    EXPECT_EQ(run.p->s.drawTable.elements(), (std::vector<std::string>{"11", "12", "13", "14", "15", "16", "17", ""}));
 
     // The result stays on the screen.
     Form1& f = run.p->form1;

@@ -63,11 +63,10 @@ struct HitHistory : ::testing::Test {
 
     // The tables as loaded: whole draws and sets, then the spare element.
     void setDraws(const std::vector<Numbers>& draws) {
-        auto& t = h.p().s.drawTable;
-        t.clear();
+        std::vector<std::string> t;
         for (const Numbers& d : draws)
             t.insert(t.end(), d.begin(), d.end());
-        t.emplace_back();
+        h.p().s.drawTable = DrawTable::withSpare(t);
     }
     void setSets(const std::vector<Numbers>& sets) {
         auto& t = h.p().s.outHistory;
@@ -219,7 +218,7 @@ TEST_F(HitHistory, MissingDataIsWarnedAboutAfterTheDialogAndNothingIsWritten) {
          }) {
         Harness fresh;
         fresh.start();
-        fresh.p().s.drawTable = c.draws;
+        fresh.p().s.drawTable = DrawTable(c.draws);
         fresh.p().s.outHistory = c.history;
         std::size_t dialogsBeforeWarning = 0;
         fresh.dialogs.duringMessage = [&](const test::ShownMessage&) {

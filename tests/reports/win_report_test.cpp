@@ -32,7 +32,7 @@ struct WinReport : ::testing::Test {
     Harness h;
     void SetUp() override { h.start(); }
     void run(const std::vector<std::string>& records, const std::string& name = "win") {
-        h.p().s.drawRecords = records;
+        h.p().stats.drawRecords = records;
         h.dialogs.saveAnswers.push_back((h.folder / name).string());
         h.p().form1.vResHitNoData.click();
     }
@@ -81,7 +81,7 @@ TEST_F(WinReport, ReplacesWhateverTheFileHeld) {
 }
 
 TEST_F(WinReport, ACancelledDialogWritesNothing) {
-    h.p().s.drawRecords = {"1-2-3-4-5-6-7_1"};
+    h.p().stats.drawRecords = {"1-2-3-4-5-6-7_1"};
     h.dialogs.saveAnswers.push_back(std::nullopt);
     h.p().form1.vResHitNoData.click();
     EXPECT_TRUE(h.dialogs.shown.empty());
