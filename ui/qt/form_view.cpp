@@ -1,6 +1,7 @@
 #include "ui/qt/form_view.h"
 
 #include "program/messages.h"
+#include "ui/qt/conversions.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/qt_services.h"
 #include "ui/qt/widgets.h"
@@ -33,70 +34,11 @@ namespace zoki::qt {
 
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-QColor qcolor(Rgb c) { return QColor(c.r, c.g, c.b); }
-
 // Every window has a fixed size: a title, a close box and a minimize box, no
 // maximize box.
 constexpr Qt::WindowFlags kFixedWindow = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                          Qt::WindowCloseButtonHint;
-
-// "データ(&D)" reads "データ(D)" to a screen reader; "&&" is a plain "&".
-QString withoutMnemonic(const QString& caption) {
-    QString out;
-    out.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&' && i + 1 < caption.size())
-            ++i;
-        out += caption[i];
-    }
-    return out;
-}
-
-Qt::Alignment alignment(Align a) {
-    switch (a) {
-    case Align::Center:
-        return Qt::AlignHCenter | Qt::AlignVCenter;
-    case Align::Right:
-        return Qt::AlignRight | Qt::AlignVCenter;
-    case Align::Left:
-        break;
-    }
-    return Qt::AlignLeft | Qt::AlignVCenter;
-}
-
-// Windows font names of the design, mapped to the Japanese fonts a Linux
-// desktop has; the application font's families follow as fallbacks.
-QStringList familiesFor(const std::string& family, const QFont& base) {
-    QStringList families;
-    const QString name = qs(family);
-    families << name;
-    if (name == QStringLiteral("ＭＳ ゴシック") || name == QStringLiteral("MS Gothic"))
-        families << QStringLiteral("IPAGothic") << QStringLiteral("Noto Sans Mono CJK JP");
-    families << base.families();
-    families.removeDuplicates();
-    return families;
-}
-
-void applyFont(QWidget& w, const Font& f) {
-    if (f.family.empty() && f.points <= 0 && !f.bold)
-        return;
-    QFont font = w.font();
-    if (!f.family.empty())
-        font.setFamilies(familiesFor(f.family, font));
-    if (f.points > 0)
-        font.setPointSizeF(f.points);
-    font.setBold(f.bold);
-    w.setFont(font);
-}
-
-void setColor(QWidget& w, QPalette::ColorRole role, Rgb c) {
-    QPalette palette = w.palette();
-    palette.setColor(role, qcolor(c));
-    w.setPalette(palette);
-}
 
 // The local files of a drag; none when anything else comes along (text, web
 // links), which is then no drop of files.
@@ -465,9 +407,10 @@ void FormView::sync(Control& c, Prop p) {
             auto& bar = static_cast<ScrollBar&>(c);
             auto* qbar = static_cast<QScrollBar*>(w);
             const QSignalBlocker quiet(qbar);
-            qbar->setRange(std::min(bar.min(), bar.max()), std::max(bar.min(), bar.max()));
+            const ScrollSteps steps = scrollSteps(bar.min(), bar.max());
+            qbar->setRange(steps.minimum, steps.maximum);
             qbar->setSingleStep(1);
-            qbar->setPageStep(std::max(1, (qbar->maximum() - qbar->minimum()) / 5));
+            qbar->setPageStep(steps.page);
             qbar->setValue(bar.value());
         }
         break;
