@@ -10,7 +10,6 @@
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -139,76 +138,18 @@ void FormView::build() {
         window_ = new FormWindow(kFixedWindow);
         client_ = window_;
     }
+    keyboard_.setWindow(*window_);
     window_->setObjectName(qs(form.name()));
     window_->setWindowTitle(qs(form.caption()));
     client_->setFixedSize(twipsToPixels(form.clientWidth), twipsToPixels(form.clientHeight));
     window_->installEventFilter(this);
     window_->setAcceptDrops(static_cast<bool>(form.onOLEDragDrop));
 
+    std::vector<QWidget*> inOrder;
     for (Control* c : form.controls())
         if (c->kind() != Kind::MenuItem && c->kind() != Kind::Timer)
-            ensureWidget(*c);
-    orderInputs();
-}
-
-// The keyboard visits the inputs in the order the window definition holds
-// them, which is the order a user reads the window in.
-void FormView::orderInputs() {
-    inputs_.clear();
-    for (Control* c : form_->controls())
-        if (QWidget* w = widget(*c); w && (w->focusPolicy() & Qt::TabFocus))
-            inputs_.push_back(w);
-    for (std::size_t i = 1; i < inputs_.size(); ++i)
-        QWidget::setTabOrder(inputs_[i - 1], inputs_[i]);
-}
-
-QWidget* FormView::firstInput() const { return nextInput(nullptr); }
-
-QWidget* FormView::nextInput(const QWidget* after) const {
-    auto it = inputs_.begin();
-    if (after) {
-        it = std::find(inputs_.begin(), inputs_.end(), after);
-        if (it != inputs_.end())
-            ++it;
-    }
-    for (; it != inputs_.end(); ++it)
-        if ((*it)->isEnabled() && (*it)->isVisibleTo(window_))
-            return *it;
-    return nullptr;
-}
-
-void FormView::focusInput(QWidget* input) {
-    if (!input)
-        return;
-    input->setFocus(Qt::TabFocusReason);
-    // Typing replaces what the field holds, as after a Tab.
-    if (auto* edit = qobject_cast<QLineEdit*>(input))
-        edit->selectAll();
-}
-
-// While a run is revealed the program disables the inputs, the focused one
-// among them; when it comes back the keyboard is there again, as it was.
-void FormView::setWidgetEnabled(QWidget& w, bool enabled) {
-    const bool hadFocus = window_ && window_->focusWidget() == &w;
-    if (!enabled && hadFocus && (!focusBeforeDisabling_ || focusBeforeDisabling_->isEnabled()))
-        focusBeforeDisabling_ = &w;
-    w.setEnabled(enabled);
-    if (!enabled || focusBeforeDisabling_ != &w)
-        return;
-    focusBeforeDisabling_ = nullptr;
-    QWidget* now = window_->focusWidget();
-    if (!now || !now->isEnabled())
-        focusInput(&w);
-}
-
-// Enter in a field goes on to the next input, and presses it when it is a
-// button (the registration form's last field presses "登録").
-void FormView::enterPressed(QWidget* field) {
-    QWidget* next = nextInput(field);
-    if (auto* button = qobject_cast<QPushButton*>(next))
-        button->click();
-    else
-        focusInput(next);
+            inOrder.push_back(ensureWidget(*c));
+    keyboard_.setInputs(inOrder);
 }
 
 QWidget* FormView::ensureWidget(Control& c) {
@@ -293,7 +234,7 @@ QWidget* FormView::makeWidget(Control& c, QWidget* parent) {
                 return;
             deliver([&field, &text] { field.setText(text.toStdString()); });
         });
-        connect(w, &QLineEdit::returnPressed, this, [this, w] { enterPressed(w); });
+        connect(w, &QLineEdit::returnPressed, this, [this, w] { keyboard_.enterPressed(*w); });
         return w;
     }
     case Kind::Timer:
@@ -358,7 +299,7 @@ void FormView::sync(Control& c, Prop p) {
         w->setVisible(c.visible());
         break;
     case Prop::Enabled:
-        setWidgetEnabled(*w, c.enabled());
+        keyboard_.setEnabled(*w, c.enabled());
         break;
     case Prop::ToolTip:
         // Also what a screen reader reads as the control's description.
@@ -447,7 +388,7 @@ void FormView::syncForm(Prop p) {
     window_->raise();
     window_->activateWindow();
     // Shown or shown again, the window starts at its first input.
-    focusInput(firstInput());
+    keyboard_.focusInput(keyboard_.firstInput());
     if (!shownOnce_) {
         shownOnce_ = true;
         if (form_->onFirstShown)
@@ -582,10 +523,7 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
             hooks_.closed();
         return true;
     }
-    // Esc that no control took closes a secondary window as its close box
-    // does; the main window would end the program, so it stays.
-    if (event->type() == QEvent::KeyPress && form_->id() != FormId::Form1 &&
-        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel)) {
+    if (escapeCloses(*event, form_->id() == FormId::Form1)) {
         window_->close();
         return true;
     }

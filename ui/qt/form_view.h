@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/forms/form.h"
+#include "ui/qt/keyboard.h"
 
 #include <QObject>
 #include <QPointer>
@@ -8,7 +9,6 @@
 
 #include <functional>
 #include <unordered_map>
-#include <vector>
 
 class QAction;
 class QMainWindow;
@@ -68,13 +68,6 @@ private:
     void syncForm(Prop p);
     void syncMenuItem(MenuItem& item, Prop p);
     void syncTimer(Timer& t);
-    void orderInputs();
-    QWidget* firstInput() const;
-    // The first enabled, visible input after `after` (all of them: nullptr).
-    QWidget* nextInput(const QWidget* after) const;
-    void focusInput(QWidget* input);
-    void enterPressed(QWidget* field);
-    void setWidgetEnabled(QWidget& w, bool enabled);
     // Raises the form's onFirstShown from the event loop once the window is
     // exposed (at once when it already is).
     void announceWhenExposed();
@@ -91,10 +84,7 @@ private:
     std::unordered_map<const Control*, QWidget*> widgets_;
     std::unordered_map<const Control*, QAction*> actions_;
     std::unordered_map<const Control*, QTimer*> timers_;
-    // The widgets the keyboard reaches, in Tab order.
-    std::vector<QWidget*> inputs_;
-    // The input that had the focus when the program disabled it.
-    QPointer<QWidget> focusBeforeDisabling_;
+    Keyboard keyboard_;
     // The window has been shown once: onFirstShown is on its way.
     bool shownOnce_ = false;
     // The native window whose exposure is awaited, if any.
