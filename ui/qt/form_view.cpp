@@ -6,15 +6,12 @@
 #include "ui/qt/qt_services.h"
 #include "ui/qt/widgets.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QGroupBox>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMainWindow>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
@@ -103,11 +100,6 @@ QWidget* FormView::widget(const Control& c) const {
     return it == widgets_.end() ? nullptr : it->second;
 }
 
-QAction* FormView::action(const MenuItem& item) const {
-    auto it = actions_.find(&item);
-    return it == actions_.end() ? nullptr : it->second;
-}
-
 QTimer* FormView::timer(const Timer& t) const {
     auto it = timers_.find(&t);
     return it == timers_.end() ? nullptr : it->second;
@@ -131,7 +123,7 @@ void FormView::build() {
         client_ = new QWidget(main);
         main->setCentralWidget(client_);
         window_ = main;
-        buildMenus();
+        menus_.build(form, *main, *this);
         // The menu bar plus the fixed client area decide the window's size.
         main->layout()->setSizeConstraint(QLayout::SetFixedSize);
     } else {
@@ -283,7 +275,7 @@ void FormView::syncAll(Control& c) {
 
 void FormView::sync(Control& c, Prop p) {
     if (c.kind() == Kind::MenuItem) {
-        syncMenuItem(static_cast<MenuItem&>(c), p);
+        menus_.show(static_cast<MenuItem&>(c), p);
         return;
     }
     QWidget* w = widget(c);
@@ -424,75 +416,6 @@ void FormView::syncTimer(Timer& t) {
             qtimer->start(t.interval());
     } else {
         qtimer->stop();
-    }
-}
-
-void FormView::buildMenus() {
-    for (MenuItem* top : form_->menuBar)
-        addMenuItem(*top, nullptr);
-    for (auto& [control, qaction] : actions_)
-        for (Prop p : {Prop::Caption, Prop::Checked, Prop::Enabled, Prop::Visible})
-            syncMenuItem(*const_cast<MenuItem*>(static_cast<const MenuItem*>(control)), p);
-}
-
-void FormView::addMenuItem(MenuItem& item, QMenu* into) {
-    if (item.isSeparator()) {
-        if (into)
-            into->addSeparator()->setObjectName(qs(item.objectName()));
-        return;
-    }
-    QMenuBar* bar = mainWindow()->menuBar();
-    QAction* qaction = nullptr;
-    if (!item.items.empty()) {
-        auto* menu = new QMenu(qs(item.caption()), window_);
-        menu->setObjectName(qs(item.objectName()));
-        menu->setAccessibleName(withoutMnemonic(qs(item.caption())));
-        qaction = into ? into->addMenu(menu) : bar->addMenu(menu);
-        for (MenuItem* sub : item.items)
-            addMenuItem(*sub, menu);
-    } else {
-        qaction = new QAction(qs(item.caption()), window_);
-        if (into)
-            into->addAction(qaction);
-        else
-            bar->addAction(qaction);
-        connect(qaction, &QAction::triggered, this, [this, &item] {
-            deliver([&item] { item.click(); });
-            // Qt flips a checkable action by itself; the control has the say.
-            if (QAction* a = form_ ? action(item) : nullptr) {
-                a->setCheckable(item.checked());
-                a->setChecked(item.checked());
-            }
-        });
-    }
-    qaction->setObjectName(qs(item.objectName()));
-    actions_[&item] = qaction;
-}
-
-void FormView::syncMenuItem(MenuItem& item, Prop p) {
-    QAction* a = action(item);
-    if (!a)
-        return;
-    switch (p) {
-    case Prop::Caption:
-        a->setText(qs(item.caption()));
-        if (QMenu* menu = a->menu())
-            menu->setAccessibleName(withoutMnemonic(qs(item.caption())));
-        break;
-    case Prop::Checked:
-        // Only a checked item shows a mark; an unchecked one looks like any
-        // other item, not like an empty check box.
-        a->setCheckable(item.checked());
-        a->setChecked(item.checked());
-        break;
-    case Prop::Enabled:
-        a->setEnabled(item.enabled());
-        break;
-    case Prop::Visible:
-        a->setVisible(item.visible());
-        break;
-    default:
-        break;
     }
 }
 

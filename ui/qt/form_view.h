@@ -2,6 +2,8 @@
 
 #include "ui/forms/form.h"
 #include "ui/qt/keyboard.h"
+#include "ui/qt/menus.h"
+#include "ui/qt/view_host.h"
 
 #include <QObject>
 #include <QPointer>
@@ -12,7 +14,6 @@
 
 class QAction;
 class QMainWindow;
-class QMenu;
 class QTimer;
 class QWindow;
 
@@ -22,7 +23,7 @@ namespace zoki::qt {
 // main window is a QMainWindow with a menu bar; the others are fixed-size
 // top-level windows. The view listens to the form; user actions go back to
 // the controls, which raise their events.
-class FormView : public QObject {
+class FormView : public QObject, private ViewHost {
 public:
     struct Hooks {
         // The user closed the window with its close box.
@@ -47,7 +48,7 @@ public:
     QWidget* client() const { return client_; }
 
     QWidget* widget(const Control& c) const;
-    QAction* action(const MenuItem& item) const;
+    QAction* action(const MenuItem& item) const { return menus_.action(item); }
     QTimer* timer(const Timer& t) const;
 
     // The form is going away or the program is ending: stop listening, stop
@@ -59,21 +60,21 @@ protected:
 
 private:
     void build();
-    void buildMenus();
-    void addMenuItem(MenuItem& item, QMenu* into);
     QWidget* ensureWidget(Control& c);
     QWidget* makeWidget(Control& c, QWidget* parent);
     void sync(Control& c, Prop p);
     void syncAll(Control& c);
     void syncForm(Prop p);
-    void syncMenuItem(MenuItem& item, Prop p);
     void syncTimer(Timer& t);
     // Raises the form's onFirstShown from the event loop once the window is
     // exposed (at once when it already is).
     void announceWhenExposed();
-    // Runs a user action against the form unless the view is detached; a
-    // fault that escapes is reported instead of ending the program.
-    void deliver(const std::function<void()>& action);
+
+    // What the menus ask of the view. A user action runs against the form
+    // unless the view is detached; a fault that escapes is reported instead
+    // of ending the program.
+    void deliver(const std::function<void()>& action) override;
+    bool attached() const override { return form_ != nullptr; }
 
     Form* form_;
     Hooks hooks_;
@@ -82,8 +83,8 @@ private:
     // Widgets are being set from the controls: their signals are not user actions.
     int syncing_ = 0;
     std::unordered_map<const Control*, QWidget*> widgets_;
-    std::unordered_map<const Control*, QAction*> actions_;
     std::unordered_map<const Control*, QTimer*> timers_;
+    Menus menus_;
     Keyboard keyboard_;
     // The window has been shown once: onFirstShown is on its way.
     bool shownOnce_ = false;

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <functional>
+
+namespace zoki::qt {
+
+// What the parts of a window's view (the menus) ask of the view.
+class ViewHost {
+public:
+    // Runs a user action against the form, reporting a fault that escapes
+    // it; nothing once the view is detached.
+    virtual void deliver(const std::function<void()>& action) = 0;
+    // False once the view is detached: nothing reaches the form any more.
+    virtual bool attached() const = 0;
+
+protected:
+    ViewHost() = default;
+    ~ViewHost() = default;
+    ViewHost(const ViewHost&) = default;
+    ViewHost& operator=(const ViewHost&) = default;
+};
+
+} // namespace zoki::qt
