@@ -1,6 +1,7 @@
 #include "ui/qt/form_view.h"
 
 #include "program/messages.h"
+#include "ui/qt/binders.h"
 #include "ui/qt/conversions.h"
 #include "ui/qt/pictures.h"
 #include "ui/qt/qt_services.h"
@@ -8,15 +9,10 @@
 
 #include <QCloseEvent>
 #include <QDropEvent>
-#include <QGroupBox>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QSignalBlocker>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
@@ -50,6 +46,18 @@ std::vector<std::string> localFiles(const QMimeData* data) {
     return files;
 }
 
+// While it lives, widgets are set from the controls.
+class Syncing {
+public:
+    explicit Syncing(int& depth) : depth_(depth) { ++depth_; }
+    ~Syncing() { --depth_; }
+    Syncing(const Syncing&) = delete;
+    Syncing& operator=(const Syncing&) = delete;
+
+private:
+    int& depth_;
+};
+
 } // namespace
 
 FormView::FormView(Form& form, Hooks hooks) : form_(&form), hooks_(std::move(hooks)) {
@@ -58,15 +66,7 @@ FormView::FormView(Form& form, Hooks hooks) : form_(&form), hooks_(std::move(hoo
         if (c->kind() != Kind::Timer)
             continue;
         auto& t = static_cast<Timer&>(*c);
-        auto* qtimer = new QTimer(this);
-        qtimer->setObjectName(qs(t.objectName()));
-        qtimer->setTimerType(Qt::PreciseTimer);
-        connect(qtimer, &QTimer::timeout, this, [this, &t] {
-            if (hooks_.ticksAllowed && !hooks_.ticksAllowed())
-                return;
-            deliver([&t] { t.tick(); });
-        });
-        timers_[&t] = qtimer;
+        timers_[&t] = TimerBinder::make(t, *this, *this, hooks_.ticksAllowed);
         syncTimer(t);
     }
 
@@ -139,131 +139,37 @@ void FormView::build() {
 
     std::vector<QWidget*> inOrder;
     for (Control* c : form.controls())
-        if (c->kind() != Kind::MenuItem && c->kind() != Kind::Timer)
-            inOrder.push_back(ensureWidget(*c));
+        if (QWidget* w = ensureWidget(*c))
+            inOrder.push_back(w);
     keyboard_.setInputs(inOrder);
 }
 
 QWidget* FormView::ensureWidget(Control& c) {
     if (QWidget* w = widget(c))
         return w;
+    const Binder* binder = binderFor(c.kind());
+    if (!binder)
+        return nullptr;
     QWidget* parent = client_;
     if (!c.parent().empty()) {
         if (Control* frame = form_->find(c.parent()))
-            parent = ensureWidget(*frame);
+            if (QWidget* frameWidget = ensureWidget(*frame))
+                parent = frameWidget;
     }
-    QWidget* w = makeWidget(c, parent);
+    QWidget* w = binder->make(c, parent, *this);
     w->setObjectName(qs(c.objectName()));
     widgets_[&c] = w;
-    syncAll(c);
+    syncAll(c, *w, *binder);
     return w;
 }
 
-QWidget* FormView::makeWidget(Control& c, QWidget* parent) {
-    switch (c.kind()) {
-    case Kind::Label: {
-        auto& label = static_cast<Label&>(c);
-        auto* w = new LabelWidget(parent);
-        w->setAlignment(alignment(label.align));
-        applyFont(*w, label.font);
-        if (label.border) {
-            w->setFrameShape(QFrame::Box);
-            w->setLineWidth(1);
-        }
-        if (!(label.foreColor == kBlack))
-            setColor(*w, QPalette::WindowText, label.foreColor);
-        w->setAutoFillBackground(label.opaque);
-        w->onClick = [this, &label] {
-            deliver([&label] {
-                if (label.onClick)
-                    label.onClick();
-            });
-        };
-        return w;
-    }
-    case Kind::Image: {
-        auto& image = static_cast<Image&>(c);
-        auto* w = new PictureBox(parent);
-        w->setStretch(image.stretch);
-        if (image.onClick)
-            w->setCursor(Qt::PointingHandCursor);
-        w->onClick = [this, &image] { deliver([&image] { image.click(); }); };
-        w->onDoubleClick = [this, &image] { deliver([&image] { image.dblClick(); }); };
-        return w;
-    }
-    case Kind::Button: {
-        auto& button = static_cast<Button&>(c);
-        auto* w = new QPushButton(parent);
-        // Enter presses a focused button, as Space does.
-        w->setAutoDefault(true);
-        connect(w, &QPushButton::clicked, this, [this, &button] { deliver([&button] { button.click(); }); });
-        return w;
-    }
-    case Kind::Frame:
-        return new QGroupBox(parent);
-    case Kind::ScrollBar: {
-        auto& bar = static_cast<ScrollBar&>(c);
-        auto* w = new ScrollBarWidget(bar.vertical ? Qt::Vertical : Qt::Horizontal, parent);
-        // A change is raised when the user lets go of the thumb, not while dragging.
-        w->setTracking(false);
-        connect(w, &QScrollBar::valueChanged, this, [this, &bar](int value) {
-            if (syncing_)
-                return;
-            deliver([&bar, value] { bar.setValue(value); });
-        });
-        return w;
-    }
-    case Kind::TextField: {
-        auto& field = static_cast<TextField&>(c);
-        auto* w = new QLineEdit(parent);
-        w->setAlignment(alignment(field.align));
-        applyFont(*w, field.font);
-        // Whatever put the text there (typing, a paste, an input method, an
-        // assistive tool) the field holds it; the program's own settings are
-        // already in it.
-        connect(w, &QLineEdit::textChanged, this, [this, &field](const QString& text) {
-            if (syncing_)
-                return;
-            deliver([&field, &text] { field.setText(text.toStdString()); });
-        });
-        connect(w, &QLineEdit::returnPressed, this, [this, w] { keyboard_.enterPressed(*w); });
-        return w;
-    }
-    case Kind::Timer:
-    case Kind::MenuItem:
-        break;
-    }
-    return new QWidget(parent);
-}
-
-void FormView::syncAll(Control& c) {
+void FormView::syncAll(Control& c, QWidget& w, const Binder& binder) {
     // A new widget already is what a fresh control is (enabled, shown with its
     // window, no caption or tip); only what differs is set.
     sync(c, Prop::Geometry);
-    switch (c.kind()) {
-    case Kind::Label:
-        if (!static_cast<Label&>(c).caption().empty())
-            sync(c, Prop::Caption);
-        sync(c, Prop::BackColor);
-        break;
-    case Kind::Button:
-    case Kind::Frame:
-        sync(c, Prop::Caption);
-        break;
-    case Kind::Image:
-        if (static_cast<Image&>(c).picture() != 0)
-            sync(c, Prop::Picture);
-        break;
-    case Kind::ScrollBar:
-        sync(c, Prop::Range);
-        break;
-    case Kind::TextField:
-        sync(c, Prop::Text);
-        sync(c, Prop::BackColor);
-        break;
-    case Kind::Timer:
-    case Kind::MenuItem:
-        break;
+    {
+        const Syncing quiet(syncing_);
+        binder.showNew(c, w);
     }
     if (!c.toolTip().empty())
         sync(c, Prop::ToolTip);
@@ -281,7 +187,7 @@ void FormView::sync(Control& c, Prop p) {
     QWidget* w = widget(c);
     if (!w)
         return;
-    ++syncing_;
+    const Syncing quiet(syncing_);
     switch (p) {
     case Prop::Geometry:
         w->setGeometry(twipsToPixels(c.left()), twipsToPixels(c.top()), std::max(0, twipsToPixels(c.width())),
@@ -297,61 +203,11 @@ void FormView::sync(Control& c, Prop p) {
         // Also what a screen reader reads as the control's description.
         w->setToolTip(qs(c.toolTip()));
         break;
-    case Prop::Caption:
-        if (c.kind() == Kind::Label) {
-            const QString caption = qs(static_cast<Label&>(c).caption());
-            static_cast<QLabel*>(w)->setText(caption);
-            w->setAccessibleName(caption);
-        } else if (c.kind() == Kind::Button) {
-            const QString caption = qs(static_cast<Button&>(c).caption());
-            static_cast<QPushButton*>(w)->setText(caption);
-            w->setAccessibleName(withoutMnemonic(caption));
-        } else if (c.kind() == Kind::Frame) {
-            const QString caption = qs(static_cast<Frame&>(c).caption());
-            static_cast<QGroupBox*>(w)->setTitle(caption);
-            w->setAccessibleName(withoutMnemonic(caption));
-        }
-        break;
-    case Prop::BackColor:
-        if (c.kind() == Kind::Label && static_cast<Label&>(c).opaque)
-            setColor(*w, QPalette::Window, static_cast<Label&>(c).backColor());
-        else if (c.kind() == Kind::TextField)
-            setColor(*w, QPalette::Base, static_cast<TextField&>(c).backColor());
-        break;
-    case Prop::Picture:
-        if (c.kind() == Kind::Image) {
-            const int number = static_cast<Image&>(c).picture();
-            static_cast<PictureBox*>(w)->setNumber(number);
-            w->setAccessibleName(pictureWord(number));
-        }
-        break;
-    case Prop::Text:
-        if (c.kind() == Kind::TextField) {
-            auto* edit = static_cast<QLineEdit*>(w);
-            const QString text = qs(static_cast<TextField&>(c).text());
-            // The user's own typing comes back here; leave the cursor where it is.
-            if (edit->text() != text)
-                edit->setText(text);
-        }
-        break;
-    case Prop::Range:
-    case Prop::Value:
-        if (c.kind() == Kind::ScrollBar) {
-            auto& bar = static_cast<ScrollBar&>(c);
-            auto* qbar = static_cast<QScrollBar*>(w);
-            const QSignalBlocker quiet(qbar);
-            const ScrollSteps steps = scrollSteps(bar.min(), bar.max());
-            qbar->setRange(steps.minimum, steps.maximum);
-            qbar->setSingleStep(1);
-            qbar->setPageStep(steps.page);
-            qbar->setValue(bar.value());
-        }
-        break;
-    case Prop::Checked:
-    case Prop::Interval:
+    default:
+        if (const Binder* binder = binderFor(c.kind()))
+            binder->show(c, *w, p);
         break;
     }
-    --syncing_;
 }
 
 void FormView::syncForm(Prop p) {
@@ -408,15 +264,8 @@ void FormView::announceWhenExposed() {
 }
 
 void FormView::syncTimer(Timer& t) {
-    QTimer* qtimer = timer(t);
-    if (!qtimer)
-        return;
-    if (form_ && t.enabled() && t.interval() > 0) {
-        if (!qtimer->isActive() || qtimer->interval() != t.interval())
-            qtimer->start(t.interval());
-    } else {
-        qtimer->stop();
-    }
+    if (QTimer* qtimer = timer(t))
+        TimerBinder::show(t, *qtimer, form_ != nullptr);
 }
 
 void FormView::deliver(const std::function<void()>& userAction) {

@@ -19,10 +19,13 @@ class QWindow;
 
 namespace zoki::qt {
 
+class Binder;
+
 // The widgets of one window definition, kept in step with its controls. The
 // main window is a QMainWindow with a menu bar; the others are fixed-size
 // top-level windows. The view listens to the form; user actions go back to
-// the controls, which raise their events.
+// the controls, which raise their events. Each kind of control has its
+// binder (binders.h); the menus and the keyboard have their own parts.
 class FormView : public QObject, private ViewHost {
 public:
     struct Hooks {
@@ -61,20 +64,19 @@ protected:
 private:
     void build();
     QWidget* ensureWidget(Control& c);
-    QWidget* makeWidget(Control& c, QWidget* parent);
     void sync(Control& c, Prop p);
-    void syncAll(Control& c);
+    void syncAll(Control& c, QWidget& w, const Binder& binder);
     void syncForm(Prop p);
     void syncTimer(Timer& t);
     // Raises the form's onFirstShown from the event loop once the window is
     // exposed (at once when it already is).
     void announceWhenExposed();
 
-    // What the menus ask of the view. A user action runs against the form
-    // unless the view is detached; a fault that escapes is reported instead
-    // of ending the program.
+    // What the binders and the menus ask of the view.
     void deliver(const std::function<void()>& action) override;
     bool attached() const override { return form_ != nullptr; }
+    bool syncing() const override { return syncing_ > 0; }
+    Keyboard& keyboard() override { return keyboard_; }
 
     Form* form_;
     Hooks hooks_;

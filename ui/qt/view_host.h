@@ -4,7 +4,9 @@
 
 namespace zoki::qt {
 
-// What the parts of a window's view (the menus) ask of the view.
+class Keyboard;
+
+// What the parts of a window's view (the binders, the menus) ask of the view.
 class ViewHost {
 public:
     // Runs a user action against the form, reporting a fault that escapes
@@ -12,6 +14,10 @@ public:
     virtual void deliver(const std::function<void()>& action) = 0;
     // False once the view is detached: nothing reaches the form any more.
     virtual bool attached() const = 0;
+    // True while widgets are set from the controls: their signals are then
+    // no user actions.
+    virtual bool syncing() const = 0;
+    virtual Keyboard& keyboard() = 0;
 
 protected:
     ViewHost() = default;
