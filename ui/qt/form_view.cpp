@@ -1,24 +1,20 @@
 #include "ui/qt/form_view.h"
 
-#include "program/messages.h"
 #include "ui/qt/binders.h"
 #include "ui/qt/conversions.h"
 #include "ui/qt/pictures.h"
-#include "ui/qt/qt_services.h"
 #include "ui/qt/widgets.h"
 
 #include <QCloseEvent>
 #include <QDropEvent>
 #include <QLayout>
 #include <QMainWindow>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
 
 #include <algorithm>
-#include <exception>
 #include <string>
 #include <vector>
 
@@ -60,7 +56,8 @@ private:
 
 } // namespace
 
-FormView::FormView(Form& form, Hooks hooks) : form_(&form), hooks_(std::move(hooks)) {
+FormView::FormView(Form& form, Hooks hooks, Dispatch dispatch)
+    : form_(&form), hooks_(std::move(hooks)), dispatch_(std::move(dispatch)) {
     // Timers run whether or not the window has been built.
     for (Control* c : form.controls()) {
         if (c->kind() != Kind::Timer)
@@ -271,13 +268,10 @@ void FormView::syncTimer(Timer& t) {
 void FormView::deliver(const std::function<void()>& userAction) {
     if (!form_)
         return;
-    try {
+    if (dispatch_)
+        dispatch_(userAction);
+    else
         userAction();
-    } catch (const std::exception& e) {
-        // The program's handlers report their own faults; this is the last
-        // guard so that nothing the user does can end the program.
-        QMessageBox::critical(window_, QString::fromUtf8(msg::kWarning), displayText(msg::stoppedMessage(e)));
-    }
 }
 
 bool FormView::eventFilter(QObject* watched, QEvent* event) {

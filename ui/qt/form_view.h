@@ -38,8 +38,12 @@ public:
         // The window is about to be hidden by the program: where it stands now.
         std::function<void(QWidget&)> hiding;
     };
+    // How a user action runs: through the program's dispatch, the one place
+    // that tells the user of a fault escaping a handler. Without one the
+    // action runs as it is.
+    using Dispatch = std::function<void(const std::function<void()>&)>;
 
-    FormView(Form& form, Hooks hooks);
+    FormView(Form& form, Hooks hooks, Dispatch dispatch = {});
     ~FormView() override;
     FormView(const FormView&) = delete;
     FormView& operator=(const FormView&) = delete;
@@ -80,6 +84,7 @@ private:
 
     Form* form_;
     Hooks hooks_;
+    Dispatch dispatch_;
     QPointer<QWidget> window_;
     QWidget* client_ = nullptr;
     // Widgets are being set from the controls: their signals are not user actions.

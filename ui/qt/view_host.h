@@ -9,8 +9,8 @@ class Keyboard;
 // What the parts of a window's view (the binders, the menus) ask of the view.
 class ViewHost {
 public:
-    // Runs a user action against the form, reporting a fault that escapes
-    // it; nothing once the view is detached.
+    // Hands a user action to the program, which tells the user of a fault
+    // that escapes it; nothing once the view is detached.
     virtual void deliver(const std::function<void()>& action) = 0;
     // False once the view is detached: nothing reaches the form any more.
     virtual bool attached() const = 0;
