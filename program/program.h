@@ -69,7 +69,8 @@ public:
     const std::vector<const Control*>& messageSubject() const { return messageSubject_; }
 
     // Runs a handler the way every event runs: a fault that escapes it is
-    // reported in a message box instead of ending the program.
+    // reported in a message box instead of ending the program. The one last
+    // guard: the window adapter runs what the user does through it too.
     void dispatch(const std::function<void()>& handler);
 
 private:

@@ -1,4 +1,6 @@
 #include "adapter_fixture.h"
+#include "base/errors.h"
+#include "program/messages.h"
 #include "support/control_values.h"
 #include "support/fakes.h"
 #include "ui/qt/adapter.h"
@@ -187,6 +189,22 @@ TEST_F(AdapterTest, ClicksOnPicturesButtonsAndMenusReachTheHandlers) {
     EXPECT_TRUE(veryFast->isChecked());
     EXPECT_FALSE(adapter->view(FormId::Form1)->action(f1().vMidle)->isChecked());
     EXPECT_EQ(f1().Timer1.interval(), 10);
+}
+
+// What the user does runs through the program's one last guard: a fault
+// that escapes is told in the program's own message box.
+TEST_F(AdapterTest, AFaultEscapingAUserActionIsToldByTheProgram) {
+    f1().Command1.onClick = [] { throw OverflowError(); };
+    f1().Image6.onClick = [] { throw IndexError(); };
+    widget<QPushButton>(f1().Command1)->click();
+    QTest::mouseClick(widget<qt::PictureBox>(f1().Image6), Qt::LeftButton);
+    ASSERT_EQ(h.dialogs.shown.size(), 2u);
+    EXPECT_EQ(h.dialogs.shown[0].text, msg::stoppedMessage(OverflowError()));
+    EXPECT_EQ(h.dialogs.shown[1].text, msg::stoppedMessage(IndexError()));
+    for (const test::ShownMessage& shown : h.dialogs.shown) {
+        EXPECT_EQ(shown.title, msg::kWarning);
+        EXPECT_EQ(shown.icon, Icon::Critical);
+    }
 }
 
 TEST_F(AdapterTest, MenusShowCaptionsCheckMarksAndEnabling) {

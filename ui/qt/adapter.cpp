@@ -78,7 +78,9 @@ void Adapter::add(Form& form) {
         hooks.hiding = [this, id](QWidget& w) { remember(id, w); };
     }
     hooks.ticksAllowed = ticksAllowed_;
-    views_[id] = std::make_unique<FormView>(form, std::move(hooks));
+    // A fault escaping what the user did is told where every handler's is.
+    views_[id] = std::make_unique<FormView>(form, std::move(hooks),
+                                            [this](const std::function<void()>& action) { program_.dispatch(action); });
 }
 
 void Adapter::discard(Form& form) {

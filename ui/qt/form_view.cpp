@@ -1,31 +1,20 @@
 #include "ui/qt/form_view.h"
 
-#include "program/messages.h"
+#include "ui/qt/binders.h"
+#include "ui/qt/conversions.h"
 #include "ui/qt/pictures.h"
-#include "ui/qt/qt_services.h"
 #include "ui/qt/widgets.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QDropEvent>
-#include <QGroupBox>
-#include <QKeyEvent>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMainWindow>
-#include <QMenu>
-#include <QMenuBar>
-#include <QMessageBox>
 #include <QMimeData>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QSignalBlocker>
 #include <QTimer>
 #include <QUrl>
 #include <QWindow>
 
 #include <algorithm>
-#include <exception>
 #include <string>
 #include <vector>
 
@@ -33,70 +22,11 @@ namespace zoki::qt {
 
 namespace {
 
-QString qs(const std::string& s) { return QString::fromStdString(s); }
-
-QColor qcolor(Rgb c) { return QColor(c.r, c.g, c.b); }
-
 // Every window has a fixed size: a title, a close box and a minimize box, no
 // maximize box.
 constexpr Qt::WindowFlags kFixedWindow = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                          Qt::WindowCloseButtonHint;
-
-// "データ(&D)" reads "データ(D)" to a screen reader; "&&" is a plain "&".
-QString withoutMnemonic(const QString& caption) {
-    QString out;
-    out.reserve(caption.size());
-    for (qsizetype i = 0; i < caption.size(); ++i) {
-        if (caption[i] == u'&' && i + 1 < caption.size())
-            ++i;
-        out += caption[i];
-    }
-    return out;
-}
-
-Qt::Alignment alignment(Align a) {
-    switch (a) {
-    case Align::Center:
-        return Qt::AlignHCenter | Qt::AlignVCenter;
-    case Align::Right:
-        return Qt::AlignRight | Qt::AlignVCenter;
-    case Align::Left:
-        break;
-    }
-    return Qt::AlignLeft | Qt::AlignVCenter;
-}
-
-// Windows font names of the design, mapped to the Japanese fonts a Linux
-// desktop has; the application font's families follow as fallbacks.
-QStringList familiesFor(const std::string& family, const QFont& base) {
-    QStringList families;
-    const QString name = qs(family);
-    families << name;
-    if (name == QStringLiteral("ＭＳ ゴシック") || name == QStringLiteral("MS Gothic"))
-        families << QStringLiteral("IPAGothic") << QStringLiteral("Noto Sans Mono CJK JP");
-    families << base.families();
-    families.removeDuplicates();
-    return families;
-}
-
-void applyFont(QWidget& w, const Font& f) {
-    if (f.family.empty() && f.points <= 0 && !f.bold)
-        return;
-    QFont font = w.font();
-    if (!f.family.empty())
-        font.setFamilies(familiesFor(f.family, font));
-    if (f.points > 0)
-        font.setPointSizeF(f.points);
-    font.setBold(f.bold);
-    w.setFont(font);
-}
-
-void setColor(QWidget& w, QPalette::ColorRole role, Rgb c) {
-    QPalette palette = w.palette();
-    palette.setColor(role, qcolor(c));
-    w.setPalette(palette);
-}
 
 // The local files of a drag; none when anything else comes along (text, web
 // links), which is then no drop of files.
@@ -112,23 +42,28 @@ std::vector<std::string> localFiles(const QMimeData* data) {
     return files;
 }
 
+// While it lives, widgets are set from the controls.
+class Syncing {
+public:
+    explicit Syncing(int& depth) : depth_(depth) { ++depth_; }
+    ~Syncing() { --depth_; }
+    Syncing(const Syncing&) = delete;
+    Syncing& operator=(const Syncing&) = delete;
+
+private:
+    int& depth_;
+};
+
 } // namespace
 
-FormView::FormView(Form& form, Hooks hooks) : form_(&form), hooks_(std::move(hooks)) {
+FormView::FormView(Form& form, Hooks hooks, Dispatch dispatch)
+    : form_(&form), hooks_(std::move(hooks)), dispatch_(std::move(dispatch)) {
     // Timers run whether or not the window has been built.
     for (Control* c : form.controls()) {
         if (c->kind() != Kind::Timer)
             continue;
         auto& t = static_cast<Timer&>(*c);
-        auto* qtimer = new QTimer(this);
-        qtimer->setObjectName(qs(t.objectName()));
-        qtimer->setTimerType(Qt::PreciseTimer);
-        connect(qtimer, &QTimer::timeout, this, [this, &t] {
-            if (hooks_.ticksAllowed && !hooks_.ticksAllowed())
-                return;
-            deliver([&t] { t.tick(); });
-        });
-        timers_[&t] = qtimer;
+        timers_[&t] = TimerBinder::make(t, *this, *this, hooks_.ticksAllowed);
         syncTimer(t);
     }
 
@@ -162,11 +97,6 @@ QWidget* FormView::widget(const Control& c) const {
     return it == widgets_.end() ? nullptr : it->second;
 }
 
-QAction* FormView::action(const MenuItem& item) const {
-    auto it = actions_.find(&item);
-    return it == actions_.end() ? nullptr : it->second;
-}
-
 QTimer* FormView::timer(const Timer& t) const {
     auto it = timers_.find(&t);
     return it == timers_.end() ? nullptr : it->second;
@@ -190,205 +120,53 @@ void FormView::build() {
         client_ = new QWidget(main);
         main->setCentralWidget(client_);
         window_ = main;
-        buildMenus();
+        menus_.build(form, *main, *this);
         // The menu bar plus the fixed client area decide the window's size.
         main->layout()->setSizeConstraint(QLayout::SetFixedSize);
     } else {
         window_ = new FormWindow(kFixedWindow);
         client_ = window_;
     }
+    keyboard_.setWindow(*window_);
     window_->setObjectName(qs(form.name()));
     window_->setWindowTitle(qs(form.caption()));
     client_->setFixedSize(twipsToPixels(form.clientWidth), twipsToPixels(form.clientHeight));
     window_->installEventFilter(this);
     window_->setAcceptDrops(static_cast<bool>(form.onOLEDragDrop));
 
+    std::vector<QWidget*> inOrder;
     for (Control* c : form.controls())
-        if (c->kind() != Kind::MenuItem && c->kind() != Kind::Timer)
-            ensureWidget(*c);
-    orderInputs();
-}
-
-// The keyboard visits the inputs in the order the window definition holds
-// them, which is the order a user reads the window in.
-void FormView::orderInputs() {
-    inputs_.clear();
-    for (Control* c : form_->controls())
-        if (QWidget* w = widget(*c); w && (w->focusPolicy() & Qt::TabFocus))
-            inputs_.push_back(w);
-    for (std::size_t i = 1; i < inputs_.size(); ++i)
-        QWidget::setTabOrder(inputs_[i - 1], inputs_[i]);
-}
-
-QWidget* FormView::firstInput() const { return nextInput(nullptr); }
-
-QWidget* FormView::nextInput(const QWidget* after) const {
-    auto it = inputs_.begin();
-    if (after) {
-        it = std::find(inputs_.begin(), inputs_.end(), after);
-        if (it != inputs_.end())
-            ++it;
-    }
-    for (; it != inputs_.end(); ++it)
-        if ((*it)->isEnabled() && (*it)->isVisibleTo(window_))
-            return *it;
-    return nullptr;
-}
-
-void FormView::focusInput(QWidget* input) {
-    if (!input)
-        return;
-    input->setFocus(Qt::TabFocusReason);
-    // Typing replaces what the field holds, as after a Tab.
-    if (auto* edit = qobject_cast<QLineEdit*>(input))
-        edit->selectAll();
-}
-
-// While a run is revealed the program disables the inputs, the focused one
-// among them; when it comes back the keyboard is there again, as it was.
-void FormView::setWidgetEnabled(QWidget& w, bool enabled) {
-    const bool hadFocus = window_ && window_->focusWidget() == &w;
-    if (!enabled && hadFocus && (!focusBeforeDisabling_ || focusBeforeDisabling_->isEnabled()))
-        focusBeforeDisabling_ = &w;
-    w.setEnabled(enabled);
-    if (!enabled || focusBeforeDisabling_ != &w)
-        return;
-    focusBeforeDisabling_ = nullptr;
-    QWidget* now = window_->focusWidget();
-    if (!now || !now->isEnabled())
-        focusInput(&w);
-}
-
-// Enter in a field goes on to the next input, and presses it when it is a
-// button (the registration form's last field presses "登録").
-void FormView::enterPressed(QWidget* field) {
-    QWidget* next = nextInput(field);
-    if (auto* button = qobject_cast<QPushButton*>(next))
-        button->click();
-    else
-        focusInput(next);
+        if (QWidget* w = ensureWidget(*c))
+            inOrder.push_back(w);
+    keyboard_.setInputs(inOrder);
 }
 
 QWidget* FormView::ensureWidget(Control& c) {
     if (QWidget* w = widget(c))
         return w;
+    const Binder* binder = binderFor(c.kind());
+    if (!binder)
+        return nullptr;
     QWidget* parent = client_;
     if (!c.parent().empty()) {
         if (Control* frame = form_->find(c.parent()))
-            parent = ensureWidget(*frame);
+            if (QWidget* frameWidget = ensureWidget(*frame))
+                parent = frameWidget;
     }
-    QWidget* w = makeWidget(c, parent);
+    QWidget* w = binder->make(c, parent, *this);
     w->setObjectName(qs(c.objectName()));
     widgets_[&c] = w;
-    syncAll(c);
+    syncAll(c, *w, *binder);
     return w;
 }
 
-QWidget* FormView::makeWidget(Control& c, QWidget* parent) {
-    switch (c.kind()) {
-    case Kind::Label: {
-        auto& label = static_cast<Label&>(c);
-        auto* w = new LabelWidget(parent);
-        w->setAlignment(alignment(label.align));
-        applyFont(*w, label.font);
-        if (label.border) {
-            w->setFrameShape(QFrame::Box);
-            w->setLineWidth(1);
-        }
-        if (!(label.foreColor == kBlack))
-            setColor(*w, QPalette::WindowText, label.foreColor);
-        w->setAutoFillBackground(label.opaque);
-        w->onClick = [this, &label] {
-            deliver([&label] {
-                if (label.onClick)
-                    label.onClick();
-            });
-        };
-        return w;
-    }
-    case Kind::Image: {
-        auto& image = static_cast<Image&>(c);
-        auto* w = new PictureBox(parent);
-        w->setStretch(image.stretch);
-        if (image.onClick)
-            w->setCursor(Qt::PointingHandCursor);
-        w->onClick = [this, &image] { deliver([&image] { image.click(); }); };
-        w->onDoubleClick = [this, &image] { deliver([&image] { image.dblClick(); }); };
-        return w;
-    }
-    case Kind::Button: {
-        auto& button = static_cast<Button&>(c);
-        auto* w = new QPushButton(parent);
-        // Enter presses a focused button, as Space does.
-        w->setAutoDefault(true);
-        connect(w, &QPushButton::clicked, this, [this, &button] { deliver([&button] { button.click(); }); });
-        return w;
-    }
-    case Kind::Frame:
-        return new QGroupBox(parent);
-    case Kind::ScrollBar: {
-        auto& bar = static_cast<ScrollBar&>(c);
-        auto* w = new ScrollBarWidget(bar.vertical ? Qt::Vertical : Qt::Horizontal, parent);
-        // A change is raised when the user lets go of the thumb, not while dragging.
-        w->setTracking(false);
-        connect(w, &QScrollBar::valueChanged, this, [this, &bar](int value) {
-            if (syncing_)
-                return;
-            deliver([&bar, value] { bar.setValue(value); });
-        });
-        return w;
-    }
-    case Kind::TextField: {
-        auto& field = static_cast<TextField&>(c);
-        auto* w = new QLineEdit(parent);
-        w->setAlignment(alignment(field.align));
-        applyFont(*w, field.font);
-        // Whatever put the text there (typing, a paste, an input method, an
-        // assistive tool) the field holds it; the program's own settings are
-        // already in it.
-        connect(w, &QLineEdit::textChanged, this, [this, &field](const QString& text) {
-            if (syncing_)
-                return;
-            deliver([&field, &text] { field.setText(text.toStdString()); });
-        });
-        connect(w, &QLineEdit::returnPressed, this, [this, w] { enterPressed(w); });
-        return w;
-    }
-    case Kind::Timer:
-    case Kind::MenuItem:
-        break;
-    }
-    return new QWidget(parent);
-}
-
-void FormView::syncAll(Control& c) {
+void FormView::syncAll(Control& c, QWidget& w, const Binder& binder) {
     // A new widget already is what a fresh control is (enabled, shown with its
     // window, no caption or tip); only what differs is set.
     sync(c, Prop::Geometry);
-    switch (c.kind()) {
-    case Kind::Label:
-        if (!static_cast<Label&>(c).caption().empty())
-            sync(c, Prop::Caption);
-        sync(c, Prop::BackColor);
-        break;
-    case Kind::Button:
-    case Kind::Frame:
-        sync(c, Prop::Caption);
-        break;
-    case Kind::Image:
-        if (static_cast<Image&>(c).picture() != 0)
-            sync(c, Prop::Picture);
-        break;
-    case Kind::ScrollBar:
-        sync(c, Prop::Range);
-        break;
-    case Kind::TextField:
-        sync(c, Prop::Text);
-        sync(c, Prop::BackColor);
-        break;
-    case Kind::Timer:
-    case Kind::MenuItem:
-        break;
+    {
+        const Syncing quiet(syncing_);
+        binder.showNew(c, w);
     }
     if (!c.toolTip().empty())
         sync(c, Prop::ToolTip);
@@ -400,13 +178,13 @@ void FormView::syncAll(Control& c) {
 
 void FormView::sync(Control& c, Prop p) {
     if (c.kind() == Kind::MenuItem) {
-        syncMenuItem(static_cast<MenuItem&>(c), p);
+        menus_.show(static_cast<MenuItem&>(c), p);
         return;
     }
     QWidget* w = widget(c);
     if (!w)
         return;
-    ++syncing_;
+    const Syncing quiet(syncing_);
     switch (p) {
     case Prop::Geometry:
         w->setGeometry(twipsToPixels(c.left()), twipsToPixels(c.top()), std::max(0, twipsToPixels(c.width())),
@@ -416,66 +194,17 @@ void FormView::sync(Control& c, Prop p) {
         w->setVisible(c.visible());
         break;
     case Prop::Enabled:
-        setWidgetEnabled(*w, c.enabled());
+        keyboard_.setEnabled(*w, c.enabled());
         break;
     case Prop::ToolTip:
         // Also what a screen reader reads as the control's description.
         w->setToolTip(qs(c.toolTip()));
         break;
-    case Prop::Caption:
-        if (c.kind() == Kind::Label) {
-            const QString caption = qs(static_cast<Label&>(c).caption());
-            static_cast<QLabel*>(w)->setText(caption);
-            w->setAccessibleName(caption);
-        } else if (c.kind() == Kind::Button) {
-            const QString caption = qs(static_cast<Button&>(c).caption());
-            static_cast<QPushButton*>(w)->setText(caption);
-            w->setAccessibleName(withoutMnemonic(caption));
-        } else if (c.kind() == Kind::Frame) {
-            const QString caption = qs(static_cast<Frame&>(c).caption());
-            static_cast<QGroupBox*>(w)->setTitle(caption);
-            w->setAccessibleName(withoutMnemonic(caption));
-        }
-        break;
-    case Prop::BackColor:
-        if (c.kind() == Kind::Label && static_cast<Label&>(c).opaque)
-            setColor(*w, QPalette::Window, static_cast<Label&>(c).backColor());
-        else if (c.kind() == Kind::TextField)
-            setColor(*w, QPalette::Base, static_cast<TextField&>(c).backColor());
-        break;
-    case Prop::Picture:
-        if (c.kind() == Kind::Image) {
-            const int number = static_cast<Image&>(c).picture();
-            static_cast<PictureBox*>(w)->setNumber(number);
-            w->setAccessibleName(pictureWord(number));
-        }
-        break;
-    case Prop::Text:
-        if (c.kind() == Kind::TextField) {
-            auto* edit = static_cast<QLineEdit*>(w);
-            const QString text = qs(static_cast<TextField&>(c).text());
-            // The user's own typing comes back here; leave the cursor where it is.
-            if (edit->text() != text)
-                edit->setText(text);
-        }
-        break;
-    case Prop::Range:
-    case Prop::Value:
-        if (c.kind() == Kind::ScrollBar) {
-            auto& bar = static_cast<ScrollBar&>(c);
-            auto* qbar = static_cast<QScrollBar*>(w);
-            const QSignalBlocker quiet(qbar);
-            qbar->setRange(std::min(bar.min(), bar.max()), std::max(bar.min(), bar.max()));
-            qbar->setSingleStep(1);
-            qbar->setPageStep(std::max(1, (qbar->maximum() - qbar->minimum()) / 5));
-            qbar->setValue(bar.value());
-        }
-        break;
-    case Prop::Checked:
-    case Prop::Interval:
+    default:
+        if (const Binder* binder = binderFor(c.kind()))
+            binder->show(c, *w, p);
         break;
     }
-    --syncing_;
 }
 
 void FormView::syncForm(Prop p) {
@@ -504,7 +233,7 @@ void FormView::syncForm(Prop p) {
     window_->raise();
     window_->activateWindow();
     // Shown or shown again, the window starts at its first input.
-    focusInput(firstInput());
+    keyboard_.focusInput(keyboard_.firstInput());
     if (!shownOnce_) {
         shownOnce_ = true;
         if (form_->onFirstShown)
@@ -532,96 +261,17 @@ void FormView::announceWhenExposed() {
 }
 
 void FormView::syncTimer(Timer& t) {
-    QTimer* qtimer = timer(t);
-    if (!qtimer)
-        return;
-    if (form_ && t.enabled() && t.interval() > 0) {
-        if (!qtimer->isActive() || qtimer->interval() != t.interval())
-            qtimer->start(t.interval());
-    } else {
-        qtimer->stop();
-    }
-}
-
-void FormView::buildMenus() {
-    for (MenuItem* top : form_->menuBar)
-        addMenuItem(*top, nullptr);
-    for (auto& [control, qaction] : actions_)
-        for (Prop p : {Prop::Caption, Prop::Checked, Prop::Enabled, Prop::Visible})
-            syncMenuItem(*const_cast<MenuItem*>(static_cast<const MenuItem*>(control)), p);
-}
-
-void FormView::addMenuItem(MenuItem& item, QMenu* into) {
-    if (item.isSeparator()) {
-        if (into)
-            into->addSeparator()->setObjectName(qs(item.objectName()));
-        return;
-    }
-    QMenuBar* bar = mainWindow()->menuBar();
-    QAction* qaction = nullptr;
-    if (!item.items.empty()) {
-        auto* menu = new QMenu(qs(item.caption()), window_);
-        menu->setObjectName(qs(item.objectName()));
-        menu->setAccessibleName(withoutMnemonic(qs(item.caption())));
-        qaction = into ? into->addMenu(menu) : bar->addMenu(menu);
-        for (MenuItem* sub : item.items)
-            addMenuItem(*sub, menu);
-    } else {
-        qaction = new QAction(qs(item.caption()), window_);
-        if (into)
-            into->addAction(qaction);
-        else
-            bar->addAction(qaction);
-        connect(qaction, &QAction::triggered, this, [this, &item] {
-            deliver([&item] { item.click(); });
-            // Qt flips a checkable action by itself; the control has the say.
-            if (QAction* a = form_ ? action(item) : nullptr) {
-                a->setCheckable(item.checked());
-                a->setChecked(item.checked());
-            }
-        });
-    }
-    qaction->setObjectName(qs(item.objectName()));
-    actions_[&item] = qaction;
-}
-
-void FormView::syncMenuItem(MenuItem& item, Prop p) {
-    QAction* a = action(item);
-    if (!a)
-        return;
-    switch (p) {
-    case Prop::Caption:
-        a->setText(qs(item.caption()));
-        if (QMenu* menu = a->menu())
-            menu->setAccessibleName(withoutMnemonic(qs(item.caption())));
-        break;
-    case Prop::Checked:
-        // Only a checked item shows a mark; an unchecked one looks like any
-        // other item, not like an empty check box.
-        a->setCheckable(item.checked());
-        a->setChecked(item.checked());
-        break;
-    case Prop::Enabled:
-        a->setEnabled(item.enabled());
-        break;
-    case Prop::Visible:
-        a->setVisible(item.visible());
-        break;
-    default:
-        break;
-    }
+    if (QTimer* qtimer = timer(t))
+        TimerBinder::show(t, *qtimer, form_ != nullptr);
 }
 
 void FormView::deliver(const std::function<void()>& userAction) {
     if (!form_)
         return;
-    try {
+    if (dispatch_)
+        dispatch_(userAction);
+    else
         userAction();
-    } catch (const std::exception& e) {
-        // The program's handlers report their own faults; this is the last
-        // guard so that nothing the user does can end the program.
-        QMessageBox::critical(window_, QString::fromUtf8(msg::kWarning), displayText(msg::stoppedMessage(e)));
-    }
 }
 
 bool FormView::eventFilter(QObject* watched, QEvent* event) {
@@ -639,10 +289,7 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
             hooks_.closed();
         return true;
     }
-    // Esc that no control took closes a secondary window as its close box
-    // does; the main window would end the program, so it stays.
-    if (event->type() == QEvent::KeyPress && form_->id() != FormId::Form1 &&
-        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel)) {
+    if (escapeCloses(*event, form_->id() == FormId::Form1)) {
         window_->close();
         return true;
     }

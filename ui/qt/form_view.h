@@ -1,6 +1,9 @@
 #pragma once
 
 #include "ui/forms/form.h"
+#include "ui/qt/keyboard.h"
+#include "ui/qt/menus.h"
+#include "ui/qt/view_host.h"
 
 #include <QObject>
 #include <QPointer>
@@ -8,21 +11,22 @@
 
 #include <functional>
 #include <unordered_map>
-#include <vector>
 
 class QAction;
 class QMainWindow;
-class QMenu;
 class QTimer;
 class QWindow;
 
 namespace zoki::qt {
 
+class Binder;
+
 // The widgets of one window definition, kept in step with its controls. The
 // main window is a QMainWindow with a menu bar; the others are fixed-size
 // top-level windows. The view listens to the form; user actions go back to
-// the controls, which raise their events.
-class FormView : public QObject {
+// the controls, which raise their events. Each kind of control has its
+// binder (binders.h); the menus and the keyboard have their own parts.
+class FormView : public QObject, private ViewHost {
 public:
     struct Hooks {
         // The user closed the window with its close box.
@@ -34,8 +38,12 @@ public:
         // The window is about to be hidden by the program: where it stands now.
         std::function<void(QWidget&)> hiding;
     };
+    // How a user action runs: through the program's dispatch, the one place
+    // that tells the user of a fault escaping a handler. Without one the
+    // action runs as it is.
+    using Dispatch = std::function<void(const std::function<void()>&)>;
 
-    FormView(Form& form, Hooks hooks);
+    FormView(Form& form, Hooks hooks, Dispatch dispatch = {});
     ~FormView() override;
     FormView(const FormView&) = delete;
     FormView& operator=(const FormView&) = delete;
@@ -47,7 +55,7 @@ public:
     QWidget* client() const { return client_; }
 
     QWidget* widget(const Control& c) const;
-    QAction* action(const MenuItem& item) const;
+    QAction* action(const MenuItem& item) const { return menus_.action(item); }
     QTimer* timer(const Timer& t) const;
 
     // The form is going away or the program is ending: stop listening, stop
@@ -59,42 +67,32 @@ protected:
 
 private:
     void build();
-    void buildMenus();
-    void addMenuItem(MenuItem& item, QMenu* into);
     QWidget* ensureWidget(Control& c);
-    QWidget* makeWidget(Control& c, QWidget* parent);
     void sync(Control& c, Prop p);
-    void syncAll(Control& c);
+    void syncAll(Control& c, QWidget& w, const Binder& binder);
     void syncForm(Prop p);
-    void syncMenuItem(MenuItem& item, Prop p);
     void syncTimer(Timer& t);
-    void orderInputs();
-    QWidget* firstInput() const;
-    // The first enabled, visible input after `after` (all of them: nullptr).
-    QWidget* nextInput(const QWidget* after) const;
-    void focusInput(QWidget* input);
-    void enterPressed(QWidget* field);
-    void setWidgetEnabled(QWidget& w, bool enabled);
     // Raises the form's onFirstShown from the event loop once the window is
     // exposed (at once when it already is).
     void announceWhenExposed();
-    // Runs a user action against the form unless the view is detached; a
-    // fault that escapes is reported instead of ending the program.
-    void deliver(const std::function<void()>& action);
+
+    // What the binders and the menus ask of the view.
+    void deliver(const std::function<void()>& action) override;
+    bool attached() const override { return form_ != nullptr; }
+    bool syncing() const override { return syncing_ > 0; }
+    Keyboard& keyboard() override { return keyboard_; }
 
     Form* form_;
     Hooks hooks_;
+    Dispatch dispatch_;
     QPointer<QWidget> window_;
     QWidget* client_ = nullptr;
     // Widgets are being set from the controls: their signals are not user actions.
     int syncing_ = 0;
     std::unordered_map<const Control*, QWidget*> widgets_;
-    std::unordered_map<const Control*, QAction*> actions_;
     std::unordered_map<const Control*, QTimer*> timers_;
-    // The widgets the keyboard reaches, in Tab order.
-    std::vector<QWidget*> inputs_;
-    // The input that had the focus when the program disabled it.
-    QPointer<QWidget> focusBeforeDisabling_;
+    Menus menus_;
+    Keyboard keyboard_;
     // The window has been shown once: onFirstShown is on its way.
     bool shownOnce_ = false;
     // The native window whose exposure is awaited, if any.
