@@ -88,7 +88,7 @@ void Form4_Command1_Click(Program& p) {
         for (int k = 0; k < kFields; ++k)
             if (badField[static_cast<std::size_t>(k)] == 1)
                 highlight(f, k);
-        p.message(msg::kOutOfRange, msg::kWarning);
+        p.message(msg::outOfRange(), msg::kWarning);
         for (int k = 0; k < kFields; ++k)
             if (badField[static_cast<std::size_t>(k)] == 1)
                 restore(f, k);
@@ -119,7 +119,7 @@ void Form4_Command1_Click(Program& p) {
     // refuses it before anything is written.
     const long long lines = p.s.drawTable.lineCount();
     if (lines + kLinesPerDraw > kMaxDrawFileLines) {
-        p.message(msg::kDrawFileFull, msg::kWarning);
+        p.message(msg::drawFileFull(), msg::kWarning);
         return;
     }
     // The new draw follows the lines read; the table then ends with the bonus.

@@ -114,7 +114,8 @@ std::string faultText(const FaultyRow& f) {
         reason = "ボーナス数字がありません";
         break;
     case RowFault::OutOfRange:
-        reason = f.value < 0 ? "1～43 の数字でない値があります" : "1～43 以外の数字 (" + n(f.value) + ") があります";
+        reason = f.value < 0 ? "1～" + n(kHighestNumber) + " の数字でない値があります"
+                             : "1～" + n(kHighestNumber) + " 以外の数字 (" + n(f.value) + ") があります";
         break;
     case RowFault::Duplicate:
         reason = "本数字 " + n(f.value) + " が 2 回あります";

@@ -78,7 +78,7 @@ void jyufukuCheck(Program& p, int numX) {
         p.message(msg::kEveryRangeExcluded, msg::kWarning, Buttons::Ok, Icon::Critical);
         refused = true;
     } else if (allButLast) {
-        p.message(msg::kOnlyLastRangeLeft, msg::kWarning, Buttons::Ok, Icon::Critical);
+        p.message(msg::onlyLastRangeLeft(), msg::kWarning, Buttons::Ok, Icon::Critical);
         refused = true;
     }
     if (refused && numX >= 1 && numX <= kRangeCount)

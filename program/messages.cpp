@@ -2,10 +2,26 @@
 
 #include "base/encoding.h"
 #include "base/errors.h"
+#include "base/int16.h"
+#include "base/loto.h"
+#include "ui/forms/forms.h"
 
 #include <new>
 
 namespace zoki::msg {
+
+std::string onlyLastRangeLeft() {
+    const ExclusionRange& last = kExclusionRanges[kRangeCount - 1];
+    return std::to_string(last.first) + "～" + std::to_string(last.last) +
+           "の予測範囲指定のみで実行することはできません。";
+}
+
+std::string outOfRange() { return "数値が範囲内にありません。【1 - " + std::to_string(kHighestNumber) + "】 "; }
+
+std::string drawFileFull() {
+    return "当選データファイル (data.dat) は " + std::to_string(kMaxDrawFileLines) +
+           " 行で一杯のため、これ以上登録できません。\r登録は行われていません。";
+}
 
 std::string fileFailure(const char* what, const std::string& reason, const char* consequence) {
     std::string text = std::string(what) + "\r" + reason;
@@ -18,8 +34,8 @@ std::string failureText(const std::exception& e) {
     if (dynamic_cast<const FileError*>(&e) || dynamic_cast<const EncodingError*>(&e))
         return e.what();
     if (dynamic_cast<const OverflowError*>(&e))
-        return "扱える数の上限 (32767) を超えました。\r"
-               "data.dat と OutData.dat に大きすぎる数や多すぎる行がないか確かめて下さい。";
+        return "扱える数の上限 (" + std::to_string(kInt16Max) +
+               ") を超えました。\rdata.dat と OutData.dat に大きすぎる数や多すぎる行がないか確かめて下さい。";
     if (dynamic_cast<const TypeMismatchError*>(&e))
         return "数として読めない値がありました。\rdata.dat と OutData.dat に数字以外の行がないか確かめて下さい。";
     if (dynamic_cast<const DivisionByZeroError*>(&e))

@@ -37,15 +37,15 @@ inline constexpr const char* kPredictFirst = "先にデータ予想を実行し�
 
 // Exclusion ranges that would leave fewer than six numbers.
 inline constexpr const char* kEveryRangeExcluded = "全ての予測範囲指定項目に対してチェックを入れることはできません。";
-inline constexpr const char* kOnlyLastRangeLeft = "40～43の予測範囲指定のみで実行することはできません。";
+// "40～43の予測範囲指定のみで…": the range that would be left alone.
+std::string onlyLastRangeLeft();
 
 // The registration's checks; each text ends with one blank.
 inline constexpr const char* kBlankField = "入力された数値に空欄が発見されました。 ";
 inline constexpr const char* kNotDigits = "数値以外が入力された可能性があります。 ";
-inline constexpr const char* kOutOfRange = "数値が範囲内にありません。【1 - 43】 ";
+std::string outOfRange(); // "数値が範囲内にありません。【1 - 43】 "
 inline constexpr const char* kDuplicate = "入力された数値に重複が発見されました。 ";
-inline constexpr const char* kDrawFileFull =
-    "当選データファイル (data.dat) は 32767 行で一杯のため、これ以上登録できません。\r登録は行われていません。";
+std::string drawFileFull(); // data.dat holds its 32767 lines
 
 // A file failure is told as what failed, the file's own reason, and what
 // that means for the user's data.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/int16.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -185,7 +187,7 @@ public:
 
 private:
     int min_ = 0;
-    int max_ = 32767;
+    int max_ = kInt16Max;
     int value_ = 0;
 };
 
