@@ -42,9 +42,8 @@ void wireForm1(Program& p) {
     f.acceptsDrop = [&p] { return importAvailable(p); };
 
     f.vData.onClick = on(p, vData_Click);
-    f.vSetHigh.onClick = on(p, vSetHigh_Click);
-    f.vSetMid.onClick = on(p, vSetMid_Click);
-    f.vSetLow.onClick = on(p, vSetLow_Click);
+    for (const WeightingStrength& strength : kStrengths)
+        (f.*strength.item).onClick = [&p, &strength] { p.dispatch([&p, &strength] { vStrength_Click(p, strength); }); };
     f.vNumber.onClick = on(p, vNumber_Click);
     for (int numX = 1; numX <= kRangeCount; ++numX)
         (f.*kExclusionRanges[numX - 1].item).onClick = [&p, numX] {

@@ -54,10 +54,10 @@ void BM_GetByData(benchmark::State& state) {
     Fixture f;
     switch (state.range(0)) {
     case 1:
-        vSetMid_Click(f.p);
+        f.p.form1.vSetMid.click();
         break;
     case 2:
-        vSetLow_Click(f.p);
+        f.p.form1.vSetLow.click();
         break;
     default:
         break;

@@ -5,21 +5,17 @@
 #include "program/program.h"
 
 #include <cstddef>
+#include <iterator>
 
 namespace zoki {
 
 namespace {
 
+constexpr int kStrengthCount = static_cast<int>(std::size(kStrengths));
+
 MenuItem& rangeItem(Form1& f, int numX) { return f.*kExclusionRanges[numX - 1].item; }
 
 bool rangeChecked(const Form1& f, int k) { return (f.*kExclusionRanges[k].item).checked(); }
-
-// The strength items are set together, lowest first.
-void checkStrength(Form1& f, Strength chosen) {
-    f.vSetLow.setChecked(chosen == Strength::Low);
-    f.vSetMid.setChecked(chosen == Strength::Mid);
-    f.vSetHigh.setChecked(chosen == Strength::High);
-}
 
 } // namespace
 
@@ -27,14 +23,14 @@ PredictionSettings currentSettings(Program& p) {
     const Form1& f = p.form1;
     PredictionSettings s;
     s.dataMode = f.vData.checked();
-    // Tested in the order the weighted draw tests them; with no mark at all
-    // (the menu never allows it) the strongest weighting stands.
-    if (f.vSetLow.checked())
-        s.strength = Strength::Low;
-    else if (f.vSetMid.checked())
-        s.strength = Strength::Mid;
-    else
-        s.strength = Strength::High;
+    // The weakest marked strength, as the weighted draw tests them; with no
+    // mark at all (the menu never allows it) the strongest stands.
+    s.strength = Strength::High;
+    for (int k = kStrengthCount - 1; k >= 0; --k)
+        if ((f.*kStrengths[k].item).checked()) {
+            s.strength = static_cast<Strength>(k);
+            break;
+        }
     for (int k = 0; k < kRangeCount; ++k)
         s.excludeRange[static_cast<std::size_t>(k)] = rangeChecked(f, k);
     return s;
@@ -56,9 +52,10 @@ int allowedNumbers(const RangeMarks& marks) {
 
 void vData_Click(Program& p) { p.form1.vData.setChecked(!p.form1.vData.checked()); }
 
-void vSetHigh_Click(Program& p) { checkStrength(p.form1, Strength::High); }
-void vSetMid_Click(Program& p) { checkStrength(p.form1, Strength::Mid); }
-void vSetLow_Click(Program& p) { checkStrength(p.form1, Strength::Low); }
+void vStrength_Click(Program& p, const WeightingStrength& chosen) {
+    for (int k = kStrengthCount - 1; k >= 0; --k)
+        (p.form1.*kStrengths[k].item).setChecked(&kStrengths[k] == &chosen);
+}
 
 void lvRange_Click(Program& p, int numX) {
     MenuItem& item = rangeItem(p.form1, numX);

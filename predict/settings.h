@@ -9,14 +9,11 @@ namespace zoki {
 
 class Program;
 
+// A weighting strength by its place in kStrengths.
 enum class Strength { High, Mid, Low };
 
-// Even tickets each number holds in the weighted draw, in the order of
-// Strength: the weaker the strength, the less the history weighs.
-inline constexpr int kEvenTicketsPerNumber[] = {1, 10, 100};
-
 // The even share of a strength: tickets spread evenly over all numbers.
-constexpr int evenShareFor(Strength s) { return kEvenTicketsPerNumber[static_cast<int>(s)] * kHighestNumber; }
+constexpr int evenShareFor(Strength s) { return kStrengths[static_cast<int>(s)].evenTicketsPerNumber * kHighestNumber; }
 
 // A mark per exclusion range, in the order of kExclusionRanges.
 using RangeMarks = std::array<bool, kRangeCount>;
@@ -35,9 +32,9 @@ bool excluded(const RangeMarks& marks, int n);
 int allowedNumbers(const RangeMarks& marks);
 
 void vData_Click(Program& p);
-void vSetHigh_Click(Program& p);
-void vSetMid_Click(Program& p);
-void vSetLow_Click(Program& p);
+// A strength item (vSetHigh, vSetMid, vSetLow): checks it alone, the marks
+// set weakest first.
+void vStrength_Click(Program& p, const WeightingStrength& chosen);
 // A range item: numX is its place in kExclusionRanges, from 1.
 void lvRange_Click(Program& p, int numX);
 void jyufukuCheck(Program& p, int numX);

@@ -78,16 +78,17 @@ int ownerOf(const TicketPool& pool, int ticket) {
 }
 
 struct StrengthCase {
-    void (*click)(Program&);
+    MenuItem Form1::*item;
     Strength strength;
     int evenShare;
 };
-const StrengthCase kStrengths[] = {
-    {vSetHigh_Click, Strength::High, 43}, {vSetMid_Click, Strength::Mid, 430}, {vSetLow_Click, Strength::Low, 4300}};
+const StrengthCase kStrengthCases[] = {{&Form1::vSetHigh, Strength::High, 43},
+                                       {&Form1::vSetMid, Strength::Mid, 430},
+                                       {&Form1::vSetLow, Strength::Low, 4300}};
 
 TEST(TicketPool, EveryTicketMapsToItsOwnerForEachStrength) {
     const std::map<int, int> counts{{1, 3}, {3, 5}, {20, 1}, {42, 7}, {43, 2}};
-    for (const StrengthCase& c : kStrengths) {
+    for (const StrengthCase& c : kStrengthCases) {
         SCOPED_TRACE(c.evenShare);
         const TicketPool pool = poolOf(c.strength, counts);
         EXPECT_EQ(pool.evenShare, c.evenShare);
@@ -185,11 +186,11 @@ TEST(WeightedRun, ReseedsOnceBeforeEachSet) {
 }
 
 TEST(WeightedRun, StrengthDecidesTheEvenShare) {
-    for (const StrengthCase& c : kStrengths) {
+    for (const StrengthCase& c : kStrengthCases) {
         Harness h;
         Program& p = h.start();
         setCounts(p, {{7, 100}});
-        c.click(p);
+        (p.form1.*c.item).click();
         const int s = c.evenShare / 43;
         // The first even ticket of 1, 2, 3, 4, 5 and 6, in a pool of the even
         // share and the 100 counted tickets: another even share or pool size

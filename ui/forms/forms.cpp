@@ -31,7 +31,7 @@ Form1::Form1() : Form(FormId::Form1, "Form1") {
     vClear.items = {&vAllClear, &vMClear, &outDataClear};
     menuBar = {&typeKind, &vSet, &exepe, &vClear};
     vData.setChecked(true);
-    vSetHigh.setChecked(true);
+    (this->*kDefaultStrength.item).setChecked(true);
     (this->*kDefaultRevealSpeed.item).setChecked(true);
     vAllClear.setEnabled(false);
     vClear.setEnabled(false);
@@ -93,7 +93,7 @@ Form1::Form1() : Form(FormId::Form1, "Form1") {
 
     Timer1.setInterval(kDefaultRevealSpeed.interval);
     Timer1.setEnabled(false);
-    Timer2.setInterval(10);
+    Timer2.setInterval(kFlickerInterval);
     Timer2.setEnabled(false);
 }
 
@@ -154,7 +154,7 @@ Form2::Form2() : Form(FormId::Form2, "Form2") {
         Label5(k).setBackColor(kOutputBarColor);
     }
 
-    Timer1.setInterval(500);
+    Timer1.setInterval(kHistoryTimerInterval);
     Timer1.setEnabled(false);
 }
 

@@ -113,6 +113,26 @@ inline constexpr RevealSpeed kRevealSpeeds[] = {
 // Every start of the program begins at medium speed.
 inline constexpr const RevealSpeed& kDefaultRevealSpeed = kRevealSpeeds[2];
 
+// How much the history weighs in the weighted prediction, in menu order: the
+// item and the even tickets each number holds besides its counted ones (the
+// weaker the strength, the more even tickets, the less the history weighs).
+// One item is checked at a time; every start begins at the strongest.
+struct WeightingStrength {
+    MenuItem Form1::*item;
+    int evenTicketsPerNumber;
+};
+inline constexpr WeightingStrength kStrengths[] = {
+    {&Form1::vSetHigh, 1},
+    {&Form1::vSetMid, 10},
+    {&Form1::vSetLow, 100},
+};
+inline constexpr const WeightingStrength& kDefaultStrength = kStrengths[0];
+
+// The reveal's flicker tick and the history window's timer, which the speeds
+// leave as they are.
+inline constexpr int kFlickerInterval = 10;       // ms
+inline constexpr int kHistoryTimerInterval = 500; // ms
+
 // The ranges the weighted prediction can leave out, in menu order: the item
 // and the numbers it excludes. Item k (0-based) is range code numX = k + 1.
 struct ExclusionRange {
