@@ -25,7 +25,7 @@ TEST(Startup, AFirstStartInAnEmptyFolder) {
     EXPECT_EQ(h.folder.read("OutData.dat"), "");
     EXPECT_TRUE(h.folder.exists("data.dat"));
     EXPECT_EQ(h.folder.read("data.dat"), "");
-    EXPECT_EQ(f.caption(), "ゾキ ver0.42");
+    EXPECT_EQ(f.caption(), test::kTitle);
     EXPECT_TRUE(p.s.outHistory.empty());
     EXPECT_TRUE(p.s.drawTable.empty());
     EXPECT_TRUE(h.dialogs.shown.empty());
@@ -112,7 +112,7 @@ TEST(Startup, AnUnreadableDrawFileStillGivesTheTitle) {
     std::filesystem::create_directory(h.folder / "data.dat");
     h.folder.write("OutData.dat", crlf({"1", "2", "3", "4", "5", "6"}));
     Program& p = h.start();
-    EXPECT_EQ(p.form1.caption(), "ゾキ ver0.42");
+    EXPECT_EQ(p.form1.caption(), test::kTitle);
     EXPECT_TRUE(p.s.drawTable.empty());
     ASSERT_EQ(h.dialogs.shown.size(), 1U);
     EXPECT_EQ(h.dialogs.shown[0].text.rfind("当選データファイル (data.dat) を読み込めませんでした。\r", 0), 0U);

@@ -130,7 +130,7 @@ TEST(DrawFileStartup, AFailedRewriteIsToldAndLeavesTheFile) {
     EXPECT_EQ(h.dialogs.shown[0].title, "警告");
     // Start-up carried on with the values it read.
     EXPECT_EQ(p.stats.numberCount[41], 1);
-    EXPECT_EQ(p.form1.caption(), "ゾキ ver0.42");
+    EXPECT_EQ(p.form1.caption(), test::kTitle);
     // No temporary file is left behind.
     int files = 0;
     for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(h.folder.path()))

@@ -186,7 +186,7 @@ TEST(Statistics, ANonNumericDrawValueStopsTheRunSilently) {
     // The records were complete before the counting began.
     EXPECT_EQ(p.stats.drawRecords.size(), 2U);
     // Start-up itself went on.
-    EXPECT_EQ(p.form1.caption(), "ゾキ ver0.42");
+    EXPECT_EQ(p.form1.caption(), test::kTitle);
     EXPECT_TRUE(h.dialogs.shown.empty());
 }
 
@@ -403,7 +403,7 @@ TEST(Statistics, OneDrawBeyondTheLimitStopsTheRunWithoutHarm) {
     EXPECT_EQ(p.stats.drawNumberTotal, 0);
     EXPECT_EQ(p.form2().Label2(0).width(), kFull);
     EXPECT_EQ(p.s.drawTable.elements().size(), 32774U);
-    EXPECT_EQ(p.form1.caption(), "ゾキ ver0.42");
+    EXPECT_EQ(p.form1.caption(), test::kTitle);
     EXPECT_TRUE(h.dialogs.shown.empty());
 }
 

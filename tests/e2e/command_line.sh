@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # "zoki --version" and "zoki --help" answer on standard output and end
 # without a display and without opening a window or touching the data files.
-# Usage: command_line.sh ZOKI
+# Usage: command_line.sh ZOKI TITLE
 set -uo pipefail
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -12,7 +12,7 @@ run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$work/zoki" "$@" >
 run --version
 status=$?
 [ "$status" -eq 0 ] || { echo "FAIL: --version ended with status $status"; cat "$work/err"; exit 1; }
-[ "$(cat "$work/out")" = "ゾキ ver0.42" ] || { echo "FAIL: --version printed:"; cat "$work/out"; exit 1; }
+[ "$(cat "$work/out")" = "$2" ] || { echo "FAIL: --version printed:"; cat "$work/out"; exit 1; }
 
 run --help
 status=$?

@@ -4,11 +4,12 @@
 # running copy's main window, minimised behind its registration form, comes
 # back to the front with the form where it was. No second window, no second
 # process, and the data files are as the first copy left them.
-# Usage: second_copy.sh ZOKI ZOKI_LAYOUT
+# Usage: second_copy.sh ZOKI ZOKI_LAYOUT TITLE
 set -uo pipefail
 
 zoki=$1
 export XS_LAYOUT=$2
+title_re="^${3//./\\.}\$"
 for tool in Xvfb xdotool openbox xprop; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is not installed (apt-get install xvfb xdotool openbox x11-utils); this test needs it"
@@ -60,7 +61,7 @@ done
 
 "$work/zoki" >"$work/log" 2>&1 &
 pid=$!
-main=$(xs_window '^ゾキ ver0\.42$' 30) || fail "no main window"
+main=$(xs_window "$title_re" 30) || fail "no main window"
 xs_key "$main" alt+d a
 form4=$(xs_window '^登録フォーム$' 10) || fail "the registration form did not open"
 active_is "$form4" || fail "the registration form is not the active window"
@@ -73,7 +74,7 @@ status=$?
 [ "$status" -eq 0 ] || fail "the second start ended with status $status: $(cat "$work/log2")"
 active_is "$main" || fail "the running main window did not come to the front"
 [ "$(xdotool getwindowgeometry "$form4" | grep Position)" = "$before" ] || fail "the registration form moved"
-[ "$(xdotool search --onlyvisible --name '^ゾキ ver0\.42$' | wc -l)" -eq 1 ] || fail "a second main window opened"
+[ "$(xdotool search --onlyvisible --name "$title_re" | wc -l)" -eq 1 ] || fail "a second main window opened"
 [ "$(pgrep -f -c "^$work/zoki")" -eq 1 ] || fail "more than one copy runs"
 [ "$(tr -d '\r' <"$work/data.dat" | tr '\n' ' ')" = "3 11 19 25 33 41 7 " ] || fail "data.dat changed"
 [ "$(find "$work" -maxdepth 1 -name '.*tmp*' | wc -l)" -eq 0 ] || fail "temporary files were left"
@@ -85,5 +86,5 @@ wait "$pid" 2>/dev/null
 pid=""
 "$work/zoki" >"$work/log" 2>&1 &
 pid=$!
-xs_window '^ゾキ ver0\.42$' 30 >/dev/null || fail "no main window after the first copy ended"
+xs_window "$title_re" 30 >/dev/null || fail "no main window after the first copy ended"
 echo "PASS"

@@ -2,11 +2,13 @@
 # Starts the real program in an empty folder under its own Xvfb and walks the
 # first use: the title, the two data files, the offer to import draws, a
 # prediction kept in the history, a registered draw and the history window.
-# Usage: smoke.sh ZOKI ZOKI_LAYOUT
+# Usage: smoke.sh ZOKI ZOKI_LAYOUT TITLE
 set -uo pipefail
 
 zoki=$1
 export XS_LAYOUT=$2
+title=$3
+title_re="^${title//./\\.}\$"
 for tool in Xvfb xdotool; do
     if ! command -v "$tool" >/dev/null; then
         echo "SKIP: $tool is not installed (apt-get install xvfb xdotool); the end-to-end test needs it"
@@ -45,7 +47,7 @@ xs_start || fail "Xvfb did not start"
 (cd "$elsewhere" && exec "$work/zoki") >"$work/log" 2>&1 &
 pid=$!
 
-main=$(xs_window '^ゾキ ver0\.42$' 30) || fail "no main window titled \"ゾキ ver0.42\""
+main=$(xs_window "$title_re" 30) || fail "no main window titled \"$title\""
 echo "main window up: $(xdotool getwindowname "$main")"
 for f in data.dat OutData.dat; do
     [ -f "$work/$f" ] || fail "$f was not created beside the program"

@@ -106,7 +106,7 @@ TEST(DamagedFiles, ADrawValueIsReadAsTheStatisticsDefine) {
         const bool stops = c.reading == Reading::NotANumber;
 
         EXPECT_TRUE(h.dialogs.shown.empty());
-        EXPECT_EQ(p.form1.caption(), "ゾキ ver0.42");
+        EXPECT_EQ(p.form1.caption(), kTitle);
         if (stops) {
             // The statistics stopped at the value: no reload, no panel.
             EXPECT_EQ(p.stats.drawNumberTotal, 0);
@@ -286,7 +286,7 @@ TEST(DamagedFiles, ADrawFileThatIsAFolder) {
     ASSERT_EQ(h.dialogs.shown.size(), 1U) << "told once, at start-up";
     EXPECT_NE(h.dialogs.shown[0].text.find("ゾキは data.dat に何も書き込みません"), std::string::npos);
     h.dialogs.shown.clear();
-    EXPECT_EQ(p.form1.caption(), "ゾキ ver0.42");
+    EXPECT_EQ(p.form1.caption(), kTitle);
     EXPECT_TRUE(p.s.drawTable.empty());
 
     p.form1.dataAdd.click();

@@ -112,7 +112,7 @@ TEST(FullDisk, TheStartUpCleanUpIsToldAndLeavesTheOldFile) {
         EXPECT_EQ(h.folder.read("data.dat"), draws);
         EXPECT_EQ(entriesOf(h.folder.path()), (std::vector<std::string>{"OutData.dat", "data.dat", "filler"}));
         EXPECT_EQ(p.stats.drawNumberTotal, 21);
-        EXPECT_EQ(p.form1.caption(), "ゾキ ver0.42");
+        EXPECT_EQ(p.form1.caption(), kTitle);
     });
 }
 

@@ -96,7 +96,7 @@ TEST(LinksAndModes, ALinkToNothing) {
               std::string::npos)
         << h.dialogs.shown[0].text;
     EXPECT_TRUE(std::filesystem::is_symlink(h.folder / "data.dat"));
-    EXPECT_EQ(p.form1.caption(), "ゾキ ver0.42");
+    EXPECT_EQ(p.form1.caption(), kTitle);
 
     runAndReveal(h, 2, Answer::Yes);
     EXPECT_TRUE(anyMessageContains(h.dialogs, kWish));

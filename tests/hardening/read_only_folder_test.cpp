@@ -60,7 +60,7 @@ TEST(ReadOnlyFolder, TheStartUpCleanUpIsSkippedAndLeavesTheOldFile) {
         EXPECT_EQ(h.folder.read("OutData.dat"), outs);
         EXPECT_EQ(entriesOf(h.folder.path()), (std::vector<std::string>{"OutData.dat", "data.dat"}));
         // Start-up went on with the values it read: the table is the cleaned one.
-        EXPECT_EQ(p.form1.caption(), "ゾキ ver0.42");
+        EXPECT_EQ(p.form1.caption(), kTitle);
         EXPECT_EQ(p.stats.drawNumberTotal, 7);
         EXPECT_EQ(p.stats.numberCount[41], 1);
         // The reload at the end of the statistics reads the file as it still is.
@@ -79,7 +79,7 @@ TEST(ReadOnlyFolder, AMissingDrawFileThatCannotBeCreatedIsToldAndStartUpGoesOn) 
         Program& p = h.start();
         ASSERT_EQ(h.dialogs.shown.size(), 1U);
         EXPECT_NE(h.dialogs.shown[0].text.find("data.dat"), std::string::npos) << h.dialogs.shown[0].text;
-        EXPECT_EQ(p.form1.caption(), "ゾキ ver0.42");
+        EXPECT_EQ(p.form1.caption(), kTitle);
         EXPECT_TRUE(p.s.drawTable.empty());
         EXPECT_EQ(entriesOf(h.folder.path()), (std::vector<std::string>{"OutData.dat"}));
         EXPECT_EQ(h.folder.read("OutData.dat"), outs);

@@ -156,7 +156,7 @@ TEST(SizeLimits, OneDrawBeyondTheLargestHistory) {
     EXPECT_EQ(sum, 32774);
     EXPECT_EQ(p.stats.drawNumberTotal, 0);
     EXPECT_EQ(p.s.drawTable.elements().size(), 32774U);
-    EXPECT_EQ(p.form1.caption(), "ゾキ ver0.42");
+    EXPECT_EQ(p.form1.caption(), kTitle);
 
     // The weighted run draws on the even share alone: no total to weigh by.
     // Values at the foot of 11..16's even tickets give 11..16; a pool sized

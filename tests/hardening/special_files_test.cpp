@@ -56,7 +56,7 @@ const std::vector<Case> kCases = {
     {"data.dat", "data.dat",
      [](Harness& h, const ChildContext&) {
          Program& p = startWith(h, std::nullopt, crlf(kTwoSets));
-         EXPECT_EQ(p.form1.caption(), "ゾキ ver0.42");
+         EXPECT_EQ(p.form1.caption(), kTitle);
          ASSERT_EQ(h.dialogs.shown.size(), 1U);
          EXPECT_NE(h.dialogs.shown[0].text.find("通常のファイルではありません"), std::string::npos)
              << h.dialogs.shown[0].text;

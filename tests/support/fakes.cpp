@@ -1,6 +1,7 @@
 #include "support/fakes.h"
 
 #include "app/startup.h"
+#include "app/version.h"
 #include "app/wiring.h"
 #include "base/syscalls.h"
 #include "base/textfile.h"
@@ -99,6 +100,9 @@ std::vector<std::string> backupContents(const TempFolder& folder, const std::str
         out.push_back(backup.second);
     return out;
 }
+
+const std::string kTitle =
+    "ゾキ ver" + std::to_string(kVersionMajor) + "." + std::to_string(kVersionMinor) + std::to_string(kVersionRevision);
 
 std::string crlf(const std::vector<std::string>& lines) { return joinLines(lines); }
 

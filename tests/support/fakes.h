@@ -90,6 +90,10 @@ std::vector<std::pair<std::string, std::string>> datedBackups(const TempFolder& 
 // Their contents alone.
 std::vector<std::string> backupContents(const TempFolder& folder, const std::string& name);
 
+// The main window's title for this build's version, from the version header
+// CMake writes: "ゾキ ver0.42" for 0.4.2.
+extern const std::string kTitle;
+
 // Lines joined with CR LF after each.
 std::string crlf(const std::vector<std::string>& lines);
 // A data.dat of whole draws: seven numbers each.

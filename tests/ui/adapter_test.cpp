@@ -300,7 +300,7 @@ TEST_F(AdapterTest, ClosingTheMainWindowEndsTheProgramEvenWithOthersOpen) {
 }
 
 TEST_F(AdapterTest, TheWindowTitleAndActivationReachTheProgram) {
-    EXPECT_EQ(main()->windowTitle(), "ゾキ ver0.42");
+    EXPECT_EQ(main()->windowTitle().toStdString(), test::kTitle);
     Form2& f2 = h.p().form2();
     f2.Timer1.setEnabled(false);
     QEvent activate(QEvent::WindowActivate);

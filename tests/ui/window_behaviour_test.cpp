@@ -193,7 +193,7 @@ TEST_F(WindowBehaviour, EveryWindowIsAFixedWindowNamedByItsCaptionAndEmptyPictur
         Form& form = open(id);
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(window(id));
         EXPECT_EQ(a->role(), QAccessible::Window) << form.name();
-        EXPECT_EQ(a->text(QAccessible::Name).toStdString(), id == FormId::Form1 ? "ゾキ ver0.42" : form.caption());
+        EXPECT_EQ(a->text(QAccessible::Name).toStdString(), id == FormId::Form1 ? test::kTitle : form.caption());
         EXPECT_FALSE(window(id)->windowFlags() & Qt::WindowMaximizeButtonHint) << form.name();
         EXPECT_EQ(window(id)->minimumSize(), window(id)->maximumSize()) << form.name();
     }
