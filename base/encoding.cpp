@@ -14,7 +14,8 @@ namespace {
 class Converter {
 public:
     Converter(const char* to, const char* from) : cd(::iconv_open(to, from)) {
-        if (cd == reinterpret_cast<iconv_t>(-1))
+        // iconv_open's failure value is (iconv_t)-1 by its definition.
+        if (cd == reinterpret_cast<iconv_t>(-1)) // NOLINT(performance-no-int-to-ptr)
             throw EncodingError("この環境には Shift_JIS (CP932) の文字コード変換がありません。"
                                 "システムの文字コード変換機能を入れ直してから、もう一度お試し下さい。");
     }

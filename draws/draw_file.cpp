@@ -132,7 +132,10 @@ bool writeDrawFile(Program& p, const std::vector<std::string>& entries, const Sa
     for (const std::string& e : entries) {
         // Never an empty line for a line of spaces: see the start-up load.
         std::string trimmed = trimSpaces(e);
-        lines.push_back(trimmed.empty() ? e : std::move(trimmed));
+        if (trimmed.empty())
+            lines.push_back(e);
+        else
+            lines.push_back(std::move(trimmed));
     }
     const std::string bytes = textFileBytes(lines);
     // Never more than the next start can read.

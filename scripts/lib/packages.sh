@@ -22,7 +22,7 @@ ensure_packages() {
 # What building and running the program needs.
 ZOKI_RUN_PACKAGES=(cmake make g++ qt6-base-dev qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-gothic)
 # What the tests need on top.
-ZOKI_TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xdotool openbox x11-utils imagemagick clang-format locales desktop-file-utils)
+ZOKI_TEST_PACKAGES=(libgtest-dev libbenchmark-dev xvfb xdotool openbox x11-utils imagemagick clang-format clang-tidy locales desktop-file-utils)
 
 # A locale whose decimal mark is a comma, so the tests can show that numbers
 # are read the same whatever locale the window system switches to.

@@ -217,8 +217,9 @@ TEST(LoadDrawFile, AVanishedFileKeepsTheEarlierTable) {
 TEST(WriteDrawFile, WritesEveryEntryTrimmedWithCrLf) {
     Harness h;
     Program& p = h.start();
-    writeDrawFile(p, {" 3", "11 ", "", "7"});
-    EXPECT_EQ(h.folder.read("data.dat"), "3\r\n11\r\n\r\n7\r\n");
+    // A line of spaces stays as it is: trimmed, it would become an empty line.
+    writeDrawFile(p, {" 3", "11 ", "", "  ", "7"});
+    EXPECT_EQ(h.folder.read("data.dat"), "3\r\n11\r\n\r\n  \r\n7\r\n");
 }
 
 TEST(WriteDrawFile, AFailedWriteThrowsAndLeavesTheOldBytes) {

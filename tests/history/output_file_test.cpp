@@ -10,7 +10,6 @@
 #include <filesystem>
 #include <initializer_list>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 namespace zoki {
@@ -41,8 +40,6 @@ Lines withSpare(Lines lines) {
     lines.emplace_back();
     return lines;
 }
-
-bool runningAsRoot() { return ::geteuid() == 0; }
 
 TEST(SaveInfo, AppendsTheRunsSetsOnly) {
     struct Case {
@@ -138,23 +135,6 @@ TEST(SaveInfo, AFailedWriteIsToldAndChangesNothing) {
     EXPECT_EQ(files, 2);
 }
 
-TEST(SaveInfo, AReadOnlyFolderIsToldAndChangesNothing) {
-    if (runningAsRoot())
-        GTEST_SKIP() << "permissions do not bind root";
-    Harness h;
-    const std::string bytes = crlf({"4", "9", "15", "22", "30", "41"});
-    h.folder.write("OutData.dat", bytes);
-    Program& p = h.start();
-    fillBoard(p);
-    // The file too: a writable file would be rewritten in place.
-    for (const auto& path : {h.folder / "OutData.dat", h.folder.path()})
-        std::filesystem::permissions(path, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
-    EXPECT_FALSE(saveInfo(p));
-    EXPECT_EQ(h.folder.read("OutData.dat"), bytes);
-    EXPECT_EQ(p.s.outHistory, withSpare({"4", "9", "15", "22", "30", "41"}));
-    EXPECT_EQ(h.dialogs.shown.size(), 1U);
-}
-
 TEST(ReloadAfterSaving, TrimsEveryLineAndAddsTheSpare) {
     Harness h;
     Program& p = h.start();
@@ -230,20 +210,6 @@ TEST(OutDataClear, TheNextKeptRunStartsAFreshHistory) {
     EXPECT_EQ(h.folder.read("OutData.dat"), crlf(boardLines(1)));
     reloadOutHistoryTrimmed(p);
     EXPECT_EQ(p.s.outHistory, withSpare(boardLines(1)));
-}
-
-TEST(OutDataClear, AFailedEraseIsToldAndKeepsTheFile) {
-    if (runningAsRoot())
-        GTEST_SKIP() << "permissions do not bind root";
-    Harness h;
-    const std::string bytes = crlf({"4", "9", "15", "22", "30", "41"});
-    h.folder.write("OutData.dat", bytes);
-    Program& p = h.start();
-    std::filesystem::permissions(h.folder.path(), std::filesystem::perms::owner_write,
-                                 std::filesystem::perm_options::remove);
-    p.form1.outDataClear.click();
-    EXPECT_EQ(h.folder.read("OutData.dat"), bytes);
-    EXPECT_EQ(h.dialogs.shown.size(), 1U);
 }
 
 } // namespace

@@ -18,7 +18,7 @@ namespace zoki::qt {
 class Adapter {
 public:
     // ticksAllowed: false while a modal dialog is open.
-    Adapter(Program& program, std::function<bool()> ticksAllowed = {});
+    explicit Adapter(Program& program, std::function<bool()> ticksAllowed = {});
     ~Adapter();
     Adapter(const Adapter&) = delete;
     Adapter& operator=(const Adapter&) = delete;
