@@ -60,6 +60,22 @@ void setScrollLimits(Form5& f, const PageLimits& pages) {
     f.VScroll2.setMax(pages.setPageMax);
 }
 
+// The draw and the kept set on the pages the bars show.
+DrawTexts drawOnPage(const Program& p, int page, const PageLimits& pages) {
+    DrawTexts draw;
+    for (int k = 0; k < kLinesPerDraw; ++k)
+        draw[static_cast<std::size_t>(k)] =
+            pageEntry(p.s.drawTable.elements(), page, pages.drawPageMax, kLinesPerDraw, k);
+    return draw;
+}
+
+SetTexts setOnPage(const Program& p, int page, const PageLimits& pages) {
+    SetTexts set;
+    for (int k = 0; k < kLinesPerSet; ++k)
+        set[static_cast<std::size_t>(k)] = pageEntry(p.s.outHistory, page, pages.setPageMax, kLinesPerSet, k);
+    return set;
+}
+
 // How showCheckPage treats an entry of an existing page that is not a number.
 enum class Fill {
     // A page change: no picture for it, the rest filled.
@@ -80,10 +96,12 @@ void fillCheckPage(Program& p, Fill fill) {
     f.Frame1.setCaption("第 " + decimalText(drawPage) + " 回 当選番号");
     f.Frame2.setCaption("予想番号 第 " + decimalText(setPage) + " 回");
 
+    const DrawTexts draw = drawOnPage(p, drawPage, pages);
+    const SetTexts set = setOnPage(p, setPage, pages);
     for (int k = 0; k < kLinesPerDraw; ++k)
-        f.Label2(k).setCaption(pageEntry(p.s.drawTable.elements(), drawPage, pages.drawPageMax, kLinesPerDraw, k));
+        f.Label2(k).setCaption(draw[static_cast<std::size_t>(k)]);
     for (int k = 0; k < kLinesPerSet; ++k)
-        f.Label3(k).setCaption(pageEntry(p.s.outHistory, setPage, pages.setPageMax, kLinesPerSet, k));
+        f.Label3(k).setCaption(set[static_cast<std::size_t>(k)]);
 
     const bool drawExists = pageExists(drawPage, pages.drawPageMax, kLinesPerDraw);
     const bool setExists = pageExists(setPage, pages.setPageMax, kLinesPerSet);
@@ -151,18 +169,18 @@ void showCheckPage(Program& p) { fillCheckPage(p, Fill::Lenient); }
 
 void checkHit(Program& p) {
     Form5& f = p.form5();
-    DrawTexts draw;
-    for (int k = 0; k < kLinesPerDraw; ++k)
-        draw[static_cast<std::size_t>(k)] = f.Label2(k).caption();
-    SetTexts set;
-    for (int k = 0; k < kLinesPerSet; ++k)
-        set[static_cast<std::size_t>(k)] = f.Label3(k).caption();
+    // The page's labels hold these same texts; they are read from the tables
+    // rather than back from the labels.
+    const PageLimits pages = limits(p);
+    const int drawPage = f.VScroll1.value();
+    const int setPage = f.VScroll2.value();
+    const DrawTexts draw = drawOnPage(p, drawPage, pages);
+    const SetTexts set = setOnPage(p, setPage, pages);
 
     // Empty texts of an existing page match each other like any texts; only
     // a page that does not exist has nothing to match.
-    const PageLimits pages = limits(p);
-    const bool bothExist = pageExists(f.VScroll1.value(), pages.drawPageMax, kLinesPerDraw) &&
-                           pageExists(f.VScroll2.value(), pages.setPageMax, kLinesPerSet);
+    const bool bothExist =
+        pageExists(drawPage, pages.drawPageMax, kLinesPerDraw) && pageExists(setPage, pages.setPageMax, kLinesPerSet);
     const PrizeResult r = bothExist ? prizeRank(draw, set) : PrizeResult{};
     // Only colours matches; returning cells to black is blackData's job.
     for (const MatchedPair& pair : r.pairs) {
