@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Start-up benchmark under a private Xvfb: ゾキ's main window against a minimal
 # Qt window, both started as fresh processes. Not a test: it only reports.
-# Usage: bench/startup.sh [BUILD] [RUNS] [DRAWS]
+# Usage: bench/startup.sh [BUILD] [RUNS] [DRAWS] [SETS]
 #   BUILD  a build folder configured with -DZOKI_BENCH=ON (default: build-bench,
 #          configured as Release and built here)
 set -euo pipefail
@@ -19,4 +19,4 @@ xs_start
 XDG_RUNTIME_DIR=$(mktemp -d)
 export XDG_RUNTIME_DIR
 trap 'rm -rf "$XDG_RUNTIME_DIR"; xs_stop' EXIT
-"$build/bench/startup_qbench" "${2:-21}" "${3:-12}"
+"$build/bench/startup_qbench" "${2:-21}" "${3:-12}" "${4:-1}"

@@ -6,7 +6,7 @@
 // main window's size with its four menus, how much is a window that large
 // (painting it and handing it to the window system).
 //
-// Usage: startup_qbench [RUNS] [DRAWS]
+// Usage: startup_qbench [RUNS] [DRAWS] [SETS]
 // Needs a display (bench/startup.sh starts its own Xvfb); with
 // QT_QPA_PLATFORM=offscreen it measures without one.
 #include "ui/qt/application.h"
@@ -126,7 +126,8 @@ double median(std::vector<double> v) {
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
-void writeDraws(const std::filesystem::path& folder, int draws) {
+// DRAWS random draws in data.dat and SETS random kept sets in OutData.dat.
+void writeData(const std::filesystem::path& folder, int draws, int sets) {
     std::mt19937 rng(42);
     std::ofstream out(folder / "data.dat", std::ios::binary);
     for (int d = 0; d < draws; ++d) {
@@ -137,7 +138,16 @@ void writeDraws(const std::filesystem::path& folder, int draws) {
         for (int k = 0; k < 7; ++k)
             out << numbers[static_cast<std::size_t>(k)] << "\r\n";
     }
-    std::ofstream(folder / "OutData.dat", std::ios::binary) << "3\r\n11\r\n19\r\n25\r\n33\r\n41\r\n";
+    std::ofstream kept(folder / "OutData.dat", std::ios::binary);
+    for (int s = 0; s < sets; ++s) {
+        std::vector<int> numbers(43);
+        for (int n = 0; n < 43; ++n)
+            numbers[static_cast<std::size_t>(n)] = n + 1;
+        std::shuffle(numbers.begin(), numbers.end(), rng);
+        std::sort(numbers.begin(), numbers.begin() + 6);
+        for (int k = 0; k < 6; ++k)
+            kept << numbers[static_cast<std::size_t>(k)] << "\r\n";
+    }
 }
 
 } // namespace
@@ -154,10 +164,11 @@ int main(int argc, char* argv[]) {
 
     const int runs = argc >= 2 ? std::max(3, std::atoi(argv[1])) : 21;
     const int draws = argc >= 3 ? std::max(0, std::atoi(argv[2])) : 12;
+    const int sets = argc >= 4 ? std::max(0, std::atoi(argv[3])) : 1;
     const std::string self = std::filesystem::canonical("/proc/self/exe").string();
     const auto folder = std::filesystem::temp_directory_path() / ("zoki-startup-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder);
-    writeDraws(folder, draws);
+    writeData(folder, draws, sets);
 
     // One of each first, unmeasured: the file cache is warm for both.
     measure(self, {"--child-minimal"});
@@ -193,7 +204,7 @@ int main(int argc, char* argv[]) {
         std::printf("  %-36s %7.1f ms  (min %.1f, max %.1f)\n", what, median(v), *std::min_element(v.begin(), v.end()),
                     *std::max_element(v.begin(), v.end()));
     };
-    std::printf("start-up to the main window painted, median of %d runs (%d draws in data.dat)\n", runs, draws);
+    std::printf("start-up to the main window painted, median of %d runs (%d draws, %d kept sets)\n", runs, draws, sets);
     line("minimal Qt window", minimal);
     line("minimal window, one Japanese label", japanese);
     line("minimal window, same size and menus", sized);
