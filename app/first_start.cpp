@@ -1,14 +1,12 @@
 #include "app/first_start.h"
 
 #include "base/errors.h"
+#include "base/file_read.h"
 #include "base/loto.h"
-#include "base/numtext.h"
-#include "base/textfile.h"
 #include "import/import.h"
 #include "program/messages.h"
 #include "program/program.h"
 
-#include <algorithm>
 #include <string>
 
 namespace zoki {
@@ -19,9 +17,10 @@ namespace {
 // leaves the table empty too, and is no first start.
 bool drawFileIsEmpty(const Program& p) {
     try {
-        const auto lines = readTextLinesIfExists(p.drawPath(), kMaxDataFileBytes);
-        return !lines || std::all_of(lines->begin(), lines->end(),
-                                     [](const std::string& line) { return trimSpacesView(line).empty(); });
+        // Blanks and line ends only: no line holds a value. Any other byte,
+        // in either code page, is one.
+        const FileContent bytes = readFileIfExists(p.drawPath(), kMaxDataFileBytes);
+        return !bytes || bytes->find_first_not_of(" \r\n") == std::string::npos;
     } catch (const ProgramError&) {
         return false;
     }

@@ -1,5 +1,7 @@
 #include "base/lines.h"
 
+#include <algorithm>
+
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -33,6 +35,9 @@ std::uint64_t lineEndBits(const char* block, std::size_t n) {
 
 std::vector<std::string> splitLines(std::string_view content) {
     std::vector<std::string> lines;
+    // Room for a line per LF, as the data files end their lines; a file of
+    // lone CRs only grows the vector as it goes.
+    lines.reserve(static_cast<std::size_t>(std::count(content.begin(), content.end(), '\n')) + 1);
     forEachLine(content, [&](std::string_view line) { lines.emplace_back(line); });
     return lines;
 }

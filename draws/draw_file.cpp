@@ -10,6 +10,9 @@
 #include "program/messages.h"
 #include "program/program.h"
 
+#include <algorithm>
+#include <string_view>
+
 namespace zoki {
 
 void loadDrawFileAtStartup(Program& p) {
@@ -38,24 +41,32 @@ void loadDrawFileAtStartup(Program& p) {
 
     // The lines as read, empty ones dropped; a line's value is its trimmed
     // text. Trimmed only into the table, so that a rewrite can give a line
-    // of spaces back as it was.
-    std::vector<std::string> drawFileLines = textLines(*read);
-    const bool rewrite = std::erase_if(drawFileLines, [](const std::string& line) { return line.empty(); }) > 0;
-
+    // of spaces back as it was. The table is read in one pass; the raw lines
+    // are kept only for the rewrite, which a tidy file never needs.
+    const std::string text = decodeText(*read);
+    std::vector<std::string> table;
+    table.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    bool rewrite = false;
+    forEachLine(text, [&](std::string_view line) {
+        if (line.empty())
+            rewrite = true;
+        else
+            table.emplace_back(trimSpacesView(line));
+    });
     // The table ends with the last value that is not empty; a line of spaces
     // before it leaves an empty value at its place.
-    std::vector<std::string> table(drawFileLines.size());
-    for (std::size_t i = 0; i < drawFileLines.size(); ++i)
-        table[i] = trimSpacesView(drawFileLines[i]);
     while (!table.empty() && table.back().empty())
         table.pop_back();
-    p.s.drawTable = DrawTable(table);
-
-    if (!rewrite)
+    if (!rewrite) {
+        p.s.drawTable = DrawTable(std::move(table));
         return;
+    }
+    p.s.drawTable = DrawTable(table);
     // A line of spaces is an empty value in the table but goes back as it
     // was: written as an empty line, the next start would drop it and shift
     // every later draw by one line.
+    std::vector<std::string> drawFileLines = splitLines(text);
+    std::erase_if(drawFileLines, [](const std::string& line) { return line.empty(); });
     std::vector<std::string> entries = table;
     for (std::size_t i = 0; i < entries.size(); ++i)
         if (entries[i].empty())

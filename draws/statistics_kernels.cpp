@@ -136,11 +136,20 @@ OutputCounts countOutputNumbers(const std::vector<std::string>& outHistory) {
     std::array<int, kHighestNumber + 1> counts{};
     for (std::size_t i = 0; i < result.lines; ++i) {
         const std::string& line = outHistory[i];
-        if (!plainDigits(line) && !isNumber(line)) {
+        int n = 0;
+        if (plainDigits(line)) {
+            // The file's own lines: one to four digits, read without the
+            // general number reader.
+            int v = 0;
+            for (const char c : line)
+                v = v * 10 + (c - '0');
+            n = v >= 1 && v <= kHighestNumber ? v : 0;
+        } else if (isNumber(line)) {
+            n = ballNumber(line, {.wholePart = true});
+        } else {
             result.allNumbers = false;
             break;
         }
-        const int n = ballNumber(line, {.wholePart = true});
         if (n != 0 && counts[static_cast<std::size_t>(n)] < kCountLimit)
             ++counts[static_cast<std::size_t>(n)];
     }
