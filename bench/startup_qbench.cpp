@@ -126,28 +126,28 @@ double median(std::vector<double> v) {
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
+// `count` different random numbers 1..43, one per line; a kept set in
+// ascending order, as the program keeps them.
+void writeRandomNumbers(std::ostream& out, std::mt19937& rng, int count, bool ascending) {
+    std::vector<int> numbers(43);
+    for (int n = 0; n < 43; ++n)
+        numbers[static_cast<std::size_t>(n)] = n + 1;
+    std::shuffle(numbers.begin(), numbers.end(), rng);
+    if (ascending)
+        std::sort(numbers.begin(), numbers.begin() + count);
+    for (int k = 0; k < count; ++k)
+        out << numbers[static_cast<std::size_t>(k)] << "\r\n";
+}
+
 // DRAWS random draws in data.dat and SETS random kept sets in OutData.dat.
 void writeData(const std::filesystem::path& folder, int draws, int sets) {
     std::mt19937 rng(42);
     std::ofstream out(folder / "data.dat", std::ios::binary);
-    for (int d = 0; d < draws; ++d) {
-        std::vector<int> numbers(43);
-        for (int n = 0; n < 43; ++n)
-            numbers[static_cast<std::size_t>(n)] = n + 1;
-        std::shuffle(numbers.begin(), numbers.end(), rng);
-        for (int k = 0; k < 7; ++k)
-            out << numbers[static_cast<std::size_t>(k)] << "\r\n";
-    }
+    for (int d = 0; d < draws; ++d)
+        writeRandomNumbers(out, rng, 7, false);
     std::ofstream kept(folder / "OutData.dat", std::ios::binary);
-    for (int s = 0; s < sets; ++s) {
-        std::vector<int> numbers(43);
-        for (int n = 0; n < 43; ++n)
-            numbers[static_cast<std::size_t>(n)] = n + 1;
-        std::shuffle(numbers.begin(), numbers.end(), rng);
-        std::sort(numbers.begin(), numbers.begin() + 6);
-        for (int k = 0; k < 6; ++k)
-            kept << numbers[static_cast<std::size_t>(k)] << "\r\n";
-    }
+    for (int s = 0; s < sets; ++s)
+        writeRandomNumbers(kept, rng, 6, true);
 }
 
 } // namespace
