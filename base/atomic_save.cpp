@@ -101,7 +101,7 @@ int openTemporary(const std::filesystem::path& folder, const std::filesystem::pa
 // The temporary file holds the new bytes, flushed to disk. It stays open,
 // and so locked, until it has its final name.
 void fillTemporary(int fd, const std::filesystem::path& target, std::string_view bytes) {
-    writeAll(fd, bytes, -1, target);
+    writeAll(fd, bytes, 0, target);
     reached(SaveStep::TemporaryWritten, target);
     if (sys::fsync(fd) != 0)
         throw FileError(target, FileAction::Write, errno);
@@ -180,8 +180,10 @@ void rewriteInPlace(const std::filesystem::path& target, std::string_view bytes,
     reached(SaveStep::InPlaceFlushed, target);
 }
 
-} // namespace
-
+// The file a path really names: symbolic links followed, chains included, a
+// relative link read from the folder that holds it. A link to nothing names
+// the file it would create. Throws FileError (ELOOP) for a chain that loops,
+// and for any failure to look at a link other than its absence.
 std::filesystem::path resolveLinks(const std::filesystem::path& path) {
     std::filesystem::path at = path;
     // As many links as the system itself follows before it gives up.
@@ -203,6 +205,8 @@ std::filesystem::path resolveLinks(const std::filesystem::path& path) {
     }
     throw FileError(path, FileAction::Write, ELOOP);
 }
+
+} // namespace
 
 bool replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes, const SaveOptions& options) {
     const std::filesystem::path target = resolveLinks(path);

@@ -10,12 +10,6 @@
 // Saving the files that hold the user's data: whole or not at all.
 namespace zoki {
 
-// The file a path really names: symbolic links followed, chains included, a
-// relative link read from the folder that holds it. A link to nothing names
-// the file it would create. Throws FileError (ELOOP) for a chain that loops,
-// and for any failure to look at a link other than its absence.
-std::filesystem::path resolveLinks(const std::filesystem::path& path);
-
 struct SaveOptions {
     // Set for a save planned from an earlier read: the file must still hold
     // what that read found (or still be missing); if something else changed

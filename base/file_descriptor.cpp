@@ -44,7 +44,7 @@ void writeAll(int fd, std::string_view bytes, off_t offset, const std::filesyste
     const char* p = bytes.data();
     std::size_t left = bytes.size();
     while (left > 0) {
-        const ssize_t n = offset < 0 ? sys::write(fd, p, left) : sys::pwrite(fd, p, left, offset);
+        const ssize_t n = sys::pwrite(fd, p, left, offset);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -52,8 +52,7 @@ void writeAll(int fd, std::string_view bytes, off_t offset, const std::filesyste
         }
         p += n;
         left -= static_cast<std::size_t>(n);
-        if (offset >= 0)
-            offset += n;
+        offset += n;
     }
 }
 

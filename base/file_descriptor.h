@@ -28,8 +28,7 @@ private:
 // it); `expected` is the size to make room for. Throws FileError.
 std::string readAll(int fd, const std::filesystem::path& path, std::size_t limit, std::size_t expected = 0);
 
-// Writes all bytes at `offset`, or at the current position when negative.
-// Throws FileError (FileAction::Write).
+// Writes all bytes from `offset` on. Throws FileError (FileAction::Write).
 void writeAll(int fd, std::string_view bytes, off_t offset, const std::filesystem::path& path);
 
 } // namespace zoki

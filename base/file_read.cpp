@@ -4,7 +4,6 @@
 #include "base/file_descriptor.h"
 #include "base/syscalls.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>

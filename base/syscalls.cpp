@@ -114,16 +114,6 @@ ssize_t pwrite(int fd, const void* bytes, std::size_t size, off_t offset) {
     return written;
 }
 
-// At the current position, as pwrite there, then moving on: one model of
-// the faults for both.
-ssize_t write(int fd, const void* bytes, std::size_t size) {
-    const off_t at = ::lseek(fd, 0, SEEK_CUR);
-    const ssize_t written = pwrite(fd, bytes, size, at);
-    if (written > 0)
-        ::lseek(fd, at + written, SEEK_SET);
-    return written;
-}
-
 int ftruncate(int fd, off_t length) {
     if (fails(Call::Write))
         return -1;

@@ -17,7 +17,7 @@ enum class Call {
     Stat,   // stat, lstat, fstat
     Open,   // open, including folders
     Read,   // read, readlink, reading a folder
-    Write,  // write, pwrite, ftruncate
+    Write,  // pwrite, ftruncate
     Fsync,  // fsync
     Rename, // rename, and the exclusive renames and links that never replace
     Other,  // close, unlink, chmod, chown, flock
@@ -27,7 +27,6 @@ inline constexpr int kCallKinds = 7;
 int open(const char* path, int flags, mode_t mode = 0);
 int close(int fd);
 ssize_t read(int fd, void* buffer, std::size_t size);
-ssize_t write(int fd, const void* bytes, std::size_t size);
 ssize_t pwrite(int fd, const void* bytes, std::size_t size, off_t offset);
 int ftruncate(int fd, off_t length);
 int fsync(int fd);
