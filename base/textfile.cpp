@@ -1,6 +1,8 @@
 #include "base/textfile.h"
 
 #include "base/encoding.h"
+#include "base/errors.h"
+#include "base/loto.h"
 
 #include <utility>
 
@@ -28,5 +30,12 @@ std::vector<std::string> readTextLines(const std::filesystem::path& path, std::s
 std::string readText(const std::filesystem::path& path, std::size_t limit) { return decodeText(readFile(path, limit)); }
 
 std::string textFileBytes(const std::vector<std::string>& lines) { return toShiftJis(joinLines(lines)); }
+
+std::string dataFileBytes(const std::filesystem::path& file, const std::vector<std::string>& lines) {
+    std::string bytes = textFileBytes(lines);
+    if (bytes.size() > kMaxDataFileBytes)
+        throw FileError::tooLarge(file, kMaxDataFileBytes);
+    return bytes;
+}
 
 } // namespace zoki

@@ -36,4 +36,8 @@ std::string readText(const std::filesystem::path& path, std::size_t limit);
 // Each line followed by CR LF, in the system code page; throws EncodingError.
 std::string textFileBytes(const std::vector<std::string>& lines);
 
+// The same for data.dat or OutData.dat (`file`), never more than the next
+// start can read (kMaxDataFileBytes): beyond it FileError(kFileTooLarge).
+std::string dataFileBytes(const std::filesystem::path& file, const std::vector<std::string>& lines);
+
 } // namespace zoki

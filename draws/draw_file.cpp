@@ -148,11 +148,7 @@ bool writeDrawFile(Program& p, const std::vector<std::string>& entries, const Sa
         else
             lines.push_back(std::move(trimmed));
     }
-    const std::string bytes = textFileBytes(lines);
-    // Never more than the next start can read.
-    if (bytes.size() > kMaxDataFileBytes)
-        throw FileError::tooLarge(p.drawPath(), kMaxDataFileBytes);
-    return replaceFileAtomically(p.drawPath(), bytes, options);
+    return replaceFileAtomically(p.drawPath(), dataFileBytes(p.drawPath(), lines), options);
 }
 
 } // namespace zoki

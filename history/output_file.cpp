@@ -60,11 +60,7 @@ bool saveInfo(Program& p) {
         std::vector<std::string> lines = read ? textLines(*read) : std::vector<std::string>();
         p.s.outHistory = withSpare(lines);
         lines.insert(lines.end(), entries.begin(), entries.end());
-        const std::string bytes = textFileBytes(lines);
-        // Never more than the next start can read.
-        if (bytes.size() > kMaxDataFileBytes)
-            throw FileError::tooLarge(p.outPath(), kMaxDataFileBytes);
-        replaceFileAtomically(p.outPath(), bytes, {.expected = read});
+        replaceFileAtomically(p.outPath(), dataFileBytes(p.outPath(), lines), {.expected = read});
         return true;
     } catch (const ProgramError& e) { // FileError, or EncodingError for a text the code page cannot hold
         p.s.outHistory = before;
