@@ -65,7 +65,9 @@ std::optional<CurrentDrawFile> readCurrentDrawFile(Program& p) {
 }
 
 // Whether data.dat still holds what the merge was planned from; told when
-// it does not (another program wrote it while the question was open).
+// it does not (another program wrote it while the question was open). The
+// save checks it too; this is asked first only where a backup would be
+// written before the save.
 bool unchangedSinceRead(Program& p, const FileContent& read) {
     try {
         if (readFileIfExists(p.drawPath(), kMaxDataFileBytes) == read)
@@ -154,10 +156,9 @@ void importDrawHistory(Program& p, const std::filesystem::path& file) {
     if (p.message(importQuestion(name, reading, plan), msg::kQuestion,
                   replaces ? Buttons::YesNoDefaultNo : Buttons::YesNo) != Answer::Yes)
         return;
-    if (!unchangedSinceRead(p, current->bytes))
-        return;
     std::optional<std::string> backup;
-    if (replaces && !(backup = saveBackup(p, current->bytes.value_or(std::string()))))
+    if (replaces &&
+        (!unchangedSinceRead(p, current->bytes) || !(backup = saveBackup(p, current->bytes.value_or(std::string())))))
         return;
     if (!saveDrawFile(p, plan.lines, current->bytes))
         return;
