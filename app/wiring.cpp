@@ -24,6 +24,16 @@ std::function<void()> on(Program& p, void (*handler)(Program&)) {
     return [&p, handler] { p.dispatch([&p, handler] { handler(p); }); };
 }
 
+// A handler shared by the items of a table, told which one (a row of the
+// table, or a number).
+template <class Which>
+std::function<void()> on(Program& p, void (*handler)(Program&, const Which&), const Which& which) {
+    return [&p, handler, &which] { p.dispatch([&p, handler, &which] { handler(p, which); }); };
+}
+std::function<void()> on(Program& p, void (*handler)(Program&, int), int which) {
+    return [&p, handler, which] { p.dispatch([&p, handler, which] { handler(p, which); }); };
+}
+
 void wireForm1(Program& p) {
     Form1& f = p.form1;
     f.onActivate = on(p, Form_Activate);
@@ -43,14 +53,12 @@ void wireForm1(Program& p) {
 
     f.vData.onClick = on(p, vData_Click);
     for (const WeightingStrength& strength : kStrengths)
-        (f.*strength.item).onClick = [&p, &strength] { p.dispatch([&p, &strength] { vStrength_Click(p, strength); }); };
+        (f.*strength.item).onClick = on(p, vStrength_Click, strength);
     f.vNumber.onClick = on(p, vNumber_Click);
     for (int numX = 1; numX <= kRangeCount; ++numX)
-        (f.*kExclusionRanges[numX - 1].item).onClick = [&p, numX] {
-            p.dispatch([&p, numX] { lvRange_Click(p, numX); });
-        };
+        (f.*kExclusionRanges[numX - 1].item).onClick = on(p, lvRange_Click, numX);
     for (const RevealSpeed& speed : kRevealSpeeds)
-        (f.*speed.item).onClick = [&p, &speed] { p.dispatch([&p, &speed] { vSpeed_Click(p, speed); }); };
+        (f.*speed.item).onClick = on(p, vSpeed_Click, speed);
 
     f.vMClear.onClick = on(p, vMClear_Click);
     f.outDataClear.onClick = on(p, outDataClear_Click);
