@@ -10,7 +10,6 @@
 #include "program/messages.h"
 #include "program/program.h"
 
-#include <algorithm>
 #include <ctime>
 #include <string>
 #include <vector>
@@ -50,7 +49,7 @@ void loadOutHistoryAtStartup(Program& p) {
 
 bool saveInfo(Program& p) {
     // Only the run's own sets: a larger earlier run may have left more behind.
-    const int n = std::clamp(p.setCount, 0, kMaxSets);
+    const int n = p.setCount;
     const std::vector<std::string> entries(p.predictNumbers.begin(), p.predictNumbers.begin() + kNumbersPerSet * n);
     const std::vector<std::string> before = p.s.outHistory;
     try {
