@@ -1,8 +1,7 @@
 #include "app/first_start.h"
 
 #include "base/errors.h"
-#include "base/file_read.h"
-#include "base/loto.h"
+#include "draws/draw_file.h"
 #include "import/import.h"
 #include "program/messages.h"
 #include "program/program.h"
@@ -17,10 +16,7 @@ namespace {
 // leaves the table empty too, and is no first start.
 bool drawFileIsEmpty(const Program& p) {
     try {
-        // Blanks and line ends only: no line holds a value. Any other byte,
-        // in either code page, is one.
-        const FileContent bytes = readFileIfExists(p.drawPath(), kMaxDataFileBytes);
-        return !bytes || bytes->find_first_not_of(" \r\n") == std::string::npos;
+        return readDrawFile(p.drawPath()).values.empty();
     } catch (const ProgramError&) {
         return false;
     }

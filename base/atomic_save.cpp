@@ -2,12 +2,14 @@
 
 #include "base/errors.h"
 #include "base/file_descriptor.h"
+#include "base/save_lock.h"
 #include "base/syscalls.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
+#include <optional>
 #include <random>
 #include <string>
 #include <sys/file.h>
@@ -138,9 +140,24 @@ bool stillHolds(const std::filesystem::path& target, const FileContent& expected
     }
 }
 
-// The fallback for a folder that cannot be written: the file itself is
-// rewritten from the first byte that differs. The old content stays in memory
-// until the new one is flushed and is put back if anything fails.
+// The bytes a rewrite in place adds after `old`, or FileError(kNoSafeReplace)
+// when the save would change what is already there.
+std::string addedInPlace(const std::filesystem::path& target, const std::string& old, std::string_view bytes,
+                         const SaveOptions& options) {
+    if (bytes.starts_with(old))
+        return std::string(bytes.substr(old.size()));
+    if (!options.appended)
+        throw FileError(target, FileAction::Write, kNoSafeReplace);
+    std::string added;
+    if (!old.empty() && old.back() != '\n' && old.back() != '\r')
+        added = "\r\n";
+    added += *options.appended;
+    return added;
+}
+
+// The fallback for a folder that will not take the new file: the file itself
+// gets the new bytes after its old ones, which stay as they are. A failure
+// cuts it back to its old length.
 void rewriteInPlace(const std::filesystem::path& target, std::string_view bytes, const SaveOptions& options) {
     FileDescriptor fd(sys::open(target.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.get() < 0)
@@ -154,26 +171,20 @@ void rewriteInPlace(const std::filesystem::path& target, std::string_view bytes,
                                     static_cast<std::size_t>(st.st_size));
     if (options.expected && old != options.expected->value_or(std::string()))
         throw FileError(target, FileAction::Write, kChangedSinceRead);
-    const std::size_t from =
-        static_cast<std::size_t>(std::mismatch(old.begin(), old.end(), bytes.begin(), bytes.end()).first - old.begin());
-    if (from == old.size() && from == bytes.size())
+    const std::string added = addedInPlace(target, old, bytes, options);
+    reached(SaveStep::Checked, target);
+    if (added.empty())
         return;
-    const auto at = static_cast<off_t>(from);
+    const auto at = static_cast<off_t>(old.size());
     try {
-        writeAll(fd.get(), bytes.substr(from), at, target);
+        writeAll(fd.get(), added, at, target);
         reached(SaveStep::InPlaceWritten, target);
-        if (bytes.size() < old.size() && sys::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) != 0)
-            throw FileError(target, FileAction::Write, errno);
         if (sys::fsync(fd.get()) != 0)
             throw FileError(target, FileAction::Write, errno);
     } catch (const FileError&) {
-        // Best effort: what cannot be put back is still the old content up to
-        // `from`, and the caller tells the user.
-        try {
-            writeAll(fd.get(), std::string_view(old).substr(from), at, target);
-        } catch (const FileError&) {
-        }
-        if (sys::ftruncate(fd.get(), static_cast<off_t>(old.size())) != 0 || sys::fsync(fd.get()) != 0) {
+        // Best effort: the old bytes were never touched; the caller tells
+        // the user.
+        if (sys::ftruncate(fd.get(), at) != 0 || sys::fsync(fd.get()) != 0) {
         }
         throw;
     }
@@ -208,7 +219,7 @@ std::filesystem::path resolveLinks(const std::filesystem::path& path) {
 
 } // namespace
 
-bool replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes, const SaveOptions& options) {
+void replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes, const SaveOptions& options) {
     const std::filesystem::path target = resolveLinks(path);
     const std::filesystem::path folder = folderOf(target);
     struct stat oldStat {};
@@ -225,13 +236,6 @@ bool replaceFileAtomically(const std::filesystem::path& path, std::string_view b
     if (existed && options.expected && !*options.expected)
         throw FileError(target, FileAction::Write, kChangedSinceRead);
 
-    const auto inPlace = [&] {
-        if (!options.inPlaceAllowed)
-            return false;
-        rewriteInPlace(target, bytes, options);
-        return true;
-    };
-
     removeLeftTemporaries(folder, target);
     // A new file gets what the user's umask allows; a replacement starts
     // private and takes the old file's mode before any byte is written.
@@ -239,22 +243,29 @@ bool replaceFileAtomically(const std::filesystem::path& path, std::string_view b
     const int raw = openTemporary(folder, target, existed ? 0600 : 0666, tmp);
     if (raw < 0) {
         const int err = errno;
-        if (existed && folderRefusesNewFiles(err))
-            return inPlace();
-        throw FileError(target, existed ? FileAction::Write : FileAction::Create, err);
+        if (!existed || !folderRefusesNewFiles(err))
+            throw FileError(target, existed ? FileAction::Write : FileAction::Create, err);
+        const SaveLock lock(target);
+        rewriteInPlace(target, bytes, options);
+        return;
     }
     FileDescriptor fd(raw);
+    std::optional<SaveLock> lock;
     try {
         if (existed)
             takeOver(fd.get(), oldStat);
         fillTemporary(fd.get(), target, bytes);
+        // What did not exist is not locked: its creation below never
+        // replaces what appeared meanwhile.
+        if (existed)
+            lock.emplace(target);
         if (options.expected && !stillHolds(target, *options.expected))
             throw FileError(target, FileAction::Write, kChangedSinceRead);
+        reached(SaveStep::Checked, target);
     } catch (...) {
         sys::unlink(tmp.c_str());
         throw;
     }
-    // What did not exist is created, never put over what appeared meanwhile.
     const int renamed =
         existed ? sys::rename(tmp.c_str(), target.c_str()) : sys::renameNoReplace(tmp.c_str(), target.c_str());
     if (renamed != 0) {
@@ -263,15 +274,15 @@ bool replaceFileAtomically(const std::filesystem::path& path, std::string_view b
         if (!existed && err == EEXIST)
             throw FileError(target, FileAction::Write, kChangedSinceRead);
         // A folder that lets new files in but not over this one (sticky).
-        if (existed && folderRefusesNewFiles(err))
-            return inPlace();
-        throw FileError(target, FileAction::Write, err);
+        if (!existed || !folderRefusesNewFiles(err))
+            throw FileError(target, FileAction::Write, err);
+        rewriteInPlace(target, bytes, options);
+        return;
     }
     reached(SaveStep::Renamed, target);
     fd.close();
     flushFolder(folder);
     reached(SaveStep::FolderFlushed, target);
-    return true;
 }
 
 void createFileExclusively(const std::filesystem::path& target, std::string_view bytes, mode_t mode,

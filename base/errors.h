@@ -56,6 +56,8 @@ enum class FileAction { Read, Write, Create, Delete };
 inline constexpr int kNotARegularFile = -1;  // a folder's entry that is a pipe, a device, a socket
 inline constexpr int kFileTooLarge = -2;     // over what the program reads of such a file
 inline constexpr int kChangedSinceRead = -3; // someone else wrote it between our read and our save
+inline constexpr int kFileBusy = -4;         // another writer held it for longer than a save waits
+inline constexpr int kNoSafeReplace = -5;    // only a rewrite in place of bytes before its end would do
 
 // A file could not be opened, read, written or deleted. `what()` is already
 // the user's text: a short Japanese sentence naming the file (or its folder),

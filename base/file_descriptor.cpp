@@ -13,6 +13,16 @@ FileDescriptor::~FileDescriptor() {
         sys::close(fd_);
 }
 
+FileDescriptor& FileDescriptor::operator=(FileDescriptor&& other) noexcept {
+    if (this != &other) {
+        if (fd_ >= 0)
+            sys::close(fd_);
+        fd_ = other.fd_;
+        other.fd_ = -1;
+    }
+    return *this;
+}
+
 bool FileDescriptor::close() {
     const int fd = fd_;
     fd_ = -1;

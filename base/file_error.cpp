@@ -26,6 +26,14 @@ std::string fileErrorText(const std::filesystem::path& path, FileAction action, 
                " MB まで)。中身を確かめてから" + kTryAgain;
     case kChangedSinceRead:
         return file + " は、ゾキが読み込んだ後に他のプログラムによって変更されました。中身を確かめてから" + kTryAgain;
+    case kFileBusy:
+        return file + " は、他のゾキか他のプログラムが書き込んでいる最中です。同じデータのゾキを二つ開いていないか" +
+               "確かめ、少し待ってから" + kTryAgain;
+    case kNoSafeReplace:
+        return "フォルダー " + folderOf(path) + " にファイルを置けないため、" + file +
+               " を安全に書き換えられません "
+               "(書き換えの途中で止まるとファイルが壊れます)。フォルダーに書き込めるように" +
+               "してから" + kTryAgain;
     case ENOSPC:
     case EDQUOT:
         return file + " を書き込む空き容量が不足しています。空きを作ってから" + kTryAgain;

@@ -9,6 +9,7 @@
 #include <limits>
 #include <optional>
 #include <sys/file.h>
+#include <time.h>
 #include <unistd.h>
 #include <utility>
 
@@ -23,6 +24,7 @@ struct Plan {
     std::size_t room = std::numeric_limits<std::size_t>::max(); // what a full disk has left
     bool delivered = false;
     std::function<void(SaveStep, const std::filesystem::path&)> stepHook;
+    std::function<void()> waitHook;
 };
 
 Plan& plan() {
@@ -195,6 +197,24 @@ int flock(int fd, int operation) {
     return ::flock(fd, operation);
 }
 
+int lockRecord(int fd) {
+    if (fails(Call::Other))
+        return -1;
+    struct flock whole {};
+    whole.l_type = F_WRLCK;
+    whole.l_whence = SEEK_SET;
+    return ::fcntl(fd, F_OFD_SETLK, &whole);
+}
+
+void waitBeforeRetry() {
+    if (plan().waitHook) {
+        plan().waitHook();
+        return;
+    }
+    const struct timespec pause { 0, 50'000'000 };
+    ::nanosleep(&pause, nullptr);
+}
+
 bool listFolder(const char* path, const std::function<void(const char* name)>& each) {
     if (fails(Call::Open))
         return false;
@@ -242,6 +262,8 @@ bool Faults::delivered() { return plan().delivered; }
 void Faults::onStep(std::function<void(SaveStep, const std::filesystem::path&)> hook) {
     plan().stepHook = std::move(hook);
 }
+
+void Faults::onWait(std::function<void()> hook) { plan().waitHook = std::move(hook); }
 
 void Faults::reset() { plan() = Plan{}; }
 

@@ -20,7 +20,7 @@ enum class Call {
     Write,  // pwrite, ftruncate
     Fsync,  // fsync
     Rename, // rename, and the exclusive renames and links that never replace
-    Other,  // close, unlink, chmod, chown, flock
+    Other,  // close, unlink, chmod, chown, flock, record locks
 };
 inline constexpr int kCallKinds = 7;
 
@@ -41,6 +41,11 @@ int unlink(const char* path);
 int fchmod(int fd, mode_t mode);
 int fchown(int fd, uid_t owner, gid_t group);
 int flock(int fd, int operation);
+// An exclusive record lock on the whole file, held by the open file
+// description as flock's is, without waiting; `fd` must be open for writing.
+int lockRecord(int fd);
+// A short pause before a lock held by another writer is tried again.
+void waitBeforeRetry();
 // The names in a folder (not "." and ".."); false with errno set on failure.
 bool listFolder(const char* path, const std::function<void(const char* name)>& each);
 
@@ -48,6 +53,7 @@ bool listFolder(const char* path, const std::function<void(const char* name)>& e
 enum class SaveStep {
     TemporaryWritten, // the new bytes are in the temporary file, not flushed
     TemporaryFlushed, // the temporary file is complete and flushed
+    Checked,          // the file still holds what was read; the save holds it
     Renamed,          // it has taken the file's name
     FolderFlushed,    // the folder is flushed: the save is done
     InPlaceWritten,   // rewrite in place: the changed bytes are written
@@ -69,6 +75,9 @@ struct Faults {
     // True when an injected fault has been delivered since the last reset.
     static bool delivered();
     static void onStep(std::function<void(SaveStep, const std::filesystem::path&)> hook);
+    // Runs instead of each pause before a held lock is tried again, so that a
+    // test decides what happens meanwhile and never waits on the clock.
+    static void onWait(std::function<void()> hook);
     static void reset();
 };
 

@@ -15,92 +15,16 @@
 
 namespace zoki {
 
-void loadDrawFileAtStartup(Program& p) {
-    FileContent read;
-    try {
-        read = readFileIfExists(p.drawPath(), kMaxDataFileBytes);
-    } catch (const FileError& e) {
-        // A file that is there but cannot be read is not an empty history:
-        // nothing may be written over it. Every later command that writes
-        // data.dat reads it first, so none does until it can be read.
-        p.s.drawTable = DrawTable();
-        p.message(msg::fileFailure(msg::kDrawFileNotRead, e.what(), msg::kDrawFileLeftAlone), msg::kWarning,
-                  Buttons::Ok, Icon::Critical);
-        return;
-    }
-    if (!read) {
-        p.s.drawTable = DrawTable();
-        try {
-            createEmptyIfMissing(p.drawPath());
-        } catch (const FileError& e) {
-            p.message(msg::fileFailure(msg::kDrawFileNotRewritten, e.what(), msg::kFileUnchanged), msg::kWarning,
-                      Buttons::Ok, Icon::Critical);
-        }
-        return;
-    }
-
-    // The lines as read, empty ones dropped; a line's value is its trimmed
-    // text. Trimmed only into the table, so that a rewrite can give a line
-    // of spaces back as it was. The table is read in one pass; the raw lines
-    // are kept only for the rewrite, which a tidy file never needs.
-    const std::string text = decodeText(*read);
-    std::vector<std::string> table;
-    table.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
-    bool rewrite = false;
-    forEachLine(text, [&](std::string_view line) {
-        if (line.empty())
-            rewrite = true;
-        else
-            table.emplace_back(trimSpacesView(line));
-    });
-    // The table ends with the last value that is not empty; a line of spaces
-    // before it leaves an empty value at its place.
-    while (!table.empty() && table.back().empty())
-        table.pop_back();
-    if (!rewrite) {
-        p.s.drawTable = DrawTable(std::move(table));
-        return;
-    }
-    p.s.drawTable = DrawTable(table);
-    // A line of spaces is an empty value in the table but goes back as it
-    // was: written as an empty line, the next start would drop it and shift
-    // every later draw by one line.
-    std::vector<std::string> drawFileLines = splitLines(text);
-    std::erase_if(drawFileLines, [](const std::string& line) { return line.empty(); });
-    std::vector<std::string> entries = table;
-    for (std::size_t i = 0; i < entries.size(); ++i)
-        if (entries[i].empty())
-            entries[i] = drawFileLines[i];
-    try {
-        // The clean-up only tidies the file: where it could not replace the
-        // file whole (a folder that cannot be written), it is left as it is
-        // rather than rewritten in place, which a crash could leave half done.
-        writeDrawFile(p, entries, {.expected = read, .inPlaceAllowed = false});
-    } catch (const ProgramError& e) {
-        // The old file stays as it was (FileError, or EncodingError for a
-        // text the code page cannot hold); the table in memory is the
-        // cleaned one, which holds the same values.
-        p.message(msg::fileFailure(msg::kDrawFileNotRewritten, e.what(), msg::kFileUnchanged), msg::kWarning,
-                  Buttons::Ok, Icon::Critical);
-    }
-}
-
-DrawTable readDrawTableWithSpare(Program& p) {
-    DrawTable table;
-    readDrawTableWithSpare(p, table);
-    return table;
-}
-
 namespace {
 
 // Kept out of line, so that storeLine stays small enough to be inlined into
 // the loop over the lines.
 [[gnu::noinline]] void replaceValue(std::string& value, std::string_view line) { value.assign(line); }
 
-// Overwrites a value of the table with a line. Every statistics run re-reads
-// the whole file, so a line of one or two characters mostly lands on a value
-// of the same length that the last read left: it is written in place, with
-// no branch on which of the two lengths it has.
+// Overwrites a value with a line. Every statistics run re-reads the whole
+// file, so a line of one or two characters mostly lands on a value of the
+// same length that the last read left: it is written in place, with no
+// branch on which of the two lengths it has.
 void storeLine(std::string& value, std::string_view line) {
     const std::size_t n = line.size();
     if ((n == 1 || n == 2) && value.size() == n) {
@@ -111,21 +35,103 @@ void storeLine(std::string& value, std::string_view line) {
     }
 }
 
+void tellNotRewritten(Program& p, const ProgramError& e) {
+    p.message(msg::fileFailure(msg::kDrawFileNotRewritten, e.what(), msg::kFileUnchanged), msg::kWarning, Buttons::Ok,
+              Icon::Critical);
+}
+
 } // namespace
+
+bool drawValues(std::string_view text, std::vector<std::string>& values) {
+    std::size_t count = 0;
+    bool dropped = false;
+    forEachLine(text, [&](std::string_view line) {
+        if (line.empty()) {
+            dropped = true;
+            return;
+        }
+        if (line.front() == ' ' || line.back() == ' ')
+            line = trimSpacesView(line);
+        if (count == values.size())
+            values.emplace_back();
+        storeLine(values[count++], line);
+    });
+    while (count > 0 && values[count - 1].empty())
+        --count;
+    values.resize(count);
+    return dropped;
+}
+
+std::vector<std::string> keepSpaceLines(const DrawFileRead& read, std::vector<std::string> entries) {
+    const std::size_t n = std::min(read.values.size(), entries.size());
+    const auto blank = [&](std::size_t i) { return read.values[i].empty() && entries[i].empty(); };
+    std::size_t i = 0;
+    while (i < n && !blank(i))
+        ++i;
+    if (i == n)
+        return entries;
+    std::vector<std::string> lines = splitLines(decodeText(*read.bytes));
+    std::erase_if(lines, [](const std::string& line) { return line.empty(); });
+    for (; i < n; ++i)
+        if (blank(i))
+            entries[i] = std::move(lines[i]);
+    return entries;
+}
+
+DrawFileRead readDrawFile(const std::filesystem::path& path) {
+    DrawFileRead read;
+    read.bytes = readFileIfExists(path, kMaxDataFileBytes);
+    if (read.bytes)
+        read.untidy = drawValues(decodeText(*read.bytes), read.values);
+    return read;
+}
+
+void loadDrawFileAtStartup(Program& p) {
+    DrawFileRead read;
+    try {
+        read = readDrawFile(p.drawPath());
+    } catch (const FileError& e) {
+        // A file that is there but cannot be read is not an empty history:
+        // nothing may be written over it. Every later command that writes
+        // data.dat reads it first, so none does until it can be read.
+        p.s.drawTable = DrawTable();
+        p.message(msg::fileFailure(msg::kDrawFileNotRead, e.what(), msg::kDrawFileLeftAlone), msg::kWarning,
+                  Buttons::Ok, Icon::Critical);
+        return;
+    }
+    if (!read.bytes) {
+        p.s.drawTable = DrawTable();
+        try {
+            createEmptyIfMissing(p.drawPath());
+        } catch (const FileError& e) {
+            tellNotRewritten(p, e);
+        }
+        return;
+    }
+    if (!read.untidy) {
+        p.s.drawTable = DrawTable(std::move(read.values));
+        return;
+    }
+    p.s.drawTable = DrawTable(read.values);
+    const std::vector<std::string> entries = keepSpaceLines(read, read.values);
+    try {
+        // Where the file cannot be replaced whole (a folder that cannot be
+        // written), the clean-up is refused rather than done in place, which
+        // a crash could leave half done; every read drops the empty lines
+        // anyway.
+        writeDrawFile(p, entries, {.expected = read.bytes});
+    } catch (const ProgramError& e) {
+        // FileError, or EncodingError for a text the code page cannot hold;
+        // the table in memory is the cleaned one, which holds the same values.
+        tellNotRewritten(p, e);
+    }
+}
 
 void readDrawTableWithSpare(Program& p, DrawTable& table) {
     const std::string text = readText(p.drawPath(), kMaxDataFileBytes);
-    std::vector<std::string> lines = table.release();
-    std::size_t count = 0;
-    forEachLine(text, [&](std::string_view line) {
-        if (!line.empty() && (line.front() == ' ' || line.back() == ' '))
-            line = trimSpacesView(line);
-        if (count == lines.size())
-            lines.emplace_back();
-        storeLine(lines[count++], line);
-    });
-    lines.resize(count);
-    table = DrawTable::withSpare(std::move(lines));
+    std::vector<std::string> values = table.release();
+    drawValues(text, values);
+    table = DrawTable::withSpare(std::move(values));
 }
 
 void LoadDrawFile(Program& p) {
@@ -137,18 +143,27 @@ void LoadDrawFile(Program& p) {
     tryStep([&] { ShowRecentDraws(p); });
 }
 
-bool writeDrawFile(Program& p, const std::vector<std::string>& entries, const SaveOptions& options) {
+namespace {
+
+// Never an empty line for a line of spaces: see the start-up load.
+std::vector<std::string> fileLines(const std::vector<std::string>& entries, std::size_t from) {
     std::vector<std::string> lines;
-    lines.reserve(entries.size());
-    for (const std::string& e : entries) {
-        // Never an empty line for a line of spaces: see the start-up load.
-        std::string trimmed = trimSpaces(e);
-        if (trimmed.empty())
-            lines.push_back(e);
-        else
-            lines.push_back(std::move(trimmed));
+    lines.reserve(entries.size() - std::min(from, entries.size()));
+    for (std::size_t i = from; i < entries.size(); ++i) {
+        std::string trimmed = trimSpaces(entries[i]);
+        lines.push_back(trimmed.empty() ? entries[i] : std::move(trimmed));
     }
-    return replaceFileAtomically(p.drawPath(), dataFileBytes(p.drawPath(), lines), options);
+    return lines;
+}
+
+} // namespace
+
+void writeDrawFile(Program& p, const std::vector<std::string>& entries, const SaveOptions& options) {
+    replaceFileAtomically(p.drawPath(), dataFileBytes(p.drawPath(), fileLines(entries, 0)), options);
+}
+
+std::string addedDrawLines(const std::vector<std::string>& entries, std::size_t from) {
+    return textFileBytes(fileLines(entries, from));
 }
 
 } // namespace zoki

@@ -12,6 +12,7 @@
 #include "program/program.h"
 
 #include <array>
+#include <cerrno>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -38,12 +39,14 @@ void restore(Form4& f, int field) { f.Text1(field).setBackColor(Form4::normalCol
 void Form4_Command1_Click(Program& p) {
     Form4& f = p.form4();
 
-    // 1. The draw table as the file holds it now, lines unchanged, one spare.
-    // The save below is planned from these bytes.
-    FileContent read;
+    // 1. The draw table as the file holds it now, one spare. The save below is
+    // planned from these bytes.
+    DrawFileRead read;
     try {
-        read = readFile(p.drawPath(), kMaxDataFileBytes);
-        p.s.drawTable = DrawTable::withSpare(textLines(*read));
+        read = readDrawFile(p.drawPath());
+        if (!read.bytes)
+            throw FileError(p.drawPath(), FileAction::Read, ENOENT);
+        p.s.drawTable = DrawTable::withSpare(read.values);
     } catch (const FileError& e) {
         p.message(msg::fileFailure(msg::kDrawFileNotRead, e.what(), msg::kNotRegistered), msg::kWarning, Buttons::Ok,
                   Icon::Critical);
@@ -131,7 +134,8 @@ void Form4_Command1_Click(Program& p) {
     // The file is replaced atomically; on failure file, table and the
     // user's texts stay as they were, so the draw can be registered again.
     try {
-        writeDrawFile(p, extended, {.expected = read});
+        writeDrawFile(p, keepSpaceLines(read, extended),
+                      {.expected = read.bytes, .appended = addedDrawLines(extended, static_cast<std::size_t>(lines))});
     } catch (const ProgramError& e) { // FileError, or EncodingError for a text the code page cannot hold
         p.message(msg::fileFailure(msg::kDrawFileNotSaved, e.what(), msg::kNotRegistered), msg::kWarning, Buttons::Ok,
                   Icon::Critical);

@@ -59,7 +59,8 @@ bool saveInfo(Program& p) {
         std::vector<std::string> lines = read ? textLines(*read) : std::vector<std::string>();
         p.s.outHistory = withSpare(lines);
         lines.insert(lines.end(), entries.begin(), entries.end());
-        replaceFileAtomically(p.outPath(), dataFileBytes(p.outPath(), lines), {.expected = read});
+        replaceFileAtomically(p.outPath(), dataFileBytes(p.outPath(), lines),
+                              {.expected = read, .appended = textFileBytes(entries)});
         return true;
     } catch (const ProgramError& e) { // FileError, or EncodingError for a text the code page cannot hold
         p.s.outHistory = before;

@@ -16,6 +16,7 @@
 #include "program/messages.h"
 #include "program/program.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <ctime>
 #include <optional>
@@ -39,29 +40,14 @@ std::optional<std::string> readHistoryFile(Program& p, const std::filesystem::pa
     }
 }
 
-// data.dat as it is now: its bytes (std::nullopt when there is none), kept
-// for the backup and to check before saving that nobody changed them while
-// the question was open, and its lines.
-struct CurrentDrawFile {
-    FileContent bytes;
-    std::vector<std::string> lines;
-};
-
-std::optional<CurrentDrawFile> readCurrentDrawFile(Program& p) {
-    CurrentDrawFile current;
+std::optional<DrawFileRead> readCurrentDrawFile(Program& p) {
     try {
         // A data.dat removed since start-up is an empty history.
-        current.bytes = readFileIfExists(p.drawPath(), kMaxDataFileBytes);
+        return readDrawFile(p.drawPath());
     } catch (const FileError& e) {
         fail(p, importDrawFileNotRead(e.what()));
         return std::nullopt;
     }
-    // Decoded as every reader of data.dat decodes it, so that writeDrawFile
-    // gives back the bytes of the lines the import keeps.
-    if (current.bytes)
-        for (const std::string& line : splitLines(fromShiftJis(*current.bytes)))
-            current.lines.push_back(trimSpaces(line));
-    return current;
 }
 
 // Whether data.dat still holds what the merge was planned from; told when
@@ -101,9 +87,14 @@ std::optional<std::string> saveBackup(Program& p, const std::string& oldBytes) {
     }
 }
 
-bool saveDrawFile(Program& p, const std::vector<std::string>& lines, const FileContent& read) {
+bool saveDrawFile(Program& p, const MergePlan& plan, const DrawFileRead& current) {
+    SaveOptions options{.expected = current.bytes};
+    // New draws only: where data.dat can only be added to, they go after it.
+    const std::vector<std::string>& held = current.values;
+    if (plan.lines.size() >= held.size() && std::equal(held.begin(), held.end(), plan.lines.begin()))
+        options.appended = addedDrawLines(plan.lines, held.size());
     try {
-        writeDrawFile(p, lines, {.expected = read});
+        writeDrawFile(p, keepSpaceLines(current, plan.lines), options);
         return true;
     } catch (const FileError& e) {
         fail(p, importNotSaved(msg::kDrawFileNotSaved, e.what()));
@@ -142,10 +133,10 @@ void importDrawHistory(Program& p, const std::filesystem::path& file) {
     if (!bytes)
         return;
     const DrawHistory history = parseDrawHistory(*bytes);
-    const std::optional<CurrentDrawFile> current = readCurrentDrawFile(p);
+    const std::optional<DrawFileRead> current = readCurrentDrawFile(p);
     if (!current)
         return;
-    const MergePlan plan = planMerge(current->lines, history);
+    const MergePlan plan = planMerge(current->values, history);
     const DrawHistory& reading = readingOf(history, plan);
     if (!writes(plan.kind)) {
         refuse(p, name, reading, plan);
@@ -160,7 +151,7 @@ void importDrawHistory(Program& p, const std::filesystem::path& file) {
     if (replaces &&
         (!unchangedSinceRead(p, current->bytes) || !(backup = saveBackup(p, current->bytes.value_or(std::string())))))
         return;
-    if (!saveDrawFile(p, plan.lines, current->bytes))
+    if (!saveDrawFile(p, plan, *current))
         return;
     p.s.drawTable = DrawTable(plan.lines);
     // The draws are saved; statistics that stop on damaged data change

@@ -45,8 +45,11 @@ std::string pageEntry(const std::vector<std::string>& table, int page, Int16 pag
 
 // The ball for a number text; none for a number outside 1..43, so a damaged
 // entry never borrows the picture of another ball. A text that is not a
-// number fails when `textFails`, else it has no ball either.
+// number, an empty one included, fails when `textFails`, else it has no ball
+// either.
 int ballFor(const std::string& text, int (*picture)(int), bool textFails) {
+    if (textFails && trimSpacesView(text).empty())
+        throw TypeMismatchError(text);
     const int n = ballNumber(text, {.wholePart = true, .textFails = textFails});
     return n == 0 ? 0 : picture(n);
 }
@@ -80,9 +83,9 @@ SetTexts setOnPage(const Program& p, int page, const PageLimits& pages) {
 enum class Fill {
     // A page change: no picture for it, the rest filled.
     Lenient,
-    // The opening: reading it fails the step, so the pictures after it are
-    // left as they were. A number without a ball ("44") fails nothing: it
-    // shows none, and the fill goes on.
+    // The opening: reading it (an empty entry too) fails the step, so the
+    // pictures after it are left as they were. A number without a ball ("44")
+    // fails nothing: it shows none, and the fill goes on.
     UpToFailure,
 };
 

@@ -22,7 +22,7 @@ void keepResult(Program& p) {
     if (!saveInfo(p))
         return;
     try {
-        p.s.drawTable = readDrawTableWithSpare(p);
+        readDrawTableWithSpare(p, p.s.drawTable);
     } catch (const FileError&) {
         // data.dat vanished since start-up: the table keeps what it held.
     }

@@ -150,7 +150,9 @@ TEST(LoadDrawFile, ReadsEveryLineTrimmedWithOneSpareElement) {
         {"LF only", "3\n11\n", {"3", "11", ""}, 2},
         {"lone CR", "3\r11\r", {"3", "11", ""}, 2},
         {"no final line end", "3\r\n11", {"3", "11", ""}, 2},
-        {"empty line kept as empty value", "3\r\n\r\n 11 \r\n", {"3", "", "11", ""}, 3},
+        {"an empty line is dropped, as at start-up", "3\r\n\r\n 11 \r\n", {"3", "11", ""}, 2},
+        {"a line of spaces is an empty value", "3\r\n  \r\n11\r\n", {"3", "", "11", ""}, 3},
+        {"no empty values after the last one", "3\r\n  \r\n \r\n", {"3", ""}, 1},
         {"empty file", "", {""}, 0},
     };
     for (const Case& c : cases) {
@@ -167,14 +169,14 @@ TEST(LoadDrawFile, ReadsEveryLineTrimmedWithOneSpareElement) {
 // the earlier table may show through, whatever it held.
 TEST(LoadDrawFile, LeavesNothingOfTheEarlierTable) {
     const std::string bytes = crlf({"7", "12", " 3 ", "", "100", "x", "  ", "43"});
-    const Lines expected = {"7", "12", "3", "", "100", "x", "", "43", ""};
+    const Lines expected = {"7", "12", "3", "100", "x", "", "43", ""};
     const std::vector<Lines> earlier = {
         {},
         {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"},
         {"12", "7", "4", "5", "6"},
         // Values of the same lengths, every character different.
-        {"9", "17", "4", "", "200", "y", "", "34", ""},
-        {"7", "12", "3", "", "100", "x", "", "43", ""},
+        {"9", "17", "4", "200", "y", "", "34", ""},
+        {"7", "12", "3", "100", "x", "", "43", ""},
         Lines(40, "a value longer than any short string keeps"),
     };
     for (const Lines& table : earlier) {
@@ -184,7 +186,7 @@ TEST(LoadDrawFile, LeavesNothingOfTheEarlierTable) {
         p.s.drawTable = DrawTable(table);
         LoadDrawFile(p);
         EXPECT_EQ(p.s.drawTable.elements(), expected) << table.size();
-        EXPECT_EQ(p.s.drawTable.lineCount(), 8) << table.size();
+        EXPECT_EQ(p.s.drawTable.lineCount(), 7) << table.size();
     }
 }
 

@@ -137,11 +137,11 @@ TEST(DamagedFiles, ADrawValueIsReadAsTheStatisticsDefine) {
         EXPECT_TRUE(f5.visible());
         EXPECT_EQ(f5.VScroll1.max(), 3);
         EXPECT_EQ(f5.Label2(3).caption(), c.text);
-        // The opening fills the balls up to a value that is not a number; a
-        // number without a ball shows none and the fill goes on. A page
-        // change shows every other ball.
+        // The opening fills the balls up to a value that is not a number (or
+        // empty); a number without a ball shows none and the fill goes on. A
+        // page change shows every other ball.
         const bool ball = c.reading == Reading::Counted;
-        const bool filled = c.reading != Reading::NotANumber;
+        const bool filled = c.reading == Reading::Counted || c.reading == Reading::NotCounted;
         EXPECT_EQ(f5.Image1(3).picture(), ball ? ballPicture(c.number) : 0);
         EXPECT_EQ(f5.Image1(4).picture(), filled ? ballPicture(34) : 0);
         EXPECT_EQ(f5.Image1(6).picture(), filled ? bonusBallPicture(9) : 0);
@@ -209,7 +209,7 @@ TEST(DamagedFiles, AKeptLineIsReadAsTheStatisticsDefine) {
         EXPECT_EQ(f5.Label3(2).caption(), c.held());
         const bool ball = c.reading == Reading::Counted;
         EXPECT_EQ(f5.Image2(2).picture(), ball ? ballPicture(c.number) : 0);
-        EXPECT_EQ(f5.Image2(3).picture(), c.reading != Reading::NotANumber ? ballPicture(27) : 0);
+        EXPECT_EQ(f5.Image2(3).picture(), number ? ballPicture(27) : 0);
         f5.VScroll2.setValue(1);
         f5.VScroll2.setValue(3);
         EXPECT_EQ(f5.Image2(3).picture(), ballPicture(27));

@@ -10,8 +10,10 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <functional>
 #include <string>
 #include <sys/stat.h>
+#include <utility>
 #include <vector>
 
 namespace zoki {
@@ -40,31 +42,69 @@ TEST(ReadOnlyFolder, WithoutAnOutputHistoryStartUpStopsNamingTheFolder) {
     });
 }
 
-// The clean-up only tidies: where the file cannot be replaced whole it is
-// skipped, without a word, rather than rewritten in place.
-TEST(ReadOnlyFolder, TheStartUpCleanUpIsSkippedAndLeavesTheOldFile) {
+// What the user sees of the draws after a command: the table the windows
+// read, the recent draws panel, and the match search's rank.
+struct Seen {
+    Lines table;
+    Lines panel;
+    std::string rank;
+    friend bool operator==(const Seen&, const Seen&) = default;
+};
+
+Seen seen(Program& p) {
+    Seen s{p.s.drawTable.elements(), {}, {}};
+    Form2& f2 = p.form2();
+    for (const auto& label : f2.Label4)
+        s.panel.push_back(label->caption());
+    for (const auto& label : f2.Label3)
+        s.panel.push_back(label->caption());
+    if (p.hasForm(FormId::Form5))
+        s.rank = p.form5().Label5.caption();
+    return s;
+}
+
+// A folder the program cannot write, with data.dat not yet tidied (an empty
+// line between two draws), shows exactly what a writable folder shows after
+// every command: every read of data.dat drops empty lines as the start-up's
+// does, and what is saved there is added after the file's own lines.
+TEST(ReadOnlyFolder, ShowsWhatAWritableFolderShowsAfterEveryCommand) {
+    const std::string draws =
+        crlf({"3", "11", "19", "25", "33", "41", "7"}) + "\r\n" + crlf({"11", "12", "13", "14", "15", "16", "17"});
+    const std::string outs = crlf({"11", "12", "13", "14", "15", "16"});
+    const std::vector<std::pair<const char*, std::function<void(Harness&)>>> commands = {
+        {"start-up", [](Harness&) {}},
+        {"match search", [](Harness& h) { h.p().form1.vCheckNumber.click(); }},
+        {"registration", [](Harness& h) { enterDraw(h.p(), kNewDraw).Command1.click(); }},
+        {"kept run", [](Harness& h) { runAndReveal(h, 1, Answer::Yes); }},
+        {"match search again", [](Harness& h) { h.p().form1.vCheckNumber.click(); }},
+    };
+    std::vector<Seen> writable;
+    {
+        Harness h;
+        startWith(h, draws, outs);
+        for (const auto& [name, command] : commands) {
+            command(h);
+            writable.push_back(seen(h.p()));
+        }
+    }
+    ASSERT_EQ(writable[1].rank, "一等当選");
+    ASSERT_EQ(writable[1].panel[0], "第2回");
+
     Harness h;
-    // Empty lines (and a line of blanks, which stays) want the file rewritten.
-    const std::string draws = "3\r\n11\r\n\r\n19\r\n25\r\n  \r\n33\r\n41\r\n7\r\n\r\n";
-    const std::string outs = crlf(kTwoSets);
     h.folder.write("data.dat", draws);
     h.folder.write("OutData.dat", outs);
     handOverToNobody(h.folder.path());
     runInChild([&](const ChildContext& child) {
         const ReadOnlySwitch folder(child, h.folder.path());
-        folder.readOnly(true);
-        Program& p = h.start();
-
-        EXPECT_TRUE(h.dialogs.shown.empty());
-        EXPECT_EQ(h.folder.read("data.dat"), draws);
-        EXPECT_EQ(h.folder.read("OutData.dat"), outs);
-        EXPECT_EQ(entriesOf(h.folder.path()), (std::vector<std::string>{"OutData.dat", "data.dat"}));
-        // Start-up went on with the values it read: the table is the cleaned one.
-        EXPECT_EQ(p.form1.caption(), kTitle);
-        EXPECT_EQ(p.stats.drawNumberTotal, 7);
-        EXPECT_EQ(p.stats.numberCount[41], 1);
-        // The reload at the end of the statistics reads the file as it still is.
-        EXPECT_EQ(p.s.drawTable.lineCount(), 10);
+        folder.needFilesWritable(child);
+        folder.readOnly(true, false);
+        h.start();
+        for (std::size_t i = 0; i < commands.size(); ++i) {
+            if (i > 0)
+                commands[i].second(h);
+            EXPECT_EQ(seen(h.p()), writable[i]) << commands[i].first;
+        }
+        EXPECT_EQ(h.folder.read("data.dat"), draws + crlf(kNewDraw));
     });
 }
 
@@ -213,9 +253,11 @@ TEST(ReadOnlyFolder, ErasingTheOutputHistoryIsToldAndKeepsTheFile) {
     });
 }
 
-// The files themselves can be written: each save rewrites its file in place,
-// keeping its mode, and a failed write puts the old bytes back.
-TEST(ReadOnlyFolder, WritableFilesAreRewrittenInPlace) {
+// The files themselves can be written: a save that adds lines adds them after
+// the file's own bytes, keeping its mode, and a failed write takes them back;
+// a save that would change what is there is refused, since a crash in the
+// middle of it would leave the file broken.
+TEST(ReadOnlyFolder, WritableFilesOnlyEverGrowInPlace) {
     Harness h;
     const std::string draws = drawFile(kThreeDraws);
     h.folder.write("data.dat", draws + "\r\n"); // an empty line for the start-up clean-up
@@ -229,21 +271,30 @@ TEST(ReadOnlyFolder, WritableFilesAreRewrittenInPlace) {
         folder.needFilesWritable(child);
         folder.readOnly(true, false);
         const std::vector<std::string> entries = {"OutData.dat", "data.dat", "old.txt"};
+        const std::string refused = " を安全に書き換えられません";
 
         Program& p = h.start();
-        EXPECT_TRUE(h.dialogs.shown.empty());
-        // The clean-up is not done in place; the registration adds after the
-        // file's own lines, and the next start drops the empty one.
+        ASSERT_EQ(h.dialogs.shown.size(), 1U) << "the clean-up, refused";
+        EXPECT_NE(h.dialogs.shown[0].text.find("data.dat" + refused), std::string::npos) << h.dialogs.shown[0].text;
         EXPECT_EQ(h.folder.read("data.dat"), draws + "\r\n");
+        EXPECT_EQ(p.s.drawTable.lineCount(), 21);
+        // The registration adds after the file's own lines.
+        h.dialogs.shown.clear();
         enterDraw(p, kNewDraw).Command1.click();
         EXPECT_EQ(h.folder.read("data.dat"), draws + "\r\n" + crlf(kNewDraw));
+        EXPECT_EQ(p.s.drawTable.lineCount(), 28);
         runAndReveal(h, 1, Answer::Yes);
         EXPECT_EQ(h.folder.read("OutData.dat"), crlf(kTwoSets) + crlf(boardSets(p, 1)[0]));
-        h.dialogs.saveAnswers.push_back((h.folder / "old.txt").string());
-        p.form1.vResHitNoData.click();
-        EXPECT_EQ(h.folder.read("old.txt").rfind(std::string(53, '#') + "\r\n", 0), 0U);
         ASSERT_TRUE(anyMessageContains(h.dialogs, kWish));
         EXPECT_EQ(h.dialogs.shown.size(), 2U) << "the keep question and the wish";
+
+        // A report over another file would change its bytes.
+        h.dialogs.shown.clear();
+        h.dialogs.saveAnswers.push_back((h.folder / "old.txt").string());
+        p.form1.vResHitNoData.click();
+        EXPECT_EQ(h.folder.read("old.txt"), "an earlier file\r\n");
+        ASSERT_EQ(h.dialogs.shown.size(), 1U);
+        EXPECT_NE(h.dialogs.shown[0].text.find("old.txt" + refused), std::string::npos) << h.dialogs.shown[0].text;
 
         // A new file cannot be made there.
         h.dialogs.shown.clear();
@@ -252,22 +303,15 @@ TEST(ReadOnlyFolder, WritableFilesAreRewrittenInPlace) {
         ASSERT_EQ(h.dialogs.shown.size(), 1U);
         EXPECT_NE(h.dialogs.shown[0].text.find("new.txt への書き込みの権限がありません。"), std::string::npos);
 
-        // Writes that fail half-way, after the old bytes and over them.
-        for (const char* name : {"data.dat", "old.txt"}) {
-            h.dialogs.shown.clear();
-            const std::string before = h.folder.read(name);
-            sys::Faults::failNth(sys::Call::Write, 1, ENOSPC);
-            if (name == std::string("data.dat")) {
-                enterDraw(p, kNewDraw).Command1.click();
-            } else {
-                h.dialogs.saveAnswers.push_back((h.folder / name).string());
-                p.form1.vResData.click();
-            }
-            sys::Faults::reset();
-            EXPECT_EQ(h.folder.read(name), before) << name;
-            ASSERT_EQ(h.dialogs.shown.size(), 1U) << name;
-            EXPECT_NE(h.dialogs.shown[0].text.find("空き容量が不足しています"), std::string::npos) << name;
-        }
+        // A write that fails half-way takes back what it added.
+        h.dialogs.shown.clear();
+        const std::string before = h.folder.read("data.dat");
+        sys::Faults::failNth(sys::Call::Write, 1, ENOSPC);
+        enterDraw(p, kNewDraw).Command1.click();
+        sys::Faults::reset();
+        EXPECT_EQ(h.folder.read("data.dat"), before);
+        ASSERT_EQ(h.dialogs.shown.size(), 1U);
+        EXPECT_NE(h.dialogs.shown[0].text.find("空き容量が不足しています"), std::string::npos);
 
         for (const std::string& name : entries) {
             struct stat st {};

@@ -8,8 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <unistd.h>
+#include <utility>
 
 namespace zoki {
 namespace {
@@ -79,8 +81,8 @@ TEST(SecondCopy, ASaveNeverRemovesTheTemporaryFileOfALiveOne) {
                 goOn.wait();
             }
         });
-        const bool saved = replaceFileAtomically(folder / "data.dat", "first\r\n");
-        ::_exit(saved ? 0 : 1);
+        replaceFileAtomically(folder / "data.dat", "first\r\n");
+        ::_exit(0);
     }
     ASSERT_TRUE(stopped.wait());
     const std::vector<std::string> live = entriesOf(folder.path());
@@ -128,6 +130,110 @@ TEST(SecondCopy, AFileThatAppearedMeanwhileIsNotReplaced) {
     EXPECT_THROW(replaceFileAtomically(folder / "OutData.dat", "1\r\n", {.expected = absent}), FileError);
     EXPECT_EQ(folder.read("OutData.dat"), "7\r\n");
     EXPECT_EQ(entriesOf(folder.path()), std::vector<std::string>{"OutData.dat"});
+}
+
+// A command of one copy that saves, and whether that copy was told it saved.
+struct SavingCommand {
+    const char* name;
+    const char* file;
+    std::function<void(Harness&, const Lines& draw)> run;
+    std::function<bool(Harness&)> toldSaved;
+    // What the command added to the file, as lines.
+    std::function<Lines(Harness&, const Lines& draw)> added;
+};
+
+const std::vector<SavingCommand> kSavingCommands = {
+    {"registration", "data.dat", [](Harness& h, const Lines& draw) { enterDraw(h.p(), draw).Command1.click(); },
+     [](Harness& h) { return !h.p().form4().visible(); }, [](Harness&, const Lines& draw) { return draw; }},
+    {"kept run", "OutData.dat", [](Harness& h, const Lines&) { runAndReveal(h, 1, Answer::Yes); },
+     [](Harness& h) { return anyMessageContains(h.dialogs, kWish); },
+     [](Harness& h, const Lines&) { return boardSets(h.p(), 1)[0]; }},
+};
+
+const Lines kOtherDraw = {"1", "2", "3", "4", "5", "6", "7"};
+
+// Two copies on one folder with no single-copy guard between them (a network
+// file system without flock, a folder that cannot be opened): the second
+// saves while the first holds the file between its check and its rename. It
+// waits a bounded time, never on the clock here, then is told and writes
+// nothing; the first save lands. Nothing told as saved is lost.
+TEST(SecondCopy, ASaveWhileAnotherHoldsTheFileWaitsThenWritesNothing) {
+    for (const SavingCommand& c : kSavingCommands) {
+        SCOPED_TRACE(c.name);
+        Harness first;
+        Harness second;
+        startWith(first, drawFile(kThreeDraws), crlf(kTwoSets));
+        second.startIn(first.folder);
+        const std::string before = first.folder.read(c.file);
+        int waits = 0;
+        sys::Faults::onWait([&] { ++waits; });
+        bool once = false;
+        sys::Faults::onStep([&](sys::SaveStep step, const std::filesystem::path&) {
+            if (step == sys::SaveStep::Checked && !std::exchange(once, true))
+                c.run(second, kOtherDraw);
+        });
+        c.run(first, kNewDraw);
+        sys::Faults::reset();
+
+        EXPECT_GT(waits, 0);
+        EXPECT_TRUE(c.toldSaved(first));
+        EXPECT_FALSE(c.toldSaved(second));
+        ASSERT_FALSE(second.dialogs.shown.empty());
+        EXPECT_NE(second.dialogs.shown.back().text.find("書き込んでいる最中です"), std::string::npos)
+            << second.dialogs.shown.back().text;
+        EXPECT_EQ(first.folder.read(c.file), before + crlf(c.added(first, kNewDraw)));
+    }
+}
+
+// The same, but the first copy finishes while the second waits: the second
+// then finds the file changed since it read it, is told, and writes nothing.
+// The first copy is a child process, so that it can go on while the second
+// waits; pipes, not the clock, say when.
+TEST(SecondCopy, ASaveThatWaitedForAnotherFindsTheFileChangedAndWritesNothing) {
+    for (const SavingCommand& c : kSavingCommands) {
+        SCOPED_TRACE(c.name);
+        Harness first;
+        Harness second;
+        startWith(first, drawFile(kThreeDraws), crlf(kTwoSets));
+        second.startIn(first.folder);
+        const std::string before = first.folder.read(c.file);
+        Signal held, goOn;
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            sys::Faults::onStep([&](sys::SaveStep step, const std::filesystem::path&) {
+                if (step == sys::SaveStep::Checked) {
+                    held.send();
+                    goOn.wait();
+                }
+            });
+            c.run(first, kNewDraw);
+            ::_exit(c.toldSaved(first) ? 0 : 1);
+        }
+        ASSERT_TRUE(held.wait());
+        int status = -1;
+        sys::Faults::onWait([&] {
+            if (status == -1) {
+                goOn.send();
+                ::waitpid(child, &status, 0);
+            }
+        });
+        c.run(second, kOtherDraw);
+        sys::Faults::reset();
+        if (status == -1) {
+            ADD_FAILURE() << "the second save never waited";
+            goOn.send();
+            ::waitpid(child, &status, 0);
+        }
+
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the first copy was not told it saved";
+        EXPECT_FALSE(c.toldSaved(second));
+        ASSERT_FALSE(second.dialogs.shown.empty());
+        EXPECT_NE(second.dialogs.shown.back().text.find("変更されました"), std::string::npos)
+            << second.dialogs.shown.back().text;
+        // The same random values give both copies the same kept set.
+        EXPECT_EQ(first.folder.read(c.file), before + crlf(c.added(second, kNewDraw)));
+    }
 }
 
 } // namespace

@@ -209,7 +209,8 @@ TEST(MatchWindow, BeforeTheFirstOpeningAScrollChangeOnlyClearsTheColours) {
 }
 
 // The opening fills the balls in order (the draw's seven, then the set's
-// six) up to the first entry that is not a number and leaves the rest; a
+// six) up to the first entry that is not a number (an empty one included)
+// and leaves the rest; a
 // number without a ball ("44", "0") shows none and the fill goes on. A page
 // change shows every ball there is. The ranking compares the texts either way.
 TEST(MatchWindow, TheOpeningFillsTheBallsUpToAnEntryThatIsNotANumber) {
@@ -237,7 +238,7 @@ TEST(MatchWindow, TheOpeningFillsTheBallsUpToAnEntryThatIsNotANumber) {
         {{"3", "44", "19", "25", "33", "41", "0"},
          {"3", "11", "0", "20", "", "43"},
          {103, 0, 119, 125, 133, 141, 0},
-         {103, 111, 0, 120, 0, 143},
+         {103, 111, 0, 120, 0, 0},
          {103, 0, 119, 125, 133, 141, 0},
          {103, 111, 0, 120, 0, 143},
          "該当なし"},

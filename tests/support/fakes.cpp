@@ -114,8 +114,10 @@ std::string drawFile(const std::vector<std::vector<int>>& draws) {
     return crlf(lines);
 }
 
-Program& Harness::start() {
-    program = std::make_unique<Program>(folder.path(), dialogs, random, platform, wire);
+Program& Harness::start() { return startIn(folder); }
+
+Program& Harness::startIn(const TempFolder& shared) {
+    program = std::make_unique<Program>(shared.path(), dialogs, random, platform, wire);
     Form_Load(*program);
     return *program;
 }

@@ -109,6 +109,8 @@ struct Harness {
     std::unique_ptr<Program> program;
 
     Program& start();
+    // Starts over another harness's folder, as a second copy would.
+    Program& startIn(const TempFolder& shared);
     Program& p() { return *program; }
 };
 
