@@ -25,6 +25,8 @@ bool drawFileIsEmpty(const Program& p) {
 } // namespace
 
 void Form_FirstShown(Program& p) {
+    if (p.folderUnguarded)
+        p.message(msg::kFolderUnguarded, msg::kWarningBracketed);
     if (!drawFileIsEmpty(p))
         return;
     if (p.message(msg::kOfferImport, msg::kQuestion, Buttons::YesNo) == Answer::Yes)

@@ -78,6 +78,16 @@ inline constexpr const char* kNoDisplay =
 // answer its call to come to the front.
 inline constexpr const char* kAlreadyRunning =
     "ゾキはこのフォルダーのデータで既に動いています。\r動いているゾキのウィンドウを使って下さい。";
+// The running copy took the call but gave no answer: stopped or hung.
+inline constexpr const char* kRunningButNotAnswering =
+    "ゾキはこのフォルダーのデータで既に動いていますが、応答していません。\r"
+    "動いているゾキを閉じて (閉じられないときはシステム モニターなどで終了させて)、もう一度起動して下さい。";
+// Told once at start-up where nothing keeps a second copy off the folder
+// (a network folder without locks, a folder that cannot be opened).
+inline constexpr const char* kFolderUnguarded =
+    "このフォルダーでは、ゾキがほかにも動いているかを確かめられません (ネットワーク上のフォルダーなど)。\r"
+    "同じデータのゾキを二つ同時に使わないで下さい。ほかのコンピューターやウィンドウでこのデータのゾキが"
+    "動いていれば、先にそちらを閉じて下さい。";
 
 // What the user reads about a fault: what happened and what to do. A file's
 // or the code page's fault already says so, naming its file; its text is

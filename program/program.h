@@ -52,6 +52,9 @@ public:
     RevealState reveal;
     std::string lastSaveName;     // the save dialog's remembered file name
     std::string lastImportFolder; // where the import dialog opens, for this session
+    // Nothing keeps a second copy off the folder (its lock could not be
+    // taken): said once when the main window first shows.
+    bool folderUnguarded = false;
 
     std::filesystem::path folder;
     std::filesystem::path drawPath() const { return folder / "data.dat"; }

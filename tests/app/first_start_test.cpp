@@ -70,6 +70,24 @@ TEST(FirstStart, AnUnreadableDrawFileIsNoFirstStartButAMissingOneIs) {
     EXPECT_EQ(h.dialogs.shown.size(), 1U);
 }
 
+// Where nothing keeps a second copy off the folder, the user hears it first,
+// whether or not the import is offered after it.
+TEST(FirstStart, AFolderNothingGuardsIsToldFirst) {
+    for (const bool draws : {false, true}) {
+        SCOPED_TRACE(draws);
+        Harness h;
+        Program& p = h.start();
+        if (draws)
+            h.folder.write("data.dat", drawFile({{3, 11, 19, 25, 33, 41, 7}}));
+        p.folderUnguarded = true;
+        h.dialogs.answers = {Answer::Ok, Answer::No};
+        Form_FirstShown(p);
+        ASSERT_EQ(h.dialogs.shown.size(), draws ? 1U : 2U);
+        EXPECT_EQ(h.dialogs.shown[0].text, msg::kFolderUnguarded);
+        EXPECT_EQ(h.dialogs.shown[0].title, "【警告】");
+    }
+}
+
 // Yes and a chosen file: the draws are imported as from the menu.
 TEST(FirstStart, TheOfferedImportTakesTheChosenFile) {
     Harness h;

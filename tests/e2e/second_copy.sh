@@ -3,7 +3,8 @@
 # desktop menu, under a window manager: it ends at once with status 0, and the
 # running copy's main window, minimised behind its registration form, comes
 # back to the front with the form where it was. No second window, no second
-# process, and the data files are as the first copy left them.
+# process, and the data files are as the first copy left them. Beside a
+# stopped copy the second start says that it does not answer.
 # Usage: second_copy.sh ZOKI ZOKI_LAYOUT TITLE
 set -uo pipefail
 
@@ -79,6 +80,21 @@ active_is "$main" || fail "the running main window did not come to the front"
 [ "$(tr -d '\r' <"$work/data.dat" | tr '\n' ' ')" = "3 11 19 25 33 41 7 " ] || fail "data.dat changed"
 [ "$(find "$work" -maxdepth 1 -name '.*tmp*' | wc -l)" -eq 0 ] || fail "temporary files were left"
 echo "second start: status 0, the running window came to the front"
+
+# A running copy that does not answer (stopped here, as a hung one would
+# be): the second start waits a bounded time for its answer, then says so
+# and ends, instead of ending at once without a word.
+kill -STOP "$pid"
+(cd / && timeout 30 "$work/zoki") >"$work/log2" 2>&1 &
+second=$!
+box=$(xs_window '^【警告】$' 20) || fail "no message while the running copy did not answer"
+xs_key "$box" Return
+wait "$second"
+status=$?
+kill -CONT "$pid"
+[ "$status" -eq 1 ] || fail "the second start beside a stopped copy ended with status $status"
+[ "$(pgrep -f -c "^$work/zoki")" -eq 1 ] || fail "more than one copy runs"
+echo "second start beside a stopped copy: told, status 1"
 
 # With the first copy gone, a new start is a first copy again.
 kill "$pid"

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <functional>
 #include <string>
 #include <unistd.h>
@@ -63,6 +64,17 @@ TEST(SecondCopy, OneProcessHoldsAFolderUntilItEndsHoweverItEnds) {
     ::waitpid(child, &status, 0);
     EXPECT_EQ(FolderGuard(folder.path()).outcome(), FolderGuard::Outcome::Held);
     EXPECT_EQ(entriesOf(folder.path()), std::vector<std::string>{"alias"}) << "no lock file left behind";
+}
+
+// A folder whose lock the file system refuses (ENOLCK on a network folder)
+// is unguarded, which the start-up tells, not held elsewhere.
+TEST(SecondCopy, AFolderThatCannotBeLockedIsUnguarded) {
+    TempFolder folder;
+    sys::Faults::failNth(sys::Call::Other, 1, ENOLCK);
+    const FolderGuard guard(folder.path());
+    sys::Faults::reset();
+    EXPECT_EQ(guard.outcome(), FolderGuard::Outcome::Unguarded);
+    EXPECT_EQ(FolderGuard(folder.path()).outcome(), FolderGuard::Outcome::Held) << "nothing was left held";
 }
 
 // A save stopped after writing its temporary file, as another process would

@@ -43,13 +43,17 @@ int main(int argc, char* argv[]) {
     // A second start on the same data brings the running window forward.
     zoki::qt::SingleCopy single(folder);
     if (single.runningElsewhere()) {
-        if (single.raiseRunningCopy())
+        using Reach = zoki::qt::SingleCopy::Reach;
+        const Reach reach = single.raiseRunningCopy();
+        if (reach == Reach::Raised)
             return 0;
-        zoki::qt::QtDialogs().messageBox(zoki::msg::kAlreadyRunning, zoki::msg::kWarningBracketed, zoki::Buttons::Ok,
-                                         zoki::Icon::None);
+        zoki::qt::QtDialogs().messageBox(reach == Reach::NotAnswering ? zoki::msg::kRunningButNotAnswering
+                                                                      : zoki::msg::kAlreadyRunning,
+                                         zoki::msg::kWarningBracketed, zoki::Buttons::Ok, zoki::Icon::None);
         return 1;
     }
     zoki::qt::ZokiApp zoki(folder);
+    zoki.program().folderUnguarded = single.unguarded();
     single.onRaiseRequested([&zoki] { zoki.adapter().bringToFront(); });
     if (!zoki.start())
         return 1;

@@ -11,6 +11,7 @@ namespace {
 
 constexpr int kReachMs = 3000;
 constexpr char kRaise[] = "raise\n";
+constexpr char kRaised[] = "raised\n";
 
 } // namespace
 
@@ -22,6 +23,8 @@ SingleCopy::SingleCopy(const QString& folder) : guard_(folder.toStdString()) {
 SingleCopy::~SingleCopy() = default;
 
 bool SingleCopy::runningElsewhere() const { return guard_.outcome() == FolderGuard::Outcome::HeldElsewhere; }
+
+bool SingleCopy::unguarded() const { return guard_.outcome() == FolderGuard::Outcome::Unguarded; }
 
 QString SingleCopy::socketName() const {
     return QStringLiteral("zoki-%1-%2").arg(::geteuid()).arg(QString::fromStdString(guard_.identity()));
@@ -42,24 +45,35 @@ void SingleCopy::listen() {
         while (QLocalSocket* peer = server_->nextPendingConnection()) {
             connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
             connect(peer, &QLocalSocket::readyRead, this, [this, peer] {
-                if (peer->readAll().contains('\n') && raise_)
+                if (peer->readAll().contains('\n') && raise_) {
                     raise_();
+                    // The answer tells the later start that this copy is alive.
+                    peer->write(kRaised);
+                }
                 peer->disconnectFromServer();
             });
         }
     });
 }
 
-bool SingleCopy::raiseRunningCopy() const {
+SingleCopy::Reach SingleCopy::raiseRunningCopy() const {
     if (guard_.identity().empty())
-        return false;
+        return Reach::Unreachable;
     QLocalSocket socket;
     socket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
     socket.connectToServer(socketName());
     if (!socket.waitForConnected(kReachMs))
-        return false;
+        return Reach::Unreachable;
+    // A stopped copy's socket still takes the call and the bytes: only its
+    // answer shows that it is alive.
     socket.write(kRaise);
-    return socket.waitForBytesWritten(kReachMs);
+    if (!socket.waitForBytesWritten(kReachMs))
+        return Reach::NotAnswering;
+    QByteArray answer;
+    while (!answer.contains('\n') && socket.waitForReadyRead(kReachMs))
+        answer += socket.readAll();
+    answer += socket.readAll();
+    return answer.startsWith(kRaised) ? Reach::Raised : Reach::NotAnswering;
 }
 
 void SingleCopy::onRaiseRequested(std::function<void()> raise) { raise_ = std::move(raise); }

@@ -14,9 +14,10 @@ namespace zoki::qt {
 
 // One running copy of ゾキ per data folder. The first copy holds the folder
 // (FolderGuard) and listens for later ones; a later start on the same folder
-// asks the running copy to bring its window to the front, and ends. The
-// meeting point is a socket in the abstract namespace, named after the
-// user and the folder: like the lock, it leaves nothing behind.
+// asks the running copy to bring its window to the front, waits for its
+// answer, and ends. The meeting point is a socket in the abstract namespace,
+// named after the user and the folder: like the lock, it leaves nothing
+// behind.
 class SingleCopy : public QObject {
     Q_OBJECT
 public:
@@ -25,8 +26,17 @@ public:
 
     // Another copy runs on this folder.
     bool runningElsewhere() const;
-    // Asks that copy to come to the front. False when it cannot be reached.
-    bool raiseRunningCopy() const;
+    // Nothing keeps a second copy off this folder: it could not be locked.
+    bool unguarded() const;
+
+    enum class Reach {
+        Raised,       // the running copy came to the front
+        NotAnswering, // it took the call but did not answer in time (stopped, hung)
+        Unreachable,  // it could not be called at all
+    };
+    // Asks that copy to come to the front, waiting a bounded time for its
+    // answer.
+    Reach raiseRunningCopy() const;
     // In the running copy: called when a later start asks it to come to the
     // front.
     void onRaiseRequested(std::function<void()> raise);
