@@ -38,7 +38,20 @@ void tellClearFailure(Program& p, const std::string& reason) {
 } // namespace
 
 void loadOutHistoryAtStartup(Program& p) {
-    std::optional<std::vector<std::string>> lines = readTextLinesIfExists(p.outPath(), kMaxDataFileBytes);
+    std::optional<std::vector<std::string>> lines;
+    try {
+        lines = readTextLinesIfExists(p.outPath(), kMaxDataFileBytes);
+    } catch (const FileError& e) {
+        // Too large to read is no reason to keep the draws out of sight; every
+        // save of the kept sets reads the file first, so none writes to it.
+        // Any other failure still stops the start.
+        if (e.error() != kFileTooLarge)
+            throw;
+        p.s.outHistory.clear();
+        p.message(msg::fileFailure(msg::kHistoryNotRead, e.what(), msg::kHistoryLeftAlone), msg::kWarning, Buttons::Ok,
+                  Icon::Critical);
+        return;
+    }
     if (!lines) {
         createEmptyIfMissing(p.outPath());
         lines = readTextLines(p.outPath(), kMaxDataFileBytes);

@@ -5,7 +5,8 @@ namespace zoki {
 class Program;
 
 // Start-up: creates OutData.dat empty when missing and reads it verbatim.
-// Throws FileError when it cannot be created or read.
+// A file too large to read is told and left out: the history stays empty.
+// Throws FileError when it cannot be created or read otherwise.
 void loadOutHistoryAtStartup(Program& p);
 
 // Appends the run's 6N numbers to OutData.dat. False (after telling the user)

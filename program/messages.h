@@ -54,6 +54,7 @@ inline constexpr const char* kDrawFileNotSaved = "当選データファイル (d
 inline constexpr const char* kDrawFileNotRewritten = "当選データファイル (data.dat) を書き換えられませんでした。";
 inline constexpr const char* kHistoryNotSaved = "出力履歴ファイル (OutData.dat) に保存できませんでした。";
 inline constexpr const char* kHistoryNotErased = "出力履歴ファイル (OutData.dat) を消去できませんでした。";
+inline constexpr const char* kHistoryNotRead = "出力履歴ファイル (OutData.dat) を読み込めませんでした。";
 inline constexpr const char* kReportUnencodable = "レポートに Shift_JIS で書けない文字があります。";
 inline constexpr const char* kReportNotSaved = "レポートを保存できませんでした。";
 inline constexpr const char* kNotRegistered = "登録は行われていません。";
@@ -61,6 +62,8 @@ inline constexpr const char* kFileUnchanged = "ファイルは変更されてい
 inline constexpr const char* kHistoryUnchanged = "履歴は変更されていません。";
 inline constexpr const char* kNothingWritten = "ファイルには何も書き込まれていません。";
 inline constexpr const char* kDrawFileLeftAlone = "読み込めるようになるまで、ゾキは data.dat に何も書き込みません。";
+inline constexpr const char* kHistoryLeftAlone =
+    "出力履歴なしで起動しました。読み込めるようになるまで、ゾキは OutData.dat に何も書き込みません。";
 std::string fileFailure(const char* what, const std::string& reason, const char* consequence = nullptr);
 
 // "zoki --help": what the program is, how it starts and where its two data

@@ -362,8 +362,8 @@ TEST(SizeLimits, MoreDrawsOrSetsThanThePageCountHolds) {
 }
 
 // A data file over what its 32767 lines can hold is refused before it is
-// read into memory: data.dat is told once and left alone, OutData.dat stops
-// the start.
+// read into memory, told once and left alone: the program starts, shows the
+// draws it has, and writes nothing to the file, whatever the user does.
 TEST(SizeLimits, ADataFileOverItsCapIsRefusedUnread) {
     const std::string huge = std::string(kMaxDataFileBytes - 2, '7') + "\r\n\r\n";
     {
@@ -376,9 +376,19 @@ TEST(SizeLimits, ADataFileOverItsCapIsRefusedUnread) {
         EXPECT_EQ(h.folder.read("data.dat"), huge);
     }
     Harness h;
-    h.folder.write("OutData.dat", huge);
-    EXPECT_THROW(h.start(), FileError);
+    Program& p = startWith(h, drawFile(kThreeDraws), huge);
+    ASSERT_EQ(h.dialogs.shown.size(), 1U);
+    EXPECT_NE(h.dialogs.shown[0].text.find("OutData.dat は大きすぎます (2 MB まで)"), std::string::npos)
+        << h.dialogs.shown[0].text;
+    EXPECT_EQ(p.form1.caption(), kTitle);
+    EXPECT_EQ(p.s.drawTable.lineCount(), 21);
+    EXPECT_TRUE(p.s.outHistory.empty());
+    runAndReveal(h, 2, Answer::Yes);
+    p.form1.outDataClear.click();
+    EXPECT_FALSE(anyMessageContains(h.dialogs, kWish));
+    EXPECT_EQ(h.dialogs.shown.size(), 4U) << "the keep question, then a refusal each";
     EXPECT_EQ(h.folder.read("OutData.dat"), huge);
+    EXPECT_TRUE(datedBackups(h.folder, "OutData.dat").empty());
 }
 
 } // namespace
