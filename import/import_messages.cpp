@@ -256,7 +256,7 @@ std::string importDone(const MergePlan& plan, const std::string& backupName) {
     if (plan.kind == MergeCase::Replace) {
         std::string text = "data.dat の " + n(plan.changed.size()) + " 回分を取り込んだファイルの内容に置き換え";
         if (plan.newDraws > 0)
-            text += "、" + n(plan.newDraws) + " 回分を追加";
+            text += "、" + n(plan.newDraws) + " 回分を追加し";
         return text + "ました (全 " + n(plan.totalDraws) + " 回分)。\r元の data.dat は " + backupName +
                " に残してあります。";
     }
