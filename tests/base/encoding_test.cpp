@@ -73,6 +73,28 @@ TEST(ShiftJis, DecodesTheCodePageToUtf8) {
         EXPECT_EQ(fromShiftJis(c.bytes), c.utf8) << c.utf8;
 }
 
+// The first and last byte of each range that starts a two-byte character,
+// and the bytes beside them, which start none: "@" after them is its own.
+TEST(ShiftJis, LeadBytesAreThoseOfTheCodePageEdgesIncluded) {
+    struct Case {
+        std::string bytes;
+        const char* utf8;
+    };
+    for (const Case& c : {
+             Case{hexBytes("81 40"), "\u3000"},
+             Case{hexBytes("9F FC"), "滌"},
+             Case{hexBytes("E0 40"), "漾"},
+             Case{hexBytes("FC 4B"), "黑"},
+             Case{hexBytes("DF 40"), "ﾟ@"},
+         })
+        EXPECT_EQ(fromShiftJis(c.bytes), c.utf8) << c.utf8;
+    for (const char* outside : {"80 40", "A0 40", "FD 40"}) {
+        const std::string text = fromShiftJis(hexBytes(outside));
+        EXPECT_TRUE(text.ends_with("@")) << outside;
+        EXPECT_EQ(toShiftJis(text), hexBytes(outside)) << outside;
+    }
+}
+
 // Whatever a hand-edited file holds, decoding and encoding again gives its
 // bytes: a lead byte cut off by a line end, bytes that start no character,
 // and characters the code page maps from two places.

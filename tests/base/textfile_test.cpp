@@ -126,6 +126,52 @@ TEST(ReplaceFileAtomically, AFailureLeavesTheOldFileAndNoLeftovers) {
     EXPECT_EQ(folder.read("a.dat"), "new\r\n");
 }
 
+// The steps that make a save survive a crash or a rival, each checked where
+// it shows: the new bytes reach the disk before they take the file's name,
+// the name reaches the disk before the save is done, and a file that appears
+// while a save creates it is never replaced.
+TEST(ReplaceFileAtomically, FlushesBeforeAndAfterTheRenameAndNeverReplacesANewcomer) {
+    {
+        TempFolder folder;
+        folder.write("a.dat", "old\r\n");
+        sys::Faults::failNth(sys::Call::Fsync, 1, EIO);
+        EXPECT_THROW(replaceFileAtomically(folder / "a.dat", "new\r\n"), FileError);
+        sys::Faults::reset();
+        EXPECT_EQ(folder.read("a.dat"), "old\r\n");
+        EXPECT_EQ(filesIn(folder), 1);
+    }
+    {
+        TempFolder folder;
+        int atRename = -1;
+        int atDone = -1;
+        sys::Faults::onStep([&](sys::SaveStep step, const std::filesystem::path&) {
+            if (step == sys::SaveStep::Renamed)
+                atRename = sys::Faults::count(sys::Call::Fsync);
+            if (step == sys::SaveStep::FolderFlushed)
+                atDone = sys::Faults::count(sys::Call::Fsync);
+        });
+        replaceFileAtomically(folder / "a.dat", "new\r\n");
+        sys::Faults::reset();
+        EXPECT_EQ(atDone, atRename + 1) << "the folder holding the new name was not flushed";
+    }
+    {
+        TempFolder folder;
+        sys::Faults::onStep([&](sys::SaveStep step, const std::filesystem::path&) {
+            if (step == sys::SaveStep::TemporaryFlushed)
+                folder.write("a.dat", "theirs\r\n");
+        });
+        try {
+            replaceFileAtomically(folder / "a.dat", "new\r\n");
+            ADD_FAILURE() << "a file that appeared meanwhile was replaced";
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.error(), kChangedSinceRead);
+        }
+        sys::Faults::reset();
+        EXPECT_EQ(folder.read("a.dat"), "theirs\r\n");
+        EXPECT_EQ(filesIn(folder), 1);
+    }
+}
+
 TEST(ReplaceFileAtomically, UnwritablePlacesThrow) {
     TempFolder folder;
     std::filesystem::create_directory(folder / "dir.dat");

@@ -78,6 +78,7 @@ TEST(Registration, BadInputShowsOneMessageHighlightsTheFieldsAndWritesNothing) {
     };
     const Case cases[] = {
         {"blank field", with({{2, ""}}), kBlank, {}},
+        {"blank bonus", with({{6, ""}}), kBlank, {}},
         {"blank comes before a non-digit", with({{0, ""}, {1, "a"}}), kBlank, {}},
         {"leading blank", with({{6, " 7"}}), kNotDigits, {6}},
         {"sign", with({{0, "+7"}}), kNotDigits, {0}},

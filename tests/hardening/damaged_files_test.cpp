@@ -285,6 +285,8 @@ TEST(DamagedFiles, ADrawFileThatIsAFolder) {
     Program& p = startWith(h, std::nullopt, crlf(kTwoSets));
     ASSERT_EQ(h.dialogs.shown.size(), 1U) << "told once, at start-up";
     EXPECT_NE(h.dialogs.shown[0].text.find("ゾキは data.dat に何も書き込みません"), std::string::npos);
+    EXPECT_NE(h.dialogs.shown[0].text.find("data.dat には、ファイルの代わりにフォルダーがあります"), std::string::npos)
+        << h.dialogs.shown[0].text;
     h.dialogs.shown.clear();
     EXPECT_EQ(p.form1.caption(), kTitle);
     EXPECT_TRUE(p.s.drawTable.empty());

@@ -138,9 +138,9 @@ struct Outcome {
     bool started = true;
 };
 
-// Runs the command over its files with the nth call of `call` failing
-// (n = 0: none); `delivered` tells whether that call came.
-Outcome runWith(const Command& c, Call call, int n, bool& delivered) {
+// Runs the command over its files with the nth call of `call` failing with
+// `error` (n = 0: none); `delivered` tells whether that call came.
+Outcome runWith(const Command& c, Call call, int n, int error, bool& delivered) {
     Harness h;
     for (const auto& [name, bytes] : c.files)
         h.folder.write(name, bytes);
@@ -148,7 +148,7 @@ Outcome runWith(const Command& c, Call call, int n, bool& delivered) {
     h.dialogs.answers.assign(8, Answer::Yes);
     const auto fault = [&] {
         if (n > 0)
-            sys::Faults::failNth(call, n, EIO);
+            sys::Faults::failNth(call, n, error);
     };
     if (c.startsProgram) {
         fault();
@@ -198,20 +198,27 @@ void expectOldOrNew(const Files& got, const Files& before, const Files& clean) {
 }
 
 TEST(InjectedFaults, EveryFileIsOldOrNewAndAFailureIsToldNeverHidden) {
-    const std::vector<std::pair<Call, const char*>> calls = {{Call::Stat, "stat"},   {Call::Open, "open"},
-                                                             {Call::Read, "read"},   {Call::Write, "write"},
-                                                             {Call::Fsync, "fsync"}, {Call::Rename, "rename"}};
+    // A file that cannot be opened for want of permission is no missing file.
+    struct Fault {
+        Call call;
+        int error;
+        const char* name;
+    };
+    const std::vector<Fault> calls = {
+        {Call::Stat, EIO, "stat"},    {Call::Open, EIO, "open"},   {Call::Open, EACCES, "open (EACCES)"},
+        {Call::Read, EIO, "read"},    {Call::Write, EIO, "write"}, {Call::Fsync, EIO, "fsync"},
+        {Call::Rename, EIO, "rename"}};
     int faults = 0;
     for (const Command& c : kCommands) {
         bool delivered = false;
-        const Outcome clean = runWith(c, Call::Stat, 0, delivered);
+        const Outcome clean = runWith(c, Call::Stat, 0, 0, delivered);
         ASSERT_TRUE(clean.started) << c.name;
         ASSERT_TRUE(std::none_of(clean.shown.begin(), clean.shown.end(), critical)) << c.name;
         const bool saves = dataDiffers(clean.files, c.files);
-        for (const auto& [call, callName] : calls) {
+        for (const auto& [call, error, callName] : calls) {
             for (int n = 1;; ++n) {
                 SCOPED_TRACE(std::string(c.name) + ": " + callName + " call " + std::to_string(n) + " fails");
-                const Outcome got = runWith(c, call, n, delivered);
+                const Outcome got = runWith(c, call, n, error, delivered);
                 if (!delivered)
                     break;
                 ++faults;

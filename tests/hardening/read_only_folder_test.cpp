@@ -1,6 +1,7 @@
 // A program folder the program may read but not write: at start-up, at a
 // kept run, at a registration and at a report. Each case runs in a child
 // process that cannot write the folder even when the tests run as root.
+#include "base/atomic_save.h"
 #include "base/errors.h"
 #include "base/syscalls.h"
 #include "base/textfile.h"
@@ -13,6 +14,7 @@
 #include <functional>
 #include <string>
 #include <sys/stat.h>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -303,15 +305,29 @@ TEST(ReadOnlyFolder, WritableFilesOnlyEverGrowInPlace) {
         ASSERT_EQ(h.dialogs.shown.size(), 1U);
         EXPECT_NE(h.dialogs.shown[0].text.find("new.txt への書き込みの権限がありません。"), std::string::npos);
 
-        // A write that fails half-way takes back what it added.
-        h.dialogs.shown.clear();
-        const std::string before = h.folder.read("data.dat");
-        sys::Faults::failNth(sys::Call::Write, 1, ENOSPC);
-        enterDraw(p, kNewDraw).Command1.click();
-        sys::Faults::reset();
-        EXPECT_EQ(h.folder.read("data.dat"), before);
-        ASSERT_EQ(h.dialogs.shown.size(), 1U);
-        EXPECT_NE(h.dialogs.shown[0].text.find("空き容量が不足しています"), std::string::npos);
+        // A write that fails half-way, or whose bytes do not reach the disk,
+        // takes back what it added.
+        for (const auto& [call, error, told] : {std::tuple(sys::Call::Write, ENOSPC, "空き容量が不足しています"),
+                                                std::tuple(sys::Call::Fsync, EIO, "ディスクのエラーが起きました")}) {
+            h.dialogs.shown.clear();
+            const std::string before = h.folder.read("data.dat");
+            sys::Faults::failNth(call, 1, error);
+            enterDraw(p, kNewDraw).Command1.click();
+            sys::Faults::reset();
+            EXPECT_EQ(h.folder.read("data.dat"), before) << told;
+            ASSERT_EQ(h.dialogs.shown.size(), 1U) << told;
+            EXPECT_NE(h.dialogs.shown[0].text.find(told), std::string::npos) << h.dialogs.shown[0].text;
+        }
+
+        // A save planned from a read that the file no longer holds.
+        const std::string now = h.folder.read("data.dat");
+        try {
+            replaceFileAtomically(h.folder / "data.dat", now + crlf(kNewDraw), {.expected = draws});
+            ADD_FAILURE() << "a save from a stale read went through";
+        } catch (const FileError& e) {
+            EXPECT_EQ(e.error(), kChangedSinceRead);
+        }
+        EXPECT_EQ(h.folder.read("data.dat"), now);
 
         for (const std::string& name : entries) {
             struct stat st {};
@@ -320,6 +336,57 @@ TEST(ReadOnlyFolder, WritableFilesOnlyEverGrowInPlace) {
         }
         EXPECT_EQ(entriesOf(h.folder.path()), entries);
     });
+}
+
+// A folder that lets new files in but not over another user's file (a
+// sticky shared folder): each save that would change what the file holds is
+// refused, writes nothing and says why. `rename` is the nth rename of the
+// command (a backup before the save takes one).
+TEST(StickyFolder, ASaveThatChangesEarlierBytesIsRefusedWhereTheRenameIs) {
+    struct Case {
+        const char* name;
+        std::string draws;
+        int rename;
+        std::function<void(Harness&)> run;
+        const char* file;
+    };
+    const std::string draws = drawFile(kThreeDraws);
+    std::string otherSecond = draws;
+    otherSecond.replace(otherSecond.find("43\r\n"), 2, "42");
+    const std::vector<Case> cases = {
+        {"start-up clean-up", draws + "\r\n", 1, [](Harness&) {}, "data.dat"},
+        {"import replacing a draw", draws, 2,
+         [&](Harness& h) {
+             h.folder.write("h.csv", "1,3,11,19,25,33,41,7\r\n2,2,8,20,27,30,42,15\r\n3,1,5,12,23,34,40,9\r\n");
+             h.dialogs.answers.push_back(Answer::Yes);
+             h.dialogs.openAnswers.push_back((h.folder / "h.csv").string());
+             h.p().form1.vImport.click();
+         },
+         "data.dat"},
+        {"erasing the kept sets", draws, 2, [](Harness& h) { h.p().form1.outDataClear.click(); }, "OutData.dat"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Harness h;
+        h.folder.write("data.dat", c.draws);
+        h.folder.write("OutData.dat", crlf(kTwoSets));
+        const bool atStart = c.name == std::string("start-up clean-up");
+        if (!atStart)
+            h.start();
+        const std::string before = h.folder.read(c.file);
+        sys::Faults::failNth(sys::Call::Rename, c.rename, EPERM);
+        if (atStart)
+            h.start();
+        c.run(h);
+        EXPECT_TRUE(sys::Faults::delivered());
+        sys::Faults::reset();
+        EXPECT_EQ(h.folder.read(c.file), before);
+        ASSERT_FALSE(h.dialogs.shown.empty());
+        EXPECT_EQ(h.dialogs.shown.back().icon, Icon::Critical);
+        EXPECT_NE(h.dialogs.shown.back().text.find(std::string(c.file) + " を安全に書き換えられません"),
+                  std::string::npos)
+            << h.dialogs.shown.back().text;
+    }
 }
 
 } // namespace
