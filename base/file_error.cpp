@@ -30,10 +30,9 @@ std::string fileErrorText(const std::filesystem::path& path, FileAction action, 
         return file + " は、他のゾキか他のプログラムが書き込んでいる最中です。同じデータのゾキを二つ開いていないか" +
                "確かめ、少し待ってから" + kTryAgain;
     case kNoSafeReplace:
-        return "フォルダー " + folderOf(path) + " にファイルを置けないため、" + file +
-               " を安全に書き換えられません "
-               "(書き換えの途中で止まるとファイルが壊れます)。フォルダーに書き込めるように" +
-               "してから" + kTryAgain;
+        return "フォルダー " + folderOf(path) + " ではファイルを置き換えられないため、" + file +
+               " を安全に書き換えられません (その場で書き換えると、途中で止まったときにファイルが壊れます)。" +
+               "フォルダーに書き込めるようにしてから" + kTryAgain;
     case ENOSPC:
     case EDQUOT:
         return file + " を書き込む空き容量が不足しています。空きを作ってから" + kTryAgain;
