@@ -39,25 +39,10 @@ void loadDrawFileAtStartup(Program& p) {
         return;
     }
 
-    // The lines as read, empty ones dropped; a line's value is its trimmed
-    // text. Trimmed only into the table, so that a rewrite can give a line
-    // of spaces back as it was. The table is read in one pass; the raw lines
-    // are kept only for the rewrite, which a tidy file never needs.
     const std::string text = decodeText(*read);
-    std::vector<std::string> table;
-    table.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
-    bool rewrite = false;
-    forEachLine(text, [&](std::string_view line) {
-        if (line.empty())
-            rewrite = true;
-        else
-            table.emplace_back(trimSpacesView(line));
-    });
-    // The table ends with the last value that is not empty; a line of spaces
-    // before it leaves an empty value at its place.
-    while (!table.empty() && table.back().empty())
-        table.pop_back();
-    if (!rewrite) {
+    StartupDrawValues reading = startupDrawValues(text);
+    std::vector<std::string>& table = reading.values;
+    if (!reading.hadEmptyLines) {
         p.s.drawTable = DrawTable(std::move(table));
         return;
     }
@@ -83,6 +68,34 @@ void loadDrawFileAtStartup(Program& p) {
         p.message(msg::fileFailure(msg::kDrawFileNotRewritten, e.what(), msg::kFileUnchanged), msg::kWarning,
                   Buttons::Ok, Icon::Critical);
     }
+}
+
+StartupDrawValues startupDrawValues(std::string_view text) {
+    // The lines as read, empty ones dropped; a line's value is its trimmed
+    // text. Trimmed only into the table, so that a rewrite can give a line
+    // of spaces back as it was. The table is read in one pass; the raw lines
+    // are kept only for the rewrite, which a tidy file never needs.
+    StartupDrawValues reading;
+    std::vector<std::string>& table = reading.values;
+    table.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    forEachLine(text, [&](std::string_view line) {
+        if (line.empty())
+            reading.hadEmptyLines = true;
+        else
+            table.emplace_back(trimSpacesView(line));
+    });
+    // The table ends with the last value that is not empty; a line of spaces
+    // before it leaves an empty value at its place.
+    while (!table.empty() && table.back().empty())
+        table.pop_back();
+    return reading;
+}
+
+DrawTable readDrawFileToLook(const std::filesystem::path& path) {
+    const FileContent read = readFileIfExists(path, kMaxDataFileBytes);
+    if (!read)
+        return DrawTable();
+    return DrawTable(startupDrawValues(decodeText(*read)).values);
 }
 
 DrawTable readDrawTableWithSpare(Program& p) {

@@ -3,7 +3,9 @@
 #include "base/atomic_save.h"
 #include "base/draw_table.h"
 
+#include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zoki {
@@ -15,6 +17,19 @@ class Program;
 // leaves drawTable without a spare. A file that cannot be read is told once
 // and left alone; the table is then empty.
 void loadDrawFileAtStartup(Program& p);
+
+// The values the start-up takes from data.dat's decoded text: each line
+// trimmed, empty lines dropped, the table ending at its last value that is
+// not empty. hadEmptyLines tells the start-up to tidy the file.
+struct StartupDrawValues {
+    std::vector<std::string> values;
+    bool hadEmptyLines = false;
+};
+StartupDrawValues startupDrawValues(std::string_view text);
+
+// data.dat as the start-up reads it, for a command that only looks: nothing
+// is written or created; a missing file is an empty table. Throws FileError.
+DrawTable readDrawFileToLook(const std::filesystem::path& path);
 
 // Re-reads data.dat into drawTable with one spare empty element and refreshes
 // the recent draws panel. A file that has vanished keeps the earlier table.
