@@ -69,8 +69,17 @@ std::string verdictSentence(const MethodResult& m) {
     case Verdict::CannotTell:
         break;
     }
-    return name + rates(c) + " と区別できません (" + p + "。この量の履歴では ±" +
+    return name + rates(c) + " と区別できません (" + p + "、この量の履歴では ±" +
            formatted("%.2f", c.detectable * 100) + " ポイントより小さい差は見分けられません)。";
+}
+
+std::string severalMethodsSentence() {
+    // The chance that at least one of the methods' tests errs, were all of
+    // them no better than chance and their tests independent.
+    const double any = 1 - std::pow(1 - kLevel, kBacktestMethodCount);
+    return number(kBacktestMethodCount) +
+           " つの方法を一度に比べているため、どれも偶然と変わらなくても、どれか 1 つが " + "p < " +
+           formatted("%.2f", kLevel) + " になることが " + number(std::lround(1 / any)) + " 回に 1 回ほどあります。";
 }
 
 const char* verdictWord(Verdict v) {

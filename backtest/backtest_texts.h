@@ -22,6 +22,9 @@ std::string pValue(double p);
 // The verdict on a method's prize rate against chance, with the smallest
 // difference the history could have shown when it cannot tell.
 std::string verdictSentence(const MethodResult& m);
+// How often one of the methods would seem to differ from chance when none
+// does, since several are tested at once.
+std::string severalMethodsSentence();
 // The verdict in two or three words, for the table.
 const char* verdictWord(Verdict v);
 // Whether the history's main numbers come up equally often.
@@ -35,6 +38,9 @@ std::string settingsFaultMessage(SettingsFault fault, int historyDraws);
 inline constexpr const char* kSeedFault = "乱数の種は 0 から 18446744073709551615 までの整数で入力して下さい。";
 std::string faultyDrawMessage(int draw);
 inline constexpr const char* kCancelled = "検証を中止しました。";
+inline constexpr const char* kWhatItDoes =
+    "「実行」を押すと、最初に検証する回から後の各回を、その回より前の当選番号だけから"
+    "予測し、当たり方を偶然と比べます。";
 std::string progressText(int tested, int toTest, int drawReached);
 
 } // namespace zoki::btext

@@ -91,7 +91,7 @@ void showRunning(BacktestForm& f, bool running, bool hasResult) {
 void showNoResult(BacktestForm& f) {
     f.resultTable.setContent(resultHeadings(), resultRows(nullptr));
     f.rateChart.setContent({});
-    f.scopeLabel.setCaption("");
+    f.scopeLabel.setCaption(btext::kWhatItDoes);
     f.verdictLabel.setCaption("");
 }
 
@@ -109,7 +109,8 @@ void showResult(BacktestForm& f, const BacktestResult& r) {
     std::string verdicts;
     for (const MethodResult& m : r.methods)
         verdicts += btext::verdictSentence(m) + "\n";
-    f.verdictLabel.setCaption(verdicts + btext::uniformitySentence(r.uniformity));
+    f.verdictLabel.setCaption(verdicts + btext::severalMethodsSentence() + "\n" +
+                              btext::uniformitySentence(r.uniformity));
 }
 
 // The save dialog, then the file, replaced whole; a failure is told and

@@ -89,50 +89,66 @@ TEST(Backtest, TheSameSeedGivesTheSameResultAndAnotherSeedOtherSets) {
 
 // Each set is what the generator makes from the counts the statistics would
 // give over the draws before it (bonus numbers counted), with the values of
-// its own stream; and its rank is the prize ranking's on the texts.
+// its own stream; and its rank is the prize ranking's on the texts. A fair
+// history, and one drawn almost always from 1..8, where the weighted sets
+// win every prize.
 TEST(Backtest, EverySetIsTheGeneratorsFromTheEarlierCountsAndIsRankedAsThePrizeRankingRanksIt) {
-    const DrawHistory history = inventedHistory(30, 14);
-    const std::vector<std::string> values = test::tableValues(history);
-    const BacktestResult r = runBacktest(history, settings(3, 2, 2, 5));
-    ASSERT_EQ(r.detail.size(), 29u * 4 * 2 * 3);
-    std::map<std::tuple<int, int, int>, StreamRandom> streams;
-    for (const SetRecord& s : r.detail) {
-        const auto key = std::make_tuple(int{s.draw}, int{s.method}, int{s.repeat});
-        auto stream = streams.try_emplace(key, 5, s.draw, s.method, s.repeat).first;
-        const std::optional<Strength> strength = kBacktestMethods[s.method].strength;
-        SetNumbers expected{};
-        if (strength) {
-            const std::vector<std::string> before(values.begin(), values.begin() + (s.draw - 1) * 7);
-            const DrawCounts counts = countDrawNumbers(before);
-            expected =
-                weightedNumbers(ticketPool(*strength, counts.numberCount, *counts.drawNumberTotal), {}, stream->second);
-        } else {
-            expected = plainNumbers(stream->second);
-        }
-        std::sort(expected.begin(), expected.end());
-        ASSERT_TRUE(std::equal(expected.begin(), expected.end(), s.numbers.begin()))
-            << "draw " << s.draw << " method " << int{s.method} << " repeat " << s.repeat << " set " << int{s.set};
+    std::array<int, kHighestNumber + 1> narrow{};
+    narrow.fill(1);
+    for (int n = 1; n <= 8; ++n)
+        narrow[static_cast<std::size_t>(n)] = 5000;
+    struct Case {
+        const char* name;
+        DrawHistory history;
+    };
+    const Case cases[] = {{"fair", inventedHistory(30, 14)}, {"from 1..8", inventedHistory(30, 15, narrow)}};
+    std::array<long long, kPrizeRanks + 1> ranksSeen{};
+    for (const Case& c : cases) {
+        const std::vector<std::string> values = test::tableValues(c.history);
+        const BacktestResult r = runBacktest(c.history, settings(3, 2, 2, 5));
+        ASSERT_EQ(r.detail.size(), 29u * 4 * 2 * 3) << c.name;
+        std::map<std::tuple<int, int, int>, StreamRandom> streams;
+        for (const SetRecord& s : r.detail) {
+            const auto key = std::make_tuple(int{s.draw}, int{s.method}, int{s.repeat});
+            auto stream = streams.try_emplace(key, 5, s.draw, s.method, s.repeat).first;
+            const std::optional<Strength> strength = kBacktestMethods[s.method].strength;
+            SetNumbers expected{};
+            if (strength) {
+                const std::vector<std::string> before(values.begin(), values.begin() + (s.draw - 1) * 7);
+                const DrawCounts counts = countDrawNumbers(before);
+                expected = weightedNumbers(ticketPool(*strength, counts.numberCount, *counts.drawNumberTotal), {},
+                                           stream->second);
+            } else {
+                expected = plainNumbers(stream->second);
+            }
+            std::sort(expected.begin(), expected.end());
+            ASSERT_TRUE(std::equal(expected.begin(), expected.end(), s.numbers.begin()))
+                << c.name << " draw " << s.draw << " method " << int{s.method} << " repeat " << int{s.repeat};
 
-        DrawTexts draw;
-        SetTexts set;
-        for (std::size_t k = 0; k < draw.size(); ++k)
-            draw[k] = values[(static_cast<std::size_t>(s.draw) - 1) * 7 + k];
-        for (std::size_t k = 0; k < set.size(); ++k)
-            set[k] = std::to_string(s.numbers[k]);
-        const PrizeResult byText = prizeRank(draw, set);
-        ASSERT_EQ(int{s.rank}, byText.rank) << "draw " << s.draw;
-        ASSERT_EQ(int{s.matches}, byText.mainHits) << "draw " << s.draw;
-        ASSERT_EQ(s.bonus, byText.bonusHits == 1) << "draw " << s.draw;
+            DrawTexts draw;
+            SetTexts set;
+            for (std::size_t k = 0; k < draw.size(); ++k)
+                draw[k] = values[(static_cast<std::size_t>(s.draw) - 1) * 7 + k];
+            for (std::size_t k = 0; k < set.size(); ++k)
+                set[k] = std::to_string(s.numbers[k]);
+            const PrizeResult byText = prizeRank(draw, set);
+            ASSERT_EQ(int{s.rank}, byText.rank) << c.name << " draw " << s.draw;
+            ASSERT_EQ(int{s.matches}, byText.mainHits) << c.name << " draw " << s.draw;
+            ASSERT_EQ(s.bonus, byText.bonusHits == 1) << c.name << " draw " << s.draw;
+            ++ranksSeen[s.rank];
+        }
+        // The tallies are the detail's.
+        for (const MethodResult& m : r.methods) {
+            std::array<long long, kPrizeRanks + 1> ranks{};
+            for (const SetRecord& s : r.detail)
+                if (s.method == m.method)
+                    ++ranks[s.rank];
+            EXPECT_EQ(m.ranks, ranks) << c.name;
+            EXPECT_EQ(m.sets, 29 * 2 * 3) << c.name;
+        }
     }
-    // The tallies are the detail's.
-    for (const MethodResult& m : r.methods) {
-        std::array<long long, kPrizeRanks + 1> ranks{};
-        for (const SetRecord& s : r.detail)
-            if (s.method == m.method)
-                ++ranks[s.rank];
-        EXPECT_EQ(m.ranks, ranks);
-        EXPECT_EQ(m.sets, 29 * 2 * 3);
-    }
+    for (int rank = 0; rank <= kPrizeRanks; ++rank)
+        EXPECT_GT(ranksSeen[static_cast<std::size_t>(rank)], 0) << "rank " << rank << " was tried";
 }
 
 // A fair history shaped like the real one (2,000 draws, the defaults): the

@@ -96,7 +96,8 @@ TEST_F(BacktestWindowTest, ARunGoesOnTickByTickAndShowsWhatTheBacktestComputes) 
     EXPECT_EQ(f.rateChart.content(), rateChartContent(expected));
     EXPECT_NE(f.scopeLabel.caption().find("第11回から第90回までの 80 回"), std::string::npos) << f.scopeLabel.caption();
     const std::string& verdicts = f.verdictLabel.caption();
-    EXPECT_EQ(std::count(verdicts.begin(), verdicts.end(), '\n'), 4) << verdicts;
+    EXPECT_EQ(std::count(verdicts.begin(), verdicts.end(), '\n'), 5) << verdicts;
+    EXPECT_NE(verdicts.find("どれか 1 つが p < 0.05 になることが 5 回に 1 回ほど"), std::string::npos) << verdicts;
     EXPECT_TRUE(verdicts.starts_with("ランダム: ")) << verdicts;
     EXPECT_NE(verdicts.find("過去 90 回の本数字の出方は"), std::string::npos) << verdicts;
     EXPECT_TRUE(h.dialogs.shown.empty());

@@ -32,9 +32,9 @@ TEST(VerdictSentence, SaysBetterOrWorseOnlyWhenTheTestDoes) {
         {"significantly higher", 0.0300, 0.0004, "より高く、偶然だけでは説明しにくい差でした (p < 0.001)", "区別"},
         {"significantly lower", 0.0250, 0.012, "より低く、偶然だけでは説明しにくい差でした (p = 0.012)", "区別"},
         {"higher but not significantly", 0.0280, 0.21,
-         "当選率 2.800% は偶然の 2.717% と区別できません (p = 0.21。この量の履歴では ±0.33 ポイントより小さい差",
+         "当選率 2.800% は偶然の 2.717% と区別できません (p = 0.21、この量の履歴では ±0.33 ポイントより小さい差",
          "高く"},
-        {"just short of the level", 0.0290, 0.05, "と区別できません (p = 0.050。", "高く"},
+        {"just short of the level", 0.0290, 0.05, "と区別できません (p = 0.050、", "高く"},
     };
     for (const Case& c : cases) {
         const std::string s = btext::verdictSentence(methodWith(1, c.mean, c.pValue));

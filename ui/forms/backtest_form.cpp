@@ -26,7 +26,7 @@ void field(TextField& f, const char* name, int left, int top, int width) {
 BacktestForm::BacktestForm() : Form(FormId::Backtest, "BacktestForm") {
     setCaption("検証");
     clientWidth = 760 * kTwipsPerPixel;
-    clientHeight = 664 * kTwipsPerPixel;
+    clientHeight = 682 * kTwipsPerPixel;
 
     place(settingsFrame, "", 8, 6, 744, 76);
     settingsFrame.setCaption("設定");
@@ -53,18 +53,20 @@ BacktestForm::BacktestForm() : Form(FormId::Backtest, "BacktestForm") {
     place(progressLabel, "", 476, 89, 276, 20);
     place(scopeLabel, "", 8, 114, 744, 30);
     scopeLabel.wordWrap = true;
-    place(resultTable, "", 8, 148, 744, 252);
-    resultTable.columnWidths = {184 * kTwipsPerPixel, 110 * kTwipsPerPixel, 110 * kTwipsPerPixel,
-                                110 * kTwipsPerPixel, 110 * kTwipsPerPixel, 110 * kTwipsPerPixel};
+    // Wide and tall enough for its six columns and thirteen rows without a
+    // scroll bar.
+    place(resultTable, "", 8, 148, 744, 268);
+    resultTable.columnWidths = {170 * kTwipsPerPixel, 112 * kTwipsPerPixel, 112 * kTwipsPerPixel,
+                                112 * kTwipsPerPixel, 112 * kTwipsPerPixel, 118 * kTwipsPerPixel};
     resultTable.accessibleName = "検証の結果";
-    place(rateChart, "", 8, 406, 744, 108);
+    place(rateChart, "", 8, 420, 744, 100);
     rateChart.accessibleName = "当選率と 95% 区間 (赤い縦線は偶然の当選率)";
-    place(verdictLabel, "", 8, 518, 744, 106);
+    place(verdictLabel, "", 8, 524, 744, 118);
     verdictLabel.wordWrap = true;
 
-    place(saveTableButton, "", 8, 630, 120, 26);
+    place(saveTableButton, "", 8, 648, 120, 26);
     saveTableButton.setCaption("CSV で保存");
-    place(saveDetailButton, "", 136, 630, 160, 26);
+    place(saveDetailButton, "", 136, 648, 160, 26);
     saveDetailButton.setCaption("明細を CSV で保存");
     for (Button* b : {&saveTableButton, &saveDetailButton})
         b->setEnabled(false);

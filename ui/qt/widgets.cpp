@@ -327,9 +327,10 @@ void IntervalChartWidget::paintEvent(QPaintEvent*) {
     const int x = xOf(content_.reference);
     painter.setPen(QPen(kChartReference, 2, Qt::DashLine));
     painter.drawLine(x, plot.top(), x, plot.bottom());
+    // Named under the row labels, clear of the ticks' figures.
     painter.setPen(kChartReference);
-    painter.drawText(QRect(plot.right() + 6, plot.bottom() + 3, kChartFigures - 6, kChartAxis - 3),
-                     Qt::AlignLeft | Qt::AlignTop, QString::fromStdString(content_.referenceText));
+    painter.drawText(QRect(0, plot.bottom() + 3, kChartLabels - 24, kChartAxis - 3), Qt::AlignRight | Qt::AlignTop,
+                     QString::fromStdString(content_.referenceText));
 }
 
 FormWindow::FormWindow(Qt::WindowFlags flags) : QWidget(nullptr, flags) {}
