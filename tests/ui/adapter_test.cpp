@@ -84,13 +84,17 @@ TEST_F(AdapterTest, TablesProgressBarsAndChartsShowTheirControls) {
     BacktestForm& f = h.p().backtestForm();
     auto* table = widget<QTableWidget>(f.resultTable);
     ASSERT_NE(table, nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(table->rowCount(), 13);
+    EXPECT_EQ(table->verticalScrollBar()->maximum(), 0) << "every row in sight";
+    EXPECT_EQ(table->horizontalScrollBar()->maximum(), 0) << "every column in sight";
     f.resultTable.setContent({"", "a", "b"}, {{"1等", "0", "1/6,096,454"}, {"当選率", "2.7%", "x"}});
     ASSERT_EQ(table->columnCount(), 3);
     ASSERT_EQ(table->rowCount(), 2);
     EXPECT_EQ(table->horizontalHeaderItem(1)->text(), "a");
     EXPECT_EQ(table->item(0, 2)->text(), "1/6,096,454");
     EXPECT_EQ(table->item(1, 0)->text(), "当選率");
-    EXPECT_EQ(table->columnWidth(0), 184);
+    EXPECT_EQ(table->columnWidth(0), 170);
     EXPECT_EQ(table->editTriggers(), QAbstractItemView::NoEditTriggers);
     EXPECT_FALSE(table->tabKeyNavigation()) << "Tab leaves the table";
     EXPECT_EQ(table->accessibleName(), "検証の結果");
