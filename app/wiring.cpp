@@ -4,6 +4,7 @@
 
 #include "app/first_start.h"
 #include "app/startup.h"
+#include "backtest/backtest_window.h"
 #include "draws/registration.h"
 #include "history/history_window.h"
 #include "history/output_file.h"
@@ -15,6 +16,8 @@
 #include "program/program.h"
 #include "reports/reports.h"
 #include "reveal/reveal.h"
+
+#include <memory>
 
 namespace zoki {
 
@@ -59,6 +62,7 @@ void wireForm1(Program& p) {
         (f.*kExclusionRanges[numX - 1].item).onClick = on(p, lvRange_Click, numX);
     for (const RevealSpeed& speed : kRevealSpeeds)
         (f.*speed.item).onClick = on(p, vSpeed_Click, speed);
+    f.vBacktest.onClick = on(p, vBacktest_Click);
 
     f.vMClear.onClick = on(p, vMClear_Click);
     f.outDataClear.onClick = on(p, outDataClear_Click);
@@ -102,6 +106,20 @@ void wireForm5(Program& p, Form5& f) {
         image->onDblClick = [] {};
 }
 
+// The window's own state lives in its events' handlers, and goes with them
+// when the window is closed.
+void wireBacktest(Program& p, BacktestForm& f) {
+    auto session = std::make_shared<BacktestSession>();
+    const auto on = [&p, session](void (*handler)(Program&, BacktestSession&)) {
+        return std::function<void()>([&p, session, handler] { p.dispatch([&] { handler(p, *session); }); });
+    };
+    f.runButton.onClick = on(backtestRun_Click);
+    f.cancelButton.onClick = on(backtestCancel_Click);
+    f.runTimer.onTick = on(backtestTimer_Timer);
+    f.saveTableButton.onClick = on(backtestSaveTable_Click);
+    f.saveDetailButton.onClick = on(backtestSaveDetail_Click);
+}
+
 } // namespace
 
 void wire(Program& p, Form& form) {
@@ -120,6 +138,9 @@ void wire(Program& p, Form& form) {
         break;
     case FormId::Form5:
         wireForm5(p, static_cast<Form5&>(form));
+        break;
+    case FormId::Backtest:
+        wireBacktest(p, static_cast<BacktestForm&>(form));
         break;
     }
 }

@@ -2,6 +2,8 @@
 
 #include "base/errors.h"
 
+#include <cstddef>
+
 namespace zoki {
 
 PrizeResult prizeRank(const DrawTexts& draw, const SetTexts& set) {
@@ -19,19 +21,33 @@ PrizeResult prizeRank(const DrawTexts& draw, const SetTexts& set) {
                 ++r.mainHits;
         }
     }
-    if (r.mainHits == 6)
-        r.rank = 1;
-    else if (r.mainHits == 5 && r.bonusHits == 1)
-        r.rank = 2;
-    else if (r.mainHits == 5)
-        r.rank = 3;
-    else if (r.mainHits == 4)
-        r.rank = 4;
-    else if (r.mainHits == 3)
-        r.rank = 5;
-    else
-        r.rank = 0;
+    r.rank = rankFor(r.mainHits, r.bonusHits);
     return r;
+}
+
+int rankFor(int mainHits, int bonusHits) {
+    if (mainHits == 6)
+        return 1;
+    if (mainHits == 5 && bonusHits == 1)
+        return 2;
+    if (mainHits == 5)
+        return 3;
+    if (mainHits == 4)
+        return 4;
+    if (mainHits == 3)
+        return 5;
+    return 0;
+}
+
+Hits prizeRankOf(const DrawNumbers& draw, const SetNumberArray& set) {
+    // Every pair, as the textual ranking looks at them.
+    Hits h;
+    for (int i = 0; i < kLinesPerDraw; ++i)
+        for (const int n : set)
+            if (draw[static_cast<std::size_t>(i)] == n)
+                ++(i == kBonusPosition ? h.bonusHits : h.mainHits);
+    h.rank = rankFor(h.mainHits, h.bonusHits);
+    return h;
 }
 
 const char* rankText(int rank) {

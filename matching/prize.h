@@ -31,6 +31,22 @@ struct PrizeResult {
 // Textual comparison of a draw (six main numbers, then the bonus) with a set.
 PrizeResult prizeRank(const DrawTexts& draw, const SetTexts& set);
 
+// The rank table, tried from the top: six main hits first, five with one
+// bonus hit second, five third, four fourth, three fifth, else 0.
+int rankFor(int mainHits, int bonusHits);
+
+// A draw and a set as numbers. For the canonical texts the program writes,
+// prizeRank of their texts counts exactly these hits and gives this rank.
+using DrawNumbers = std::array<int, kLinesPerDraw>;
+using SetNumberArray = std::array<int, kNumbersPerSet>;
+struct Hits {
+    int mainHits = 0;
+    int bonusHits = 0;
+    int rank = 0;
+    friend bool operator==(const Hits&, const Hits&) = default;
+};
+Hits prizeRankOf(const DrawNumbers& draw, const SetNumberArray& set);
+
 // "一等当選" .. "五等当選", "ニ等当選" with katakana, "該当なし".
 const char* rankText(int rank);
 // "【一等当選】" .. with kanji 二 for rank 2, "【該当なし】".

@@ -23,40 +23,55 @@ constexpr int kChosenPlaces = 10;
 // Adjacent-swap passes: enough to order any set.
 constexpr int kOrderPasses = kNumbersPerSet - 1;
 
-// True when the text at `pos` repeats one of the earlier texts of the set.
-bool repeatsEarlier(SetRow set, std::size_t pos) {
+// True when the number at `pos` repeats one of the earlier numbers of the set.
+bool repeatsEarlier(const SetNumbers& set, std::size_t pos) {
     for (std::size_t m = 0; m < pos; ++m)
         if (set[m] == set[pos])
             return true;
     return false;
 }
 
+void writeTexts(SetRow set, const SetNumbers& numbers) {
+    for (std::size_t pos = 0; pos < set.size(); ++pos)
+        set[pos] = decimalText(numbers[pos]);
+}
+
 } // namespace
 
-void plainSet(SetRow set, Random& random) {
+void plainSet(SetRow set, Random& random) { writeTexts(set, plainNumbers(random)); }
+
+SetNumbers plainNumbers(Random& random) {
+    SetNumbers set{};
     for (std::size_t pos = 0; pos < set.size(); ++pos) {
         RedrawGuard guard;
         do {
             guard.another();
-            set[pos] = decimalText(oneTo(kHighestNumber, random.next()));
+            set[pos] = oneTo(kHighestNumber, random.next());
         } while (repeatsEarlier(set, pos));
     }
+    return set;
 }
 
 void weightedSet(SetRow set, const TicketPool& pool, const RangeMarks& excludedRanges,
                  const std::optional<std::string>& chosen, Random& random) {
+    writeTexts(set, weightedNumbers(pool, excludedRanges, random));
+    if (chosen)
+        placeChosenNumber(set, *chosen, random);
+}
+
+SetNumbers weightedNumbers(const TicketPool& pool, const RangeMarks& excludedRanges, Random& random) {
     // A set must find six different numbers, or the repeat loop would never end.
     if (allowedNumbers(excludedRanges) < kNumbersPerSet)
         throw TooFewNumbersError();
+    SetNumbers set{};
     for (std::size_t pos = 0; pos < set.size(); ++pos) {
         RedrawGuard guard;
         do {
             guard.another();
-            set[pos] = decimalText(getNumberMethod(drawTicket(pool, random), pool, excludedRanges, random));
+            set[pos] = getNumberMethod(drawTicket(pool, random), pool, excludedRanges, random);
         } while (repeatsEarlier(set, pos));
     }
-    if (chosen)
-        placeChosenNumber(set, *chosen, random);
+    return set;
 }
 
 void placeChosenNumber(SetRow set, const std::string& chosen, Random& random) {

@@ -74,7 +74,13 @@ std::string usage(const std::filesystem::path& drawFile, const std::filesystem::
            "\n"
            "オプション:\n"
            "  -h, --help     この説明を表示して終了します\n"
-           "  -V, --version  名前とバージョンを表示して終了します\n";
+           "  -V, --version  名前とバージョンを表示して終了します\n"
+           "  --backtest [--sets N] [--repeat R] [--from D] [--seed S] [--detail FILE]\n"
+           "                 予測の検証: 各回をそれより前の回だけから予測し、偶然と比べた表を\n"
+           "                 CSV で表示して終了します (data.dat は読むだけです)。\n"
+           "                 N: 1 回あたりのセット数 (1～5、既定 5)  R: 繰り返し (1～100、既定 20)\n"
+           "                 D: 最初に検証する回 (既定 101)  S: 乱数の種 (既定 1)\n"
+           "                 FILE: 予測した全セットの明細を CSV で書き出すファイル\n";
 }
 
 } // namespace zoki::msg

@@ -30,6 +30,7 @@ Form2& Program::form2() { return ensure(form2_); }
 Form3& Program::form3() { return ensure(form3_); }
 Form4& Program::form4() { return ensure(form4_); }
 Form5& Program::form5() { return ensure(form5_); }
+BacktestForm& Program::backtestForm() { return ensure(backtestForm_); }
 
 Form* Program::existingForm(FormId id) const {
     switch (id) {
@@ -43,6 +44,8 @@ Form* Program::existingForm(FormId id) const {
         return form4_.get();
     case FormId::Form5:
         return form5_.get();
+    case FormId::Backtest:
+        return backtestForm_.get();
     }
     return nullptr;
 }
@@ -72,6 +75,9 @@ void Program::userClosed(FormId id) {
         break;
     case FormId::Form5:
         discard(form5_);
+        break;
+    case FormId::Backtest:
+        discard(backtestForm_);
         break;
     }
 }

@@ -3,6 +3,7 @@
 #include "base/loto.h"
 #include "base/services.h"
 #include "program/state.h"
+#include "ui/forms/backtest_form.h"
 #include "ui/forms/forms.h"
 
 #include <array>
@@ -37,6 +38,7 @@ public:
     Form3& form3();
     Form4& form4();
     Form5& form5();
+    BacktestForm& backtestForm();
     bool hasForm(FormId id) const;
     Form* existingForm(FormId id) const;
     // The user closed the window with its close box.
@@ -85,6 +87,7 @@ private:
     std::unique_ptr<Form3> form3_;
     std::unique_ptr<Form4> form4_;
     std::unique_ptr<Form5> form5_;
+    std::unique_ptr<BacktestForm> backtestForm_;
 };
 
 // While it lives, the program's message boxes are about these controls: the

@@ -60,7 +60,18 @@ TEST(DrawFileStartup, DropsEmptyLinesAndKeepsEveryValue) {
         EXPECT_EQ(p.s.drawTable.elements(), c.table) << c.name;
         EXPECT_EQ(h.folder.read("data.dat"), c.after) << c.name;
         EXPECT_TRUE(h.dialogs.shown.empty()) << c.name;
+
+        // A command that only looks reads the same table and tidies nothing.
+        test::TempFolder look;
+        look.write("data.dat", c.bytes);
+        EXPECT_EQ(readDrawFile(look / "data.dat").values, c.table) << c.name;
+        EXPECT_EQ(look.read("data.dat"), c.bytes) << c.name;
     }
+    test::TempFolder none;
+    EXPECT_FALSE(readDrawFile(none / "data.dat").bytes);
+    EXPECT_FALSE(none.exists("data.dat")) << "a look creates nothing";
+    std::filesystem::create_directory(none / "data.dat");
+    EXPECT_THROW(readDrawFile(none / "data.dat"), FileError);
 }
 
 // A line of spaces is a value of its draw: a rewrite that turned it into an

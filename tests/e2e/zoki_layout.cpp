@@ -2,6 +2,7 @@
 // client area, the way the Qt adapter places it: one line per control,
 // "Form1 Image5 627 16 85 142" (x, y, width, height). Scripts use it to click
 // a control by its name.
+#include "ui/forms/backtest_form.h"
 #include "ui/forms/forms.h"
 
 #include <cmath>
@@ -40,5 +41,6 @@ int main() {
     print(zoki::Form3());
     print(zoki::Form4());
     print(zoki::Form5());
+    print(zoki::BacktestForm());
     return 0;
 }

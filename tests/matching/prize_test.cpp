@@ -1,9 +1,14 @@
 #include "base/errors.h"
+#include "base/random.h"
 #include "matching/prize.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
 #include <string>
+#include <tuple>
+#include <type_traits>
 #include <vector>
 
 namespace zoki {
@@ -82,6 +87,46 @@ TEST(PrizeRank, PairsComeInDrawOrderThenSetOrder) {
     EXPECT_FALSE(r.pairs[0].bonus());
     EXPECT_TRUE(r.pairs[5].bonus());
     EXPECT_EQ(r.rank, 2);
+}
+
+// The ranking on numbers, which the backtest uses, against the ranking on the
+// texts the program writes: every set of a few thousand, over a draw and a
+// damaged draw that holds a number twice.
+TEST(PrizeRank, OnNumbersItCountsAndRanksAsOnTheirTexts) {
+    const auto textsOf = [](const auto& numbers) {
+        std::array<std::string, std::tuple_size_v<std::decay_t<decltype(numbers)>>> out;
+        for (std::size_t i = 0; i < numbers.size(); ++i)
+            out[i] = std::to_string(numbers[i]);
+        return out;
+    };
+    struct Case {
+        const char* name;
+        DrawNumbers draw;
+    };
+    ClockMixedRandom random(7, [] { return std::uint64_t{0}; });
+    std::array<int, kHighestNumber + 1> ranksSeen{};
+    for (const Case& c : {Case{"a draw", {3, 11, 19, 25, 33, 41, 7}}, Case{"7 twice", {7, 11, 19, 25, 33, 41, 7}}}) {
+        std::vector<SetNumberArray> sets{{41, 3, 33, 11, 25, 19}, {3, 11, 19, 25, 33, 7}, {3, 11, 19, 25, 33, 8},
+                                         {3, 11, 19, 25, 7, 8},   {3, 11, 19, 7, 9, 8},   {3, 11, 7, 1, 9, 8}};
+        for (int i = 0; i < 3000; ++i) {
+            SetNumberArray set{};
+            // Near the draw, so that every rank comes up: each number from
+            // the draw or beside it.
+            for (std::size_t k = 0; k < set.size(); ++k)
+                set[k] = c.draw[static_cast<std::size_t>(oneTo(kLinesPerDraw, random.next()) - 1)] +
+                         oneTo(3, random.next()) - 2;
+            sets.push_back(set);
+        }
+        for (const SetNumberArray& set : sets) {
+            const PrizeResult byText = prizeRank(textsOf(c.draw), textsOf(set));
+            const Hits byNumber = prizeRankOf(c.draw, set);
+            ASSERT_EQ(byNumber, (Hits{byText.mainHits, byText.bonusHits, byText.rank}))
+                << c.name << ": " << testing::PrintToString(set);
+            ++ranksSeen[static_cast<std::size_t>(byNumber.rank)];
+        }
+    }
+    for (int rank = 0; rank <= kPrizeRanks; ++rank)
+        EXPECT_GT(ranksSeen[static_cast<std::size_t>(rank)], 0) << "rank " << rank << " was tried";
 }
 
 TEST(RankTexts, WindowTextAndReportHeadingPerRank) {

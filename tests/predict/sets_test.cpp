@@ -1,6 +1,7 @@
 // The generators' kernels from values to values: the ticket pool, the plain
 // and the weighted set from exact random values, and the ordering of a set.
 #include "base/errors.h"
+#include "base/random.h"
 #include "predict/run_support.h"
 #include "predict/sets.h"
 #include "predict/tickets.h"
@@ -9,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -113,6 +116,42 @@ TEST(SetKernels, AStuckRandomSourceEndsTheDrawInsteadOfHanging) {
     EXPECT_THROW(plainSet(set, random), RedrawLimitError);
     EXPECT_THROW(weightedSet(set, ticketPool(Strength::High, NumberCounts{}, 0), {}, std::nullopt, random),
                  RedrawLimitError);
+}
+
+// The kernels on numbers draw exactly what the kernels on texts write, value
+// for value: the backtest judges the sets a run would make.
+TEST(SetKernels, OnNumbersTheyDrawWhatTheTextKernelsWrite) {
+    NumberCounts counts{};
+    for (int n = 1; n <= kHighestNumber; ++n)
+        counts[static_cast<std::size_t>(n)] = (n * 37) % 11;
+    const TicketPool pool = ticketPool(Strength::Mid, counts, 43 * 5 - 14);
+    RangeMarks marks{};
+    marks[2] = true;
+    const auto textsOf = [](const SetNumbers& numbers) {
+        Set out;
+        for (std::size_t i = 0; i < numbers.size(); ++i)
+            out[i] = std::to_string(numbers[i]);
+        return out;
+    };
+    struct Case {
+        const char* name;
+        std::function<void(Set&, Random&)> onTexts;
+        std::function<SetNumbers(Random&)> onNumbers;
+    };
+    const Case cases[] = {
+        {"plain", [](Set& set, Random& r) { plainSet(set, r); }, [](Random& r) { return plainNumbers(r); }},
+        {"weighted", [&](Set& set, Random& r) { weightedSet(set, pool, marks, std::nullopt, r); },
+         [&](Random& r) { return weightedNumbers(pool, marks, r); }},
+    };
+    for (const Case& c : cases)
+        for (std::uint64_t seed = 1; seed <= 300; ++seed) {
+            ClockMixedRandom a(seed, [] { return std::uint64_t{0}; });
+            ClockMixedRandom b(seed, [] { return std::uint64_t{0}; });
+            Set set{};
+            c.onTexts(set, a);
+            ASSERT_EQ(textsOf(c.onNumbers(b)), set) << c.name << " seed " << seed;
+            ASSERT_EQ(a.next(), b.next()) << c.name << ": as many values drawn, seed " << seed;
+        }
 }
 
 TEST(OrderSetKernel, AscendingByWholeValueEqualValuesKeepTheirPlace) {

@@ -7,6 +7,7 @@
 #include "ui/qt/pictures.h"
 #include "ui/qt/widgets.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
@@ -15,8 +16,10 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -72,6 +75,66 @@ TEST_F(AdapterTest, EveryControlHasOneWidgetNamedLikeIt) {
     }
     EXPECT_EQ(widgets, 1 + 1 + 6 + 6 + 1 + 5 + 30 + 30 + 1 + 1 + 1 + 1 + 4);
     EXPECT_EQ(main()->objectName(), "Form1");
+}
+
+// The backtest window's own kinds of control: a table, a progress bar and a
+// chart, each showing what its control holds and named for a screen reader.
+TEST_F(AdapterTest, TablesProgressBarsAndChartsShowTheirControls) {
+    f1().vBacktest.click();
+    BacktestForm& f = h.p().backtestForm();
+    auto* table = widget<QTableWidget>(f.resultTable);
+    ASSERT_NE(table, nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(table->rowCount(), 13);
+    EXPECT_EQ(table->verticalScrollBar()->maximum(), 0) << "every row in sight";
+    EXPECT_EQ(table->horizontalScrollBar()->maximum(), 0) << "every column in sight";
+    f.resultTable.setContent({"", "a", "b"}, {{"1等", "0", "1/6,096,454"}, {"当選率", "2.7%", "x"}});
+    ASSERT_EQ(table->columnCount(), 3);
+    ASSERT_EQ(table->rowCount(), 2);
+    EXPECT_EQ(table->horizontalHeaderItem(1)->text(), "a");
+    EXPECT_EQ(table->item(0, 2)->text(), "1/6,096,454");
+    EXPECT_EQ(table->item(1, 0)->text(), "当選率");
+    EXPECT_EQ(table->columnWidth(0), 170);
+    EXPECT_EQ(table->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_FALSE(table->tabKeyNavigation()) << "Tab leaves the table";
+    EXPECT_EQ(table->accessibleName(), "検証の結果");
+
+    auto* progress = widget<QProgressBar>(f.progress);
+    ASSERT_NE(progress, nullptr);
+    f.progress.setMax(80);
+    f.progress.setValue(30);
+    EXPECT_EQ(progress->maximum(), 80);
+    EXPECT_EQ(progress->value(), 30);
+    EXPECT_EQ(progress->accessibleName(), "進み具合");
+
+    auto* chart = widget<qt::IntervalChartWidget>(f.rateChart);
+    ASSERT_NE(chart, nullptr);
+    ChartContent content;
+    content.rows = {{"ランダム", 0.02, 0.01, 0.03, "2.00%"}, {"データ", 0.05, 0.045, 0.055, "5.00%"}};
+    content.reference = 0.04;
+    content.referenceText = "偶然 4.00%";
+    content.axisMax = 0.06;
+    content.ticks = {{0, "0%"}, {0.03, "3%"}, {0.06, "6%"}};
+    f.rateChart.setContent(content);
+    EXPECT_EQ(chart->content(), content);
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(chart);
+    EXPECT_EQ(a->role(), QAccessible::Chart);
+    EXPECT_EQ(a->text(QAccessible::Name), "当選率と 95% 区間 (赤い縦線は偶然の当選率)");
+    EXPECT_EQ(a->text(QAccessible::Description), "ランダム 2.00%、データ 5.00%、偶然 4.00%");
+    // The red line stands at chance's rate, and nowhere else.
+    const QImage image = chart->grab().toImage();
+    const auto redAt = [&image](int x) {
+        int red = 0;
+        for (int y = 0; y < image.height(); ++y)
+            red += image.pixelColor(x, y).red() > 180 && image.pixelColor(x, y).green() < 80 ? 1 : 0;
+        return red;
+    };
+    EXPECT_GT(redAt(chart->xOf(0.04)), 20);
+    EXPECT_EQ(redAt(chart->xOf(0.02)), 0);
+    EXPECT_LT(chart->xOf(0.01), chart->xOf(0.03));
+
+    EXPECT_TRUE(widget<QLabel>(f.verdictLabel)->wordWrap());
+    EXPECT_EQ(widget<QLineEdit>(f.seedField)->accessibleName(), "乱数の種");
 }
 
 TEST_F(AdapterTest, WidthsAndPositionsInTwipsBecomeWholePixels) {

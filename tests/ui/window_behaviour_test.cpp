@@ -31,7 +31,7 @@ protected:
 
     // Opens a window the way its menu item does.
     Form& open(FormId id) {
-        MenuItem* items[] = {nullptr, &f1().dataAdd, &f1().vNumber, &f1().addAdd, &f1().vCheckNumber};
+        MenuItem* items[] = {nullptr, &f1().dataAdd, &f1().vNumber, &f1().addAdd, &f1().vCheckNumber, &f1().vBacktest};
         if (MenuItem* item = items[static_cast<int>(id) - 1])
             item->click();
         return id == FormId::Form1 ? f1() : *h.p().existingForm(id);
@@ -73,7 +73,8 @@ TEST_F(WindowBehaviour, FocusStartsAtTheFirstInputAndTabFollowsReadingOrder) {
         {FormId::Form2, {"-"}},
         {FormId::Form3, {"HScroll1", "Command1"}},
         {FormId::Form4, {"Text1_0", "Text1_1", "Text1_2", "Text1_3", "Text1_4", "Text1_5", "Text1_6", "Command1"}},
-        {FormId::Form5, {"VScroll1", "VScroll2"}}};
+        {FormId::Form5, {"VScroll1", "VScroll2"}},
+        {FormId::Backtest, {"setsField", "repeatsField", "firstField", "seedField", "runButton", "resultTable"}}};
     for (const auto& [id, order] : cases) {
         Form& form = open(id);
         const QStringList expected = order.front() == "-" ? order : order + QStringList{order.front()};
@@ -189,7 +190,7 @@ TEST_F(WindowBehaviour, TheThumbIsOneStepLongAtLeastEightPixelsAndShowsTheFocus)
 }
 
 TEST_F(WindowBehaviour, EveryWindowIsAFixedWindowNamedByItsCaptionAndEmptyPicturesHaveNoName) {
-    for (FormId id : {FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5}) {
+    for (FormId id : {FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5, FormId::Backtest}) {
         Form& form = open(id);
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(window(id));
         EXPECT_EQ(a->role(), QAccessible::Window) << form.name();
@@ -212,7 +213,7 @@ TEST_F(WindowBehaviour, EveryWindowIsAFixedWindowNamedByItsCaptionAndEmptyPictur
 // main window not at all.
 TEST_F(WindowBehaviour, EscClosesASecondaryWindowAsItsCloseBoxDoesAndNeverTheMainWindow) {
     const std::string drawsBefore = h.folder.read("data.dat");
-    for (FormId id : {FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5}) {
+    for (FormId id : {FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5, FormId::Backtest}) {
         Form& form = open(id);
         SCOPED_TRACE(form.name());
         if (id == FormId::Form4)
@@ -232,6 +233,24 @@ TEST_F(WindowBehaviour, EscClosesASecondaryWindowAsItsCloseBoxDoesAndNeverTheMai
         QTest::keyClick(target, Qt::Key_Escape);
     EXPECT_TRUE(main()->isVisible());
     EXPECT_EQ(h.platform.quits, 0);
+}
+
+// 実行 pressed from the keyboard: the focus goes on to 中止, which Space
+// presses; Esc in the middle of a run closes the window and ends the run.
+TEST_F(WindowBehaviour, TheBacktestRunsAndStopsFromTheKeyboard) {
+    auto& f = static_cast<BacktestForm&>(open(FormId::Backtest));
+    widget(f.runButton)->setFocus();
+    QTest::keyClick(widget(f.runButton), Qt::Key_Space);
+    ASSERT_TRUE(f.runTimer.enabled());
+    EXPECT_EQ(focused(FormId::Backtest), "cancelButton");
+    QTest::keyClick(window(FormId::Backtest)->focusWidget(), Qt::Key_Space);
+    EXPECT_FALSE(f.runTimer.enabled());
+    EXPECT_EQ(f.progressLabel.caption(), "検証を中止しました。");
+
+    f.runButton.click();
+    ASSERT_TRUE(f.runTimer.enabled());
+    QTest::keyClick(window(FormId::Backtest)->focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(h.p().hasForm(FormId::Backtest));
 }
 
 TEST_F(WindowBehaviour, AWindowTheUserMovedReopensWhereTheyLeftItEvenAfterItWasClosed) {

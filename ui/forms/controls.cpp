@@ -140,6 +140,35 @@ void MenuItem::setChecked(bool c) {
     notify(Prop::Checked);
 }
 
+void Table::setContent(std::vector<std::string> headings, std::vector<std::vector<std::string>> rows) {
+    if (headings_ == headings && rows_ == rows)
+        return;
+    headings_ = std::move(headings);
+    rows_ = std::move(rows);
+    notify(Prop::Content);
+}
+
+void ProgressBar::setMax(int v) {
+    if (max_ == v)
+        return;
+    max_ = v;
+    notify(Prop::Range);
+}
+
+void ProgressBar::setValue(int v) {
+    if (value_ == v)
+        return;
+    value_ = v;
+    notify(Prop::Value);
+}
+
+void IntervalChart::setContent(ChartContent c) {
+    if (content_ == c)
+        return;
+    content_ = std::move(c);
+    notify(Prop::Content);
+}
+
 Form::Form(FormId id, std::string name) : id_(id), name_(std::move(name)) {}
 
 void Form::setCaption(std::string c) {

@@ -20,7 +20,7 @@ struct Rgb {
 inline constexpr Rgb kWhite{255, 255, 255};
 inline constexpr Rgb kBlack{0, 0, 0};
 
-enum class Kind { Label, Image, Button, Frame, ScrollBar, TextField, Timer, MenuItem };
+enum class Kind { Label, Image, Button, Frame, ScrollBar, TextField, Timer, MenuItem, Table, ProgressBar, Chart };
 
 // What changed, so the adapter updates only that.
 enum class Prop {
@@ -35,7 +35,8 @@ enum class Prop {
     ToolTip,
     Range,
     Value,
-    Interval
+    Interval,
+    Content
 };
 
 class Form;
@@ -115,6 +116,7 @@ public:
     Font font;
     Align align = Align::Left;
     bool border = false;
+    bool wordWrap = false; // long captions wrap within the label's width
     std::function<void()> onClick;
 
 private:
@@ -201,6 +203,8 @@ public:
     void setBackColor(Rgb c);
     Font font;
     Align align = Align::Left;
+    // What a screen reader calls the field, where no caption on it says so.
+    std::string accessibleName;
 
 private:
     std::string text_;
@@ -248,6 +252,75 @@ public:
 private:
     std::string caption_;
     bool checked_ = false;
+};
+
+// A grid of texts the user reads (and moves through with the arrow keys)
+// but does not edit: a row of column headings, then the rows.
+class Table : public Control {
+public:
+    Table(Form& form, std::string name, int index = -1) : Control(form, Kind::Table, std::move(name), index) {}
+    const std::vector<std::string>& headings() const { return headings_; }
+    const std::vector<std::vector<std::string>>& rows() const { return rows_; }
+    void setContent(std::vector<std::string> headings, std::vector<std::vector<std::string>> rows);
+    // Design-time: the columns' widths in twips, and the table's name for a
+    // screen reader.
+    std::vector<int> columnWidths;
+    std::string accessibleName;
+
+private:
+    std::vector<std::string> headings_;
+    std::vector<std::vector<std::string>> rows_;
+};
+
+// How far a long task has got: value out of max.
+class ProgressBar : public Control {
+public:
+    ProgressBar(Form& form, std::string name, int index = -1)
+        : Control(form, Kind::ProgressBar, std::move(name), index) {}
+    int max() const { return max_; }
+    int value() const { return value_; }
+    void setMax(int v);
+    void setValue(int v);
+    std::string accessibleName;
+
+private:
+    int max_ = 100;
+    int value_ = 0;
+};
+
+// Estimates with their intervals, one row each, against a reference line
+// (what chance gives), on an axis from 0 to axisMax with labelled ticks.
+struct ChartRow {
+    std::string label;
+    double value = 0;
+    double low = 0;
+    double high = 0;
+    std::string text; // the figure, beside the row
+    friend bool operator==(const ChartRow&, const ChartRow&) = default;
+};
+struct ChartTick {
+    double at = 0;
+    std::string text;
+    friend bool operator==(const ChartTick&, const ChartTick&) = default;
+};
+struct ChartContent {
+    std::vector<ChartRow> rows;
+    double reference = 0;
+    std::string referenceText;
+    double axisMax = 1;
+    std::vector<ChartTick> ticks;
+    friend bool operator==(const ChartContent&, const ChartContent&) = default;
+};
+class IntervalChart : public Control {
+public:
+    IntervalChart(Form& form, std::string name, int index = -1) : Control(form, Kind::Chart, std::move(name), index) {}
+    const ChartContent& content() const { return content_; }
+    void setContent(ChartContent c);
+    // For a screen reader: the chart's name; its rows are read as text.
+    std::string accessibleName;
+
+private:
+    ChartContent content_;
 };
 
 } // namespace zoki

@@ -8,7 +8,7 @@
 
 namespace zoki {
 
-enum class FormId { Form1 = 1, Form2, Form3, Form4, Form5 };
+enum class FormId { Form1 = 1, Form2, Form3, Form4, Form5, Backtest };
 
 // A window: its caption, client size in twips, visibility, and every control
 // it holds (in creation order, which is also the tab and drawing order).

@@ -27,7 +27,7 @@ Form1::Form1() : Form(FormId::Form1, "Form1") {
         yosoku.items.push_back(&(this->*range.item));
     for (const RevealSpeed& speed : kRevealSpeeds)
         vSpeed.items.push_back(&(this->*speed.item));
-    exepe.items = {&vData, &vSetting, &vNumber, &yosoku, &vSpeed};
+    exepe.items = {&vData, &vSetting, &vNumber, &yosoku, &vSpeed, &vSep2, &vBacktest};
     vClear.items = {&vAllClear, &vMClear, &outDataClear};
     menuBar = {&typeKind, &vSet, &exepe, &vClear};
     vData.setChecked(true);

@@ -57,6 +57,8 @@ public:
     MenuItem vHigh{*this, "vHigh", "超速(&H)"};
     MenuItem vMidle{*this, "vMidle", "中速(&M)"};
     MenuItem vLow{*this, "vLow", "低速(&L)"};
+    MenuItem vSep2{*this, "vSep2", "-"};
+    MenuItem vBacktest{*this, "vBacktest", "予測の検証(&V)"};
 
     MenuItem vClear{*this, "vClear", "クリア(&C)"};
     MenuItem vAllClear{*this, "vAllClear", "登録したデータ全てを消去する(&A)"};

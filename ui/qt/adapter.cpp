@@ -15,7 +15,7 @@ namespace zoki::qt {
 Adapter::Adapter(Program& program, std::function<bool()> ticksAllowed)
     : program_(program), ticksAllowed_(std::move(ticksAllowed)) {
     add(program_.form1);
-    for (FormId id : {FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5})
+    for (FormId id : {FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5, FormId::Backtest})
         if (Form* form = program_.existingForm(id))
             add(*form);
     program_.onFormCreated = [this](Form& form) { add(form); };

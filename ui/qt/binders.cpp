@@ -7,9 +7,12 @@
 #include "ui/qt/widgets.h"
 
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTableWidget>
 #include <QTimer>
 
 namespace zoki::qt {
@@ -39,7 +42,8 @@ protected:
 class LabelBinder final : public BinderOf<Label, LabelWidget> {
     LabelWidget* create(Label& label, QWidget* parent, ViewHost& host) const override {
         auto* w = new LabelWidget(parent);
-        w->setAlignment(alignment(label.align));
+        w->setAlignment(alignment(label.align) | (label.wordWrap ? Qt::AlignTop : Qt::Alignment()));
+        w->setWordWrap(label.wordWrap);
         applyFont(*w, label.font);
         if (label.border) {
             w->setFrameShape(QFrame::Box);
@@ -161,6 +165,8 @@ class TextFieldBinder final : public BinderOf<TextField, QLineEdit> {
     QLineEdit* create(TextField& field, QWidget* parent, ViewHost& host) const override {
         auto* w = new QLineEdit(parent);
         w->setAlignment(alignment(field.align));
+        if (!field.accessibleName.empty())
+            w->setAccessibleName(qs(field.accessibleName));
         applyFont(*w, field.font);
         // The program's own settings are already in the control.
         QObject::connect(w, &QLineEdit::textChanged, w, [&host, &field](const QString& text) {
@@ -187,6 +193,82 @@ class TextFieldBinder final : public BinderOf<TextField, QLineEdit> {
     }
 };
 
+// A grid the user reads and moves through with the arrow keys; Tab leaves
+// it, as it leaves every other input.
+class TableBinder final : public BinderOf<Table, QTableWidget> {
+    QTableWidget* create(Table& table, QWidget* parent, ViewHost&) const override {
+        auto* w = new QTableWidget(parent);
+        w->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        w->setTabKeyNavigation(false);
+        w->setSelectionMode(QAbstractItemView::SingleSelection);
+        w->setWordWrap(false);
+        w->verticalHeader()->hide();
+        w->verticalHeader()->setDefaultSectionSize(w->fontMetrics().height() + 5);
+        w->horizontalHeader()->setHighlightSections(false);
+        w->setAccessibleName(qs(table.accessibleName));
+        return w;
+    }
+    void showFresh(const Table& table, QTableWidget& w) const override { update(table, w, Prop::Content); }
+    void update(const Table& table, QTableWidget& w, Prop p) const override {
+        if (p != Prop::Content)
+            return;
+        const auto& rows = table.rows();
+        w.setColumnCount(static_cast<int>(table.headings().size()));
+        w.setRowCount(static_cast<int>(rows.size()));
+        QStringList headings;
+        for (const std::string& h : table.headings())
+            headings << qs(h);
+        w.setHorizontalHeaderLabels(headings);
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            for (std::size_t c = 0; c < rows[r].size(); ++c) {
+                auto* item = new QTableWidgetItem(qs(rows[r][c]));
+                item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+                w.setItem(static_cast<int>(r), static_cast<int>(c), item);
+            }
+        for (std::size_t c = 0; c < table.columnWidths.size(); ++c)
+            w.setColumnWidth(static_cast<int>(c), twipsToPixels(table.columnWidths[c]));
+    }
+};
+
+// How far a long task has got, named for a screen reader.
+class ProgressBarBinder final : public BinderOf<ProgressBar, QProgressBar> {
+    QProgressBar* create(ProgressBar& bar, QWidget* parent, ViewHost&) const override {
+        auto* w = new QProgressBar(parent);
+        w->setAccessibleName(qs(bar.accessibleName));
+        return w;
+    }
+    void showFresh(const ProgressBar& bar, QProgressBar& w) const override { update(bar, w, Prop::Range); }
+    void update(const ProgressBar& bar, QProgressBar& w, Prop p) const override {
+        if (p != Prop::Range && p != Prop::Value)
+            return;
+        w.setRange(0, bar.max());
+        w.setValue(bar.value());
+    }
+};
+
+// The chart, and its rows as text for a screen reader.
+class ChartBinder final : public BinderOf<IntervalChart, IntervalChartWidget> {
+    IntervalChartWidget* create(IntervalChart& chart, QWidget* parent, ViewHost&) const override {
+        auto* w = new IntervalChartWidget(parent);
+        w->setAccessibleName(qs(chart.accessibleName));
+        return w;
+    }
+    void showFresh(const IntervalChart& chart, IntervalChartWidget& w) const override {
+        update(chart, w, Prop::Content);
+    }
+    void update(const IntervalChart& chart, IntervalChartWidget& w, Prop p) const override {
+        if (p != Prop::Content)
+            return;
+        w.setContent(chart.content());
+        QStringList rows;
+        for (const ChartRow& row : chart.content().rows)
+            rows << qs(row.label + " " + row.text);
+        if (!rows.isEmpty())
+            rows << qs(chart.content().referenceText);
+        w.setAccessibleDescription(rows.join(QStringLiteral("、")));
+    }
+};
+
 } // namespace
 
 const Binder* binderFor(Kind kind) {
@@ -196,6 +278,9 @@ const Binder* binderFor(Kind kind) {
     static const FrameBinder frame;
     static const ScrollBarBinder scrollBar;
     static const TextFieldBinder textField;
+    static const TableBinder table;
+    static const ProgressBarBinder progressBar;
+    static const ChartBinder chart;
     switch (kind) {
     case Kind::Label:
         return &label;
@@ -209,6 +294,12 @@ const Binder* binderFor(Kind kind) {
         return &scrollBar;
     case Kind::TextField:
         return &textField;
+    case Kind::Table:
+        return &table;
+    case Kind::ProgressBar:
+        return &progressBar;
+    case Kind::Chart:
+        return &chart;
     case Kind::Timer:
     case Kind::MenuItem:
         break;

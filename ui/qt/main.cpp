@@ -26,10 +26,12 @@ std::filesystem::path programFolder(const char* argv0) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // --version and --help answer on the terminal, with or without a display.
+    // --version, --help and --backtest answer on the terminal, with or without
+    // a display.
     if (const auto reply = zoki::commandLineReply(std::vector<std::string>(argv + 1, argv + argc),
                                                   programFolder(argc > 0 ? argv[0] : "zoki"))) {
         std::fputs(reply->text.c_str(), stdout);
+        std::fputs(reply->error.c_str(), stderr);
         return reply->status;
     }
     // Without a display Qt would abort with a long trace; one line says it better.

@@ -12,6 +12,9 @@
 #include <QStyleFactory>
 #include <QStyleOptionSlider>
 
+#include <algorithm>
+#include <cmath>
+
 namespace zoki::qt {
 
 namespace {
@@ -101,6 +104,8 @@ QAccessibleInterface* accessibleFor(const QString& className, QObject* object) {
         return new NamedByContent(static_cast<QWidget*>(object), QAccessible::Graphic);
     if (className == QLatin1String(LabelWidget::staticMetaObject.className()))
         return new NamedByContent(static_cast<QWidget*>(object), QAccessible::StaticText);
+    if (className == QLatin1String(IntervalChartWidget::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
     return nullptr;
 }
 
@@ -256,6 +261,76 @@ void ScrollBarWidget::paintEvent(QPaintEvent* event) {
     painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
+namespace {
+
+// The chart's columns: the row labels on the left, the figures on the right.
+constexpr int kChartLabels = 130;
+constexpr int kChartFigures = 64;
+constexpr int kChartAxis = 20;
+constexpr QColor kChartInterval{40, 70, 150};
+constexpr QColor kChartReference{220, 0, 0};
+
+} // namespace
+
+IntervalChartWidget::IntervalChartWidget(QWidget* parent) : QWidget(parent) {}
+
+void IntervalChartWidget::setContent(const ChartContent& content) {
+    content_ = content;
+    update();
+}
+
+QRect IntervalChartWidget::plotArea() const {
+    return QRect(kChartLabels, 2, width() - kChartLabels - kChartFigures, height() - kChartAxis - 2);
+}
+
+int IntervalChartWidget::xOf(double value) const {
+    const QRect plot = plotArea();
+    const double share = content_.axisMax > 0 ? std::clamp(value / content_.axisMax, 0.0, 1.0) : 0.0;
+    return plot.left() + static_cast<int>(std::lround(share * plot.width()));
+}
+
+void IntervalChartWidget::paintEvent(QPaintEvent*) {
+    if (content_.rows.empty())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRect plot = plotArea();
+    const int rowHeight = plot.height() / static_cast<int>(content_.rows.size());
+    const QColor text = palette().color(QPalette::WindowText);
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawLine(plot.left(), plot.bottom(), plot.right(), plot.bottom());
+    for (const ChartTick& tick : content_.ticks) {
+        const int x = xOf(tick.at);
+        painter.setPen(palette().color(QPalette::Mid));
+        painter.drawLine(x, plot.top(), x, plot.bottom() + 3);
+        painter.setPen(text);
+        painter.drawText(QRect(x - 30, plot.bottom() + 3, 60, kChartAxis - 3), Qt::AlignHCenter | Qt::AlignTop,
+                         QString::fromStdString(tick.text));
+    }
+    for (std::size_t i = 0; i < content_.rows.size(); ++i) {
+        const ChartRow& row = content_.rows[i];
+        const int mid = plot.top() + rowHeight * static_cast<int>(i) + rowHeight / 2;
+        painter.setPen(text);
+        painter.drawText(QRect(0, mid - rowHeight / 2, kChartLabels - 6, rowHeight), Qt::AlignRight | Qt::AlignVCenter,
+                         QString::fromStdString(row.label));
+        painter.drawText(QRect(plot.right() + 6, mid - rowHeight / 2, kChartFigures - 6, rowHeight),
+                         Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(row.text));
+        painter.setPen(QPen(kChartInterval, 2));
+        painter.drawLine(xOf(row.low), mid, xOf(row.high), mid);
+        for (const double end : {row.low, row.high})
+            painter.drawLine(xOf(end), mid - 4, xOf(end), mid + 4);
+        painter.setBrush(kChartInterval);
+        painter.drawEllipse(QPoint(xOf(row.value), mid), 4, 4);
+    }
+    const int x = xOf(content_.reference);
+    painter.setPen(QPen(kChartReference, 2, Qt::DashLine));
+    painter.drawLine(x, plot.top(), x, plot.bottom());
+    // Named under the row labels, clear of the ticks' figures.
+    painter.setPen(kChartReference);
+    painter.drawText(QRect(0, plot.bottom() + 3, kChartLabels - 24, kChartAxis - 3), Qt::AlignRight | Qt::AlignTop,
+                     QString::fromStdString(content_.referenceText));
 }
 
 FormWindow::FormWindow(Qt::WindowFlags flags) : QWidget(nullptr, flags) {}

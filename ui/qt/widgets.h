@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/forms/controls.h"
+
 #include <QLabel>
 #include <QScrollBar>
 #include <QWidget>
@@ -65,6 +67,25 @@ protected:
     void initStyleOption(QStyleOptionSlider* option) const override;
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+};
+
+// Estimates with their intervals, a row each, against a red reference line,
+// over an axis with labelled ticks. Nothing is drawn while it has no rows.
+class IntervalChartWidget : public QWidget {
+    Q_OBJECT
+public:
+    explicit IntervalChartWidget(QWidget* parent = nullptr);
+    void setContent(const ChartContent& content);
+    const ChartContent& content() const { return content_; }
+    // Where a value lies across the plot, in the widget's pixels.
+    int xOf(double value) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QRect plotArea() const;
+    ChartContent content_;
 };
 
 // A secondary window: a top-level window of its own in the accessibility tree.
