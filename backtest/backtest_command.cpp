@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <exception>
 #include <optional>
-#include <string_view>
 #include <string>
+#include <string_view>
 #include <system_error>
 #include <vector>
 
