@@ -151,7 +151,10 @@ std::vector<std::string> fileLines(const std::vector<std::string>& entries, std:
     lines.reserve(entries.size() - std::min(from, entries.size()));
     for (std::size_t i = from; i < entries.size(); ++i) {
         std::string trimmed = trimSpaces(entries[i]);
-        lines.push_back(trimmed.empty() ? entries[i] : std::move(trimmed));
+        if (trimmed.empty())
+            lines.push_back(entries[i]);
+        else
+            lines.push_back(std::move(trimmed));
     }
     return lines;
 }
