@@ -1,0 +1,32 @@
+#pragma once
+
+#include "import/history_fields.h"
+
+#include <string_view>
+#include <vector>
+
+// Where a draw-history file keeps what: the separator, the columns of the
+// numbers, of the draw numbers and of the dates, judged over all its rows.
+namespace zoki::parsing {
+
+struct Layout {
+    int offset = -1;
+    int validRows = 0;
+    int numberColumn = -1;
+    std::vector<int> rivals; // other columns that could as well hold the draw numbers
+    int dateColumn = -1;
+    bool otherGame = false;
+};
+
+// The layout of the rows of `text` split at `sep`.
+Layout layoutOf(std::string_view text, Separator sep);
+
+// The separator that lets the most rows show a draw, judged on a few hundred
+// rows from all over the file.
+Separator chooseSeparator(std::string_view text);
+
+// A few hundred lines from all over the text, the first among them: the
+// line that starts after each of evenly spaced places.
+std::vector<std::string_view> sampleLines(std::string_view text);
+
+} // namespace zoki::parsing
