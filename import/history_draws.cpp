@@ -63,6 +63,11 @@ struct Candidate {
     bool faulty = false;
 };
 
+int dateOfRow(Fields fields, const Layout& layout) {
+    const auto d = static_cast<std::size_t>(layout.dateColumn);
+    return d < fields.size() ? dateIn(fields[d].date, layout.dateForm) : 0;
+}
+
 // Rows without enough numbers where the draws stand are not draws (headers,
 // notes, empty rows); the others are, well formed or not.
 std::vector<Candidate> candidates(std::string_view text, Separator sep, const Layout& layout, DrawHistory& h) {
@@ -99,16 +104,12 @@ std::vector<Candidate> candidates(std::string_view text, Separator sep, const La
             h.faults.push_back({line, RowFault::NoDrawNumber, 0, 0});
             return;
         }
-        if (byDate) {
-            const auto d = static_cast<std::size_t>(layout.dateColumn);
-            c.date = d < fields.size() ? fields[d].date : 0;
-            if (c.date == 0) {
-                // A draw without its date stops the history where it stands.
-                h.faults.push_back({line, RowFault::NoDate, 0, 0});
-                c.faulty = true;
-                out.push_back(c);
-                return;
-            }
+        if (byDate && (c.date = dateOfRow(fields, layout)) == 0) {
+            // A draw without its date stops the history where it stands.
+            h.faults.push_back({line, RowFault::NoDate, 0, 0});
+            c.faulty = true;
+            out.push_back(c);
+            return;
         }
         int value = 0;
         DrawNumbers numbers{};
@@ -204,10 +205,13 @@ void orderByDate(std::vector<Candidate>& cands) {
 }
 
 // Without draw numbers the file's order (or its dates') is the draws'
-// order, so nothing can follow a row that could not be taken.
+// order, so nothing can follow a row that could not be taken. Two
+// different draws on one date leave their order unknown.
 void takeInOrder(std::vector<Candidate>& cands, DrawHistory& h) {
     if (h.order == HistoryOrder::Dates)
         orderByDate(cands);
+    else if (h.reversed)
+        std::reverse(cands.begin(), cands.end());
     const Candidate* last = nullptr;
     for (const Candidate& c : cands) {
         if (c.faulty) {
@@ -218,6 +222,8 @@ void takeInOrder(std::vector<Candidate>& cands, DrawHistory& h) {
         } else if (last != nullptr && sameDraw(last->numbers, c.numbers)) {
             ++h.repeatedRows;
         } else {
+            if (last != nullptr && h.order == HistoryOrder::Dates && last->date == c.date)
+                h.unreadable = Unreadable::SameDates;
             h.draws.push_back(drawOf(c));
             last = &c;
         }
@@ -231,17 +237,22 @@ bool separated(std::string_view t) {
 
 } // namespace
 
-DrawHistory readRows(std::string_view text, Separator sep, const Layout& layout, int numberColumn) {
+DrawHistory readRows(std::string_view text, Separator sep, const Layout& layout, int numberColumn, bool reversed) {
     DrawHistory h;
     h.numberColumn = numberColumn;
     h.order = numberColumn >= 0        ? HistoryOrder::Numbers
               : layout.dateColumn >= 0 ? HistoryOrder::Dates
                                        : HistoryOrder::FileOrder;
+    h.reversed = reversed && h.order == HistoryOrder::FileOrder;
+    h.unreadable = layout.unreadable;
+    h.unreadableColumn = layout.unreadableColumn;
     std::vector<Candidate> cands = candidates(text, sep, layout, h);
     if (h.order == HistoryOrder::Numbers)
         orderByNumber(cands, h);
     else
         takeInOrder(cands, h);
+    if (h.unreadable == Unreadable::SameDates)
+        h.unreadableColumn = layout.dateColumn;
     std::stable_sort(h.faults.begin(), h.faults.end(),
                      [](const FaultyRow& a, const FaultyRow& b) { return a.line < b.line; });
     return h;

@@ -1,5 +1,7 @@
 #include "import/history_fields.h"
 
+#include "import/history_dates.h"
+
 #include <algorithm>
 
 namespace zoki::parsing {
@@ -25,47 +27,28 @@ bool blankAt(std::string_view s, std::size_t i, std::size_t& len) {
     return false;
 }
 
-struct DrawNumber {
-    int value = 0; // 0: none
-    bool marked = false;
-};
-
-// "1234", "第1234回" or "1234回".
-DrawNumber drawNumberOf(std::string_view f) {
-    bool marked = false;
-    if (f.starts_with(kDai)) {
-        f.remove_prefix(kDai.size());
-        marked = true;
-    }
-    if (f.ends_with(kKai)) {
-        f.remove_suffix(kKai.size());
-        marked = true;
-    }
-    while (!f.empty() && f.front() == ' ')
-        f.remove_prefix(1);
-    while (!f.empty() && f.back() == ' ')
-        f.remove_suffix(1);
-    const int v = wholeNumber(f);
-    if (v < 1)
-        return {};
-    return {v, marked};
-}
-
-// Reads up to `most` ASCII digits at the front of `f`; -1 when there are none.
-int leadingNumber(std::string_view& f, std::size_t most) {
+// "1,234" as 1234; -1 unless the commas part groups of three digits.
+int groupedNumber(std::string_view f) {
+    char digits[8];
     std::size_t n = 0;
-    int v = 0;
-    while (n < f.size() && n < most && f[n] >= '0' && f[n] <= '9')
-        v = v * 10 + (f[n++] - '0');
-    f.remove_prefix(n);
-    return n == 0 ? -1 : v;
-}
-
-bool eat(std::string_view& f, std::string_view what) {
-    if (!f.starts_with(what))
-        return false;
-    f.remove_prefix(what.size());
-    return true;
+    std::size_t group = 0;
+    bool grouped = false;
+    for (const char c : f) {
+        if (c == ',') {
+            if (group == 0 || group > 3 || (grouped && group != 3))
+                return -1;
+            grouped = true;
+            group = 0;
+        } else if (c >= '0' && c <= '9' && n < sizeof digits) {
+            digits[n++] = c;
+            ++group;
+        } else {
+            return -1;
+        }
+    }
+    if (!grouped || group != 3)
+        return -1;
+    return wholeNumber(std::string_view(digits, n));
 }
 
 char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -158,28 +141,23 @@ int wholeNumber(std::string_view f) {
     return v;
 }
 
-int dateOf(std::string_view f) {
-    std::string_view rest = f;
-    const int y = leadingNumber(rest, 4);
-    if (y < 1900 || y > 2199 || rest.empty())
-        return 0;
-    const bool kanji = eat(rest, "年");
-    const char sep = kanji ? '\0' : rest.front();
-    if (!kanji && sep != '/' && sep != '-' && sep != '.')
-        return 0;
-    if (!kanji)
-        rest.remove_prefix(1);
-    const int m = leadingNumber(rest, 2);
-    if (kanji ? !eat(rest, "月") : !(rest.starts_with(sep) && eat(rest, std::string_view(&sep, 1))))
-        return 0;
-    const int d = leadingNumber(rest, 2);
-    if (kanji)
-        eat(rest, "日");
-    if (m < 1 || m > 12 || d < 1 || d > 31)
-        return 0;
-    if (!rest.empty() && rest.front() != '(' && rest.front() != ' ' && !rest.starts_with(kOpen))
-        return 0;
-    return y * 10000 + m * 100 + d;
+int drawNumberOf(std::string_view f, bool& marked) {
+    marked = false;
+    if (f.starts_with(kDai)) {
+        f.remove_prefix(kDai.size());
+        marked = true;
+    }
+    if (f.ends_with(kKai)) {
+        f.remove_suffix(kKai.size());
+        marked = true;
+    }
+    while (!f.empty() && f.front() == ' ')
+        f.remove_prefix(1);
+    while (!f.empty() && f.back() == ' ')
+        f.remove_suffix(1);
+    const int v = f.find(',') == std::string_view::npos ? wholeNumber(f) : groupedNumber(f);
+    marked = marked && v >= 1;
+    return v < 1 ? 0 : v;
 }
 
 namespace {
@@ -194,15 +172,12 @@ Field analyse(std::string_view f) {
         x.drawNo = x.value;
         return x;
     }
-    if (f[0] >= '0' && f[0] <= '9') {
-        x.date = dateOf(f);
-        if (x.date != 0)
-            return x;
-    }
-    const DrawNumber d = drawNumberOf(f);
-    x.drawNo = d.value;
-    x.marked = d.marked;
-    if (d.value == 0) {
+    x.undecoded = f.find("\xED\xB2") != std::string_view::npos || f.find("\xED\xB3") != std::string_view::npos;
+    x.date = rawDateOf(f);
+    if (x.date != 0)
+        return x;
+    x.drawNo = drawNumberOf(f, x.marked);
+    if (x.drawNo == 0) {
         x.bonusName = namesBonus(f);
         x.drawName = static_cast<std::uint8_t>(drawNameRank(f));
     }
@@ -213,6 +188,7 @@ Field analyse(std::string_view f) {
 
 Fields RowReader::read(std::string_view line) {
     count_ = 0;
+    source_ = 0;
     if (sep_ == Separator::Blank || sep_ == Separator::Any)
         readAtBlanks(line);
     else
@@ -224,15 +200,16 @@ void RowReader::add(std::string_view raw) {
     if (full())
         return;
     if (const int v = smallNumber(raw); v >= 0) {
-        fields_[count_++] = Field{.value = v, .drawNo = v, .empty = false};
+        fields_[count_++] = Field{.value = v, .drawNo = v, .source = source_, .empty = false};
         return;
     }
     // No number, date or name runs that long.
     if (raw.size() > kLongestField) {
-        fields_[count_++] = Field{.empty = false};
+        fields_[count_++] = Field{.source = source_, .empty = false};
         return;
     }
-    fields_[count_++] = analyse(clean(raw, cleaned_));
+    fields_[count_] = analyse(clean(raw, cleaned_));
+    fields_[count_++].source = source_;
 }
 
 // Between blanks a quoted field of several numbers is several fields,
@@ -296,6 +273,7 @@ void RowReader::readDelimited(std::string_view line, char d) {
         } else {
             add(line.substr(i, end - i));
         }
+        ++source_;
         if (end >= line.size())
             break;
         i = end + 1;
@@ -327,6 +305,7 @@ void RowReader::readAtBlanks(std::string_view line) {
         } else {
             add(line.substr(start, i - start));
         }
+        ++source_;
         skipBlanks();
         if (i < line.size() && hard(i)) {
             ++i;

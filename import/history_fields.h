@@ -42,19 +42,21 @@ inline int smallNumber(std::string_view f) {
 
 inline bool isLotoNumber(int v) { return v >= 1 && v <= kHighestNumber; }
 
-// "2001/10/05", "2001-10-5", "2001.10.05" or "2001年10月5日", a weekday
-// after it or not: the date as yyyymmdd, or 0.
-int dateOf(std::string_view f);
+// "1234", "1,234" (as spreadsheets group digits), "第1234回" or "1234回":
+// the draw number, or 0; `marked` tells whether 第 or 回 was there.
+int drawNumberOf(std::string_view f, bool& marked);
 
-// What a field holds, in 16 bytes: a file has millions of them.
+// What a field holds, in 20 bytes: the reader keeps one row of them.
 struct Field {
     int value = -1;            // wholeNumber; -1 for none
-    int drawNo = 0;            // a draw number ("1234", "第1234回"); 0 for none
-    int date = 0;              // dateOf
+    int drawNo = 0;            // drawNumberOf; 0 for none
+    std::uint32_t date = 0;    // rawDateOf; 0 for none
     std::uint8_t drawName = 0; // how surely a header names the draw numbers (1 surest); 0 for not
+    std::uint8_t source = 0;   // its place in the line, where a quoted field of several numbers counts once
     bool empty = true;
     bool marked = false; // the draw number is written "第N回" or "N回"
     bool bonusName = false;
+    bool undecoded = false; // holds bytes that decoded in no encoding
 };
 
 // The fields of one row, as RowReader holds them.
@@ -83,6 +85,7 @@ private:
 
     Separator sep_;
     std::size_t columns_;
+    std::uint8_t source_ = 0; // of the field being read
     std::array<Field, kMaxColumns> fields_;
     std::size_t count_ = 0;
     std::vector<std::string_view> pieces_;

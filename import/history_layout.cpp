@@ -3,7 +3,9 @@
 #include "base/textfile.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <tuple>
 #include <utility>
 
@@ -11,10 +13,30 @@ namespace zoki::parsing {
 
 namespace {
 
+// Dates of a column read in one form, row after row.
+struct DateRun {
+    int count = 0, previous = 0, up = 0, down = 0, same = 0;
+
+    void add(int date) {
+        if (count > 0) {
+            up += date > previous;
+            down += date < previous;
+            same += date == previous;
+        }
+        previous = date;
+        ++count;
+    }
+    // The order the dates give the rows: 1 oldest first, -1 newest first,
+    // 0 neither (they jump about, or are all the same).
+    int direction() const { return up > 0 && down == 0 ? 1 : down > 0 && up == 0 ? -1 : 0; }
+};
+
 struct ColumnStats {
     int count = 0, marked = 0, same = 0, up = 0, down = 0, stepUp = 0, stepDown = 0, previous = 0;
-    int dates = 0;
     int lotoNumbers = 0; // fields holding 1..43
+    int dateShaped = 0;  // fields with the shape of a date, read or not
+    int undecoded = 0;   // fields with bytes that decoded in no encoding
+    std::array<DateRun, kDateForms> dates;
 
     // 2: mostly "第N回" fields; 1: plain numbers that run one way from row
     // to row, mostly by one; 0: no draw numbers. Repeats are few there; a
@@ -32,6 +54,27 @@ struct ColumnStats {
             return {1, steps};
         return {0, 0};
     }
+
+    void addDrawNumber(const Field& f) {
+        if (count > 0) {
+            const int diff = f.drawNo - previous;
+            same += diff == 0;
+            up += diff > 0;
+            down += diff < 0;
+            stepUp += diff == 1;
+            stepDown += diff == -1;
+        }
+        previous = f.drawNo;
+        ++count;
+        marked += f.marked;
+    }
+
+    void addDate(std::uint32_t raw) {
+        ++dateShaped;
+        for (std::size_t form = 0; form < kDateForms; ++form)
+            if (const int date = dateIn(raw, static_cast<DateForm>(form)))
+                dates[form].add(date);
+    }
 };
 
 struct OffsetStats {
@@ -39,16 +82,67 @@ struct OffsetStats {
     int sorted5 = 0; // ... whose first five, six or seven numbers ascend
     int sorted6 = 0;
     int sorted7 = 0;
-    int highest = 0; // the highest number seen here
+    int highest = 0;  // the highest number seen here
+    int highest6 = 0; // ... among the first six
+    int mini = 0;     // ... whose first six are five ascending numbers 1..31 and a lower one
 };
+
+// The distinct numbers 1..43 from `o` on, as far as they go (at most `most`).
+std::size_t runOfNumbers(Fields fields, std::size_t o, std::size_t most, int& highest) {
+    std::uint64_t seen = 0;
+    std::size_t k = 0;
+    highest = 0;
+    for (; k < most && o + k < fields.size(); ++k) {
+        const int v = fields[o + k].value;
+        if (!isLotoNumber(v) || (seen & (std::uint64_t{1} << v)) != 0)
+            break;
+        seen |= std::uint64_t{1} << v;
+        highest = std::max(highest, v);
+    }
+    return k;
+}
+
+// The longest run of different numbers 1..`highest` side by side in the row.
+std::size_t longestRun(Fields fields, int highest) {
+    std::array<std::size_t, kHighestNumber + 1> lastAt{}; // 1 + the field where each number was last
+    std::size_t start = 0;
+    std::size_t longest = 0;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const int v = fields[i].value;
+        if (v < 1 || v > highest) {
+            start = i + 1;
+            continue;
+        }
+        start = std::max(start, lastAt[static_cast<std::size_t>(v)]);
+        lastAt[static_cast<std::size_t>(v)] = i + 1;
+        longest = std::max(longest, i + 1 - start);
+    }
+    return longest;
+}
+
+// How far the numbers at `o` ascend from the first.
+std::size_t ascending(Fields fields, std::size_t o, std::size_t n) {
+    std::size_t k = 1;
+    while (k < n && fields[o + k - 1].value < fields[o + k].value)
+        ++k;
+    return k;
+}
+
+constexpr int kLoto7Highest = 37;
+constexpr int kMiniLotoHighest = 31;
 
 // What the rows of a file hold, column by column.
 struct Survey {
     std::vector<ColumnStats> columns;
     std::vector<OffsetStats> offsets;
-    std::vector<char> bonusNamed; // a header names the column as the bonus
-    int drawNamed = -1;           // the column a header names as the draw number
+    // Headers name columns by their place in the line; rows that split a
+    // quoted field of numbers into several put later columns further right.
+    std::vector<char> bonusNamed; // a header names the field as the bonus
+    int drawNamed = -1;           // the field a header names as the draw number
     int drawNamedRank = 0;
+    std::vector<int> columnOfSource; // first column of each field of a row that split one
+    int sixes = 0;                   // rows of six different numbers 1..31 and no seventh: Mini Loto's shape
+    int nines = 0;                   // rows of nine different numbers 1..37 in a row: Loto 7's shape
 
     void add(Fields fields) {
         if (fields.size() > columns.size()) {
@@ -57,57 +151,70 @@ struct Survey {
             bonusNamed.resize(fields.size());
         }
         const bool header = isNumericHeader(fields);
-        for (std::size_t c = 0; c < fields.size(); ++c) {
-            const Field& f = fields[c];
-            if (f.bonusName)
-                bonusNamed[c] = 1;
-            if (f.drawName > 0 && (drawNamed < 0 || f.drawName < drawNamedRank)) {
-                drawNamed = static_cast<int>(c);
-                drawNamedRank = f.drawName;
-            }
-            if (header)
-                continue;
-            ColumnStats& col = columns[c];
-            col.dates += f.date != 0;
-            col.lotoNumbers += isLotoNumber(f.value);
-            if (f.drawNo == 0)
-                continue;
-            if (col.count > 0) {
-                const int diff = f.drawNo - col.previous;
-                col.same += diff == 0;
-                col.up += diff > 0;
-                col.down += diff < 0;
-                col.stepUp += diff == 1;
-                col.stepDown += diff == -1;
-            }
-            col.previous = f.drawNo;
-            ++col.count;
-            col.marked += f.marked;
+        for (std::size_t c = 0; c < fields.size(); ++c)
+            addField(fields[c], columns[c], header);
+        if (header)
+            return;
+        bool any = false;
+        for (std::size_t o = 0; o + kWindow <= fields.size(); ++o)
+            any = addWindow(fields, o) || any;
+        if (any && columnOfSource.empty() && fields.back().source + 1u != fields.size())
+            for (std::size_t c = fields.size(); c-- > 0;)
+                columnOf(fields[c].source) = static_cast<int>(c);
+        if (any)
+            nines += longestRun(fields, kLoto7Highest) >= kWindow + 2;
+        else
+            sixes += longestRun(fields, kMiniLotoHighest) == kNumbersPerSet;
+    }
+
+    int& columnOf(std::size_t source) {
+        if (source >= columnOfSource.size())
+            columnOfSource.resize(source + 1, -1);
+        return columnOfSource[source];
+    }
+
+    // The column of the rows that a header's field at `source` names.
+    int columnNamed(int source) const {
+        if (source < 0 || static_cast<std::size_t>(source) >= columnOfSource.size())
+            return source;
+        const int c = columnOfSource[static_cast<std::size_t>(source)];
+        return c < 0 ? source : c;
+    }
+
+private:
+    void addField(const Field& f, ColumnStats& col, bool header) {
+        if (f.bonusName)
+            bonusNamed[f.source] = 1;
+        if (f.drawName > 0 && (drawNamed < 0 || f.drawName < drawNamedRank)) {
+            drawNamed = f.source;
+            drawNamedRank = f.drawName;
         }
         if (header)
             return;
-        for (std::size_t o = 0; o + kWindow <= fields.size(); ++o) {
-            std::uint64_t seen = 0;
-            std::size_t ascending = 0;
-            int highest = 0;
-            bool valid = true;
-            for (std::size_t k = 0; k < kWindow && valid; ++k) {
-                const int v = fields[o + k].value;
-                valid = isLotoNumber(v) && (seen & (std::uint64_t{1} << v)) == 0;
-                seen |= std::uint64_t{1} << (valid ? v : 0);
-                if (valid && ascending == k && (k == 0 || fields[o + k - 1].value < v))
-                    ascending = k + 1;
-                highest = std::max(highest, v);
-            }
-            if (!valid)
-                continue;
-            OffsetStats& s = offsets[o];
-            ++s.valid;
-            s.sorted5 += ascending >= 5;
-            s.sorted6 += ascending >= 6;
-            s.sorted7 += ascending >= 7;
-            s.highest = std::max(s.highest, highest);
-        }
+        col.lotoNumbers += isLotoNumber(f.value);
+        col.undecoded += f.undecoded;
+        if (f.date != 0)
+            col.addDate(f.date);
+        if (f.drawNo != 0)
+            col.addDrawNumber(f);
+    }
+
+    bool addWindow(Fields fields, std::size_t o) {
+        int highest = 0;
+        if (runOfNumbers(fields, o, kWindow, highest) < kWindow)
+            return false;
+        const std::size_t up = ascending(fields, o, kWindow);
+        int highest6 = 0;
+        runOfNumbers(fields, o, kNumbersPerSet, highest6);
+        OffsetStats& s = offsets[o];
+        ++s.valid;
+        s.sorted5 += up >= 5;
+        s.sorted6 += up >= 6;
+        s.sorted7 += up >= 7;
+        s.highest = std::max(s.highest, highest);
+        s.highest6 = std::max(s.highest6, highest6);
+        s.mini += up == 5 && highest6 <= kMiniLotoHighest;
+        return true;
     }
 };
 
@@ -133,96 +240,177 @@ std::pair<int, int> bestOffset(const Survey& s, int numberColumn, int hint) {
     return {best, std::get<0>(bestKey)};
 }
 
+// The columns a header names as the bonus, as the rows place them.
+std::vector<char> bonusColumns(const Survey& s) {
+    std::vector<char> named(s.columns.size());
+    for (std::size_t source = 0; source < s.bonusNamed.size(); ++source) {
+        const int c = s.columnNamed(static_cast<int>(source));
+        if (s.bonusNamed[source] && static_cast<std::size_t>(c) < named.size())
+            named[static_cast<std::size_t>(c)] = 1;
+    }
+    return named;
+}
+
 // Loto 7 (seven main numbers and two bonus numbers, 1..37) and Mini Loto
-// (five main numbers and a bonus, 1..31) fill a window of seven too.
+// (five main numbers and a bonus, 1..31) fill a window of seven too. A row
+// of nine such numbers, or of five ascending ones and a bonus, tells it
+// however short the file, unless a header names one bonus where Loto 6's is.
 bool otherGame(const Survey& s, int offset) {
     const OffsetStats& w = s.offsets[static_cast<std::size_t>(offset)];
+    const std::vector<char> named = bonusColumns(s);
     const auto bonusColumn = [&](std::size_t c) {
-        return c < s.bonusNamed.size() && s.bonusNamed[c] && s.columns[c].lotoNumbers * 5 >= w.valid * 4;
+        return c < named.size() && named[c] && s.columns[c].lotoNumbers * 5 >= w.valid * 4;
     };
-    for (std::size_t c = 0; c < s.bonusNamed.size(); ++c) {
+    for (std::size_t c = 0; c < named.size(); ++c) {
         const int column = static_cast<int>(c);
         // two bonus numbers, or a bonus before the window's last place
         if (bonusColumn(c) && (bonusColumn(c + 1) || (overlaps(column, offset) && column != offset + kNumbersPerSet)))
             return true;
     }
+    const bool loto6Header = bonusColumn(static_cast<std::size_t>(offset + kNumbersPerSet));
+    if (!loto6Header && (s.nines * 2 > w.valid || w.mini * 2 > w.valid || s.sixes > w.valid))
+        return true;
     if (w.valid >= 10 && w.sorted5 * 5 >= w.valid * 4) {
         if (w.sorted6 * 2 < w.valid) // five sorted numbers, then a bonus
             return true;
         if (w.sorted7 * 5 >= w.valid * 4) // seven sorted main numbers
             return true;
     }
-    // Fifty Loto 6 draws without one number over 37 do not happen.
-    return w.valid >= 50 && w.highest <= 37;
+    // Twenty Loto 6 draws whose first six numbers stay below 32, or fifty
+    // without one number over 37, do not happen.
+    return (w.valid >= 20 && w.highest6 <= kMiniLotoHighest) || (w.valid >= 50 && w.highest <= kLoto7Highest);
 }
 
 int firstBonusNamed(const Survey& s) {
-    const auto it = std::find(s.bonusNamed.begin(), s.bonusNamed.end(), 1);
-    return it == s.bonusNamed.end() ? -1 : static_cast<int>(it - s.bonusNamed.begin());
+    const std::vector<char> named = bonusColumns(s);
+    const auto it = std::find(named.begin(), named.end(), 1);
+    return it == named.end() ? -1 : static_cast<int>(it - named.begin());
+}
+
+struct NumberColumn {
+    int column = -1;
+    bool named = false;
+    std::vector<int> rivals;
+};
+
+// The draw numbers: the column a header names; else the one with the most
+// "第N回" fields; else the plain running column, and any other that runs as
+// well (a row index written by a data tool).
+NumberColumn numberColumn(const Survey& s) {
+    NumberColumn n;
+    const int namedColumn = s.columnNamed(s.drawNamed);
+    if (namedColumn >= 0 && static_cast<std::size_t>(namedColumn) < s.columns.size() &&
+        s.columns[static_cast<std::size_t>(namedColumn)].count > 0) {
+        n.column = namedColumn;
+        n.named = true;
+        return n;
+    }
+    std::pair<int, int> bestKey{0, 0};
+    for (std::size_t c = 0; c < s.columns.size(); ++c) {
+        const std::pair<int, int> key = s.columns[c].key();
+        if (key > bestKey) {
+            bestKey = key;
+            n.column = static_cast<int>(c);
+        }
+    }
+    if (bestKey.first == 1)
+        for (std::size_t c = 0; c < s.columns.size(); ++c) {
+            const std::pair<int, int> key = s.columns[c].key();
+            if (static_cast<int>(c) != n.column && key.first == 1 && key.second * 10 >= bestKey.second * 9)
+                n.rivals.push_back(static_cast<int>(c));
+        }
+    return n;
+}
+
+// Two readings of a column that give the same dates, or at least the same
+// order.
+bool sameOrder(const DateRun& a, const DateRun& b) {
+    const bool sameDates = a.up == b.up && a.down == b.down && a.same == b.same && a.previous == b.previous;
+    return sameDates || (a.direction() != 0 && a.direction() == b.direction());
+}
+
+// The form a column's dates are read in: of those that read the most of
+// them, one under which the dates run one way, as a history's do. Where the
+// forms that fit would order the rows differently ("26/03/30" then
+// "26/04/02": yy/mm/dd or dd/mm/yy?), none is sure.
+std::optional<DateForm> dateFormOf(const ColumnStats& col) {
+    int most = 0;
+    for (const DateRun& run : col.dates)
+        most = std::max(most, run.count);
+    std::optional<std::size_t> chosen;
+    for (std::size_t form = 0; form < kDateForms; ++form) {
+        const DateRun& run = col.dates[form];
+        if (run.count == most && (!chosen || (run.direction() != 0 && col.dates[*chosen].direction() == 0)))
+            chosen = form;
+    }
+    const DateRun& best = col.dates[*chosen];
+    for (const DateRun& run : col.dates) {
+        const bool fits = run.count == most && (best.direction() == 0 || run.direction() != 0);
+        if (fits && !sameOrder(run, best))
+            return std::nullopt;
+    }
+    return static_cast<DateForm>(*chosen);
+}
+
+// Without draw numbers, a column of dates in most draws orders them; a
+// column that has their shape in most draws but cannot be read stops the
+// import, and so does one whose bytes did not decode: it may hold them.
+void chooseDates(const Survey& s, Layout& l) {
+    int mostDates = 0;
+    for (std::size_t c = 0; c < s.columns.size(); ++c) {
+        const ColumnStats& col = s.columns[c];
+        const int column = static_cast<int>(c);
+        if (overlaps(column, l.offset))
+            continue;
+        if (col.undecoded * 2 >= l.validRows && l.unreadable == Unreadable::None) {
+            l.unreadable = Unreadable::Column;
+            l.unreadableColumn = column;
+        }
+        const std::optional<DateForm> form = dateFormOf(col);
+        const int dates = form ? col.dates[static_cast<std::size_t>(*form)].count : 0;
+        if (dates > mostDates && dates * 4 >= l.validRows * 3) {
+            mostDates = dates;
+            l.dateColumn = column;
+            l.dateForm = *form;
+        } else if (col.dateShaped * 4 >= l.validRows * 3 && l.dateColumn < 0 && l.unreadable == Unreadable::None) {
+            l.unreadable = Unreadable::Dates;
+            l.unreadableColumn = column;
+        }
+    }
+    if (l.dateColumn >= 0 && l.unreadable == Unreadable::Dates) {
+        l.unreadable = Unreadable::None;
+        l.unreadableColumn = -1;
+    }
 }
 
 Layout decide(const Survey& s) {
     Layout l;
     const int bonusColumn = firstBonusNamed(s);
     const int hint = bonusColumn >= kNumbersPerSet ? bonusColumn - kNumbersPerSet : -1;
-
-    // The draw numbers: the column a header names; else the one with the
-    // most "第N回" fields; else the plain running column, and any other that
-    // runs as well (a row index written by a data tool).
-    int number = -1;
-    std::vector<int> rivals;
-    const bool named = s.drawNamed >= 0 && s.columns[static_cast<std::size_t>(s.drawNamed)].count > 0;
-    if (named) {
-        number = s.drawNamed;
-    } else {
-        std::pair<int, int> bestKey{0, 0};
-        for (std::size_t c = 0; c < s.columns.size(); ++c) {
-            const std::pair<int, int> key = s.columns[c].key();
-            if (key > bestKey) {
-                bestKey = key;
-                number = static_cast<int>(c);
-            }
-        }
-        if (bestKey.first == 1)
-            for (std::size_t c = 0; c < s.columns.size(); ++c) {
-                const std::pair<int, int> key = s.columns[c].key();
-                if (static_cast<int>(c) != number && key.first == 1 && key.second * 10 >= bestKey.second * 9)
-                    rivals.push_back(static_cast<int>(c));
-            }
-    }
-
-    auto [offset, valid] = bestOffset(s, number, hint);
-    if (number >= 0 && !named) {
+    NumberColumn number = numberColumn(s);
+    auto [offset, valid] = bestOffset(s, number.column, hint);
+    if (number.column >= 0 && !number.named) {
         // A column taken for draw numbers that hides the numbers is no such column.
         const auto [without, validWithout] = bestOffset(s, -1, hint);
         if (validWithout > valid) {
-            number = -1;
-            rivals.clear();
+            number = NumberColumn{};
             offset = without;
             valid = validWithout;
         }
     }
-    if (offset < 0)
+    if (offset < 0) {
+        l.otherGame = s.sixes > 0;
         return l;
+    }
     l.offset = offset;
     l.validRows = valid;
-    l.numberColumn = number;
-    for (const int r : rivals)
+    l.numberColumn = number.column;
+    for (const int r : number.rivals)
         if (!overlaps(r, offset))
             l.rivals.push_back(r);
     l.otherGame = otherGame(s, offset);
-
-    // Without draw numbers, a column of dates in most draws orders them.
-    if (number < 0) {
-        int mostDates = 0;
-        for (std::size_t c = 0; c < s.columns.size(); ++c) {
-            const int dates = s.columns[c].dates;
-            if (!overlaps(static_cast<int>(c), offset) && dates > mostDates && dates * 4 >= valid * 3) {
-                mostDates = dates;
-                l.dateColumn = static_cast<int>(c);
-            }
-        }
-    }
+    if (number.column < 0)
+        chooseDates(s, l);
     return l;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "import/history_dates.h"
 #include "import/history_fields.h"
+#include "import/history_parser.h"
 
 #include <string_view>
 #include <vector>
@@ -15,7 +17,12 @@ struct Layout {
     int numberColumn = -1;
     std::vector<int> rivals; // other columns that could as well hold the draw numbers
     int dateColumn = -1;
+    DateForm dateForm = DateForm::Written;
     bool otherGame = false;
+    // Without draw numbers: a column that may hold what orders the draws
+    // but cannot be read.
+    Unreadable unreadable = Unreadable::None;
+    int unreadableColumn = -1;
 };
 
 // The layout of the rows of `text` split at `sep`.

@@ -1,5 +1,6 @@
 #include "import/history_parser.h"
 
+#include "base/textfile.h"
 #include "import/history_decoding.h"
 #include "import/history_draws.h"
 #include "import/history_layout.h"
@@ -7,6 +8,32 @@
 #include <utility>
 
 namespace zoki {
+
+namespace {
+
+int nonEmptyLines(std::string_view text) {
+    int n = 0;
+    forEachLine(text, [&](std::string_view line) { n += !line.empty(); });
+    return n;
+}
+
+// A file of rows.
+DrawHistory readRowsOf(std::string_view text) {
+    using namespace parsing;
+    const Separator sep = chooseSeparator(text);
+    const Layout layout = layoutOf(text, sep);
+    DrawHistory h;
+    if (layout.otherGame) {
+        h.otherGame = true;
+    } else if (layout.offset >= 0) {
+        h = readRows(text, sep, layout, layout.numberColumn);
+        for (const int column : layout.rivals)
+            h.rivals.push_back(readRows(text, sep, layout, column));
+    }
+    return h;
+}
+
+} // namespace
 
 const FaultyRow* DrawHistory::stoppingRow() const {
     for (const FaultyRow& f : faults) {
@@ -30,17 +57,14 @@ DrawHistory parseDrawHistory(std::string_view bytes) {
     const std::string_view text = decodeInto(bytes, store, &undecoded);
 
     DrawHistory h;
-    if (!readDrawFile(text, h)) {
-        h = DrawHistory{};
-        const Separator sep = chooseSeparator(text);
-        const Layout layout = layoutOf(text, sep);
-        if (layout.otherGame) {
-            h.otherGame = true;
-        } else if (layout.offset >= 0) {
-            h = readRows(text, sep, layout, layout.numberColumn);
-            for (const int column : layout.rivals)
-                h.rivals.push_back(readRows(text, sep, layout, column));
-        }
+    const int lines = undecoded.empty() ? 0 : nonEmptyLines(text);
+    if (static_cast<int>(undecoded.size()) * 2 > lines) {
+        // Mostly bytes of no known encoding: whatever columns could be
+        // found, those that place the draws may be among the lost.
+        h.unreadable = Unreadable::Text;
+        h.lines = lines;
+    } else if (!readDrawFile(text, h)) {
+        h = readRowsOf(text);
     }
     for (DrawHistory& rival : h.rivals)
         rival.undecodedLines = undecoded;
