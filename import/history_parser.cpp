@@ -17,7 +17,9 @@ int nonEmptyLines(std::string_view text) {
     return n;
 }
 
-// A file of rows.
+// A file of rows. Where nothing in it tells the draws' order (no draw
+// numbers, no dates), it is as well read from the last row up, and data.dat
+// has to tell which.
 DrawHistory readRowsOf(std::string_view text) {
     using namespace parsing;
     const Separator sep = chooseSeparator(text);
@@ -29,6 +31,8 @@ DrawHistory readRowsOf(std::string_view text) {
         h = readRows(text, sep, layout, layout.numberColumn);
         for (const int column : layout.rivals)
             h.rivals.push_back(readRows(text, sep, layout, column));
+        if (h.order == HistoryOrder::FileOrder && h.draws.size() > 1)
+            h.rivals.push_back(readRows(text, sep, layout, -1, true));
     }
     return h;
 }

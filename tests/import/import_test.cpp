@@ -76,7 +76,7 @@ TEST(Import, TheMenuAsksForAFileShowsTheSummaryAppendsAndRefreshes) {
                                        "当選データ: 4 回分 (第1回～第4回)\r"
                                        "新しく追加する当選データ: 2 回分 (第3回～第4回)\r"
                                        "取り込めない行: なし\r"
-                                       "data.dat に追加しますか？");
+                                       "登録済みの当選データに追加しますか？");
     EXPECT_EQ(h.dialogs.shown[0].title, "【質問】");
     EXPECT_EQ(h.dialogs.shown[0].buttons, Buttons::YesNo);
     EXPECT_EQ(h.dialogs.shown[1].text, "当選データを 2 回分取り込みました (全 4 回分)。");
@@ -99,7 +99,11 @@ TEST(Import, TheMenuAsksForAFileShowsTheSummaryAppendsAndRefreshes) {
 
 TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
     // Hand-written, LF only, a blank: the backup must keep these very bytes.
-    const std::string old = "3\n11\n 19\n25\n33\n41\n8\n";
+    // Draw 1's bonus differs from the file's, draw 2 is the same.
+    const std::string old = "3\n11\n 19\n25\n33\n41\n8\n2\n8\n20\n27\n30\n43\n15\n";
+    // No keeps draw 1 as data.dat has it and adds the file's new draws.
+    Draws keptDraws = kDraws;
+    keptDraws[0][6] = 8;
     const std::string older = "an older backup";
     const std::string all = historyCsv(kDraws);
     const std::string one = drawFile(first(1));
@@ -119,7 +123,7 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
     const Case cases[] = {
         {"empty data.dat takes all", "", all, Answer::Yes, {q, i}, four, {}, "追加する当選データ: 4 回分"},
         {"No writes nothing", one, all, Answer::No, {q}, one, {}, "第2回～第4回"},
-        {"all there already", four, historyCsv(first(3)), Answer::Yes, {i}, four, {}, "すべて data.dat に登録済み"},
+        {"all there already", four, historyCsv(first(3)), Answer::Yes, {i}, four, {}, "すべて登録済みです"},
         {"they differ: Yes replaces",
          old,
          all,
@@ -127,23 +131,31 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
          {q, i},
          four,
          {old},
-         "1 回分が、取り込むファイルと異なります: 第1回"},
-        {"they differ: No keeps data.dat",
+         "のうち 1 回分が、ファイルと異なります"},
+        {"they differ: No keeps data.dat's draw and adds the new ones",
          old,
          all,
+         Answer::No,
+         {q, i},
+         drawFile(keptDraws),
+         {},
+         "いいえ: 異なる回は登録済みの当選データのまま残し、新しい 2 回分だけを追加します。"},
+        {"they differ: Enter does the same",
+         old,
+         all,
+         std::nullopt,
+         {q, i},
+         drawFile(keptDraws),
+         {},
+         "第1回  登録済み: 3 11 19 25 33 41  ボーナス ［8］  ／  ファイル: 3 11 19 25 33 41  ボーナス ［7］"},
+        {"they differ and nothing is new: No writes nothing",
+         old,
+         historyCsv(first(2)),
          Answer::No,
          {q},
          old,
          {},
-         "異なる回をファイルの内容に置き換えますか？"},
-        {"they differ: Enter keeps data.dat",
-         old,
-         all,
-         std::nullopt,
-         {q},
-         old,
-         {},
-         "第1回  data.dat: 3 11 19 25 33 41 (8)  ／  ファイル: 3 11 19 25 33 41 (7)"},
+         "いいえ: 異なる回は登録済みの当選データのまま残し、何も取り込みません。"},
         {"a later history needs earlier draws",
          one,
          historyCsv(first(2), 3),
@@ -160,7 +172,7 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
          {q, i},
          handEdited + drawFile({kDraws[3]}),
          {},
-         "data.dat に追加しますか？"},
+         "登録済みの当選データに追加しますか？"},
         {"a later history keeps its fault list",
          one,
          historyCsv({kDraws[2], {6, 13, 21, 28, 36, 42, 44}}, 3),
@@ -186,15 +198,26 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
          one,
          {},
          "最初の当選データ (1 行目) に誤りがあるため"},
-        // A row index beside draw numbers 3 and 4: data.dat says which is which.
+        // A row index beside draw numbers 2 to 4: data.dat says which is
+        // which, by the draw they share.
         {"row index or draw number: data.dat decides",
          drawFile(first(2)),
-         "1,3,1,5,12,23,34,40,9\r\n2,4,6,13,21,28,36,42,10\r\n",
+         "1,2,2,8,20,27,30,43,15\r\n2,3,1,5,12,23,34,40,9\r\n3,4,6,13,21,28,36,42,10\r\n",
          Answer::Yes,
          {q, i},
          four,
          {},
          "新しく追加する当選データ: 2 回分 (第3回～第4回)"},
+        // Draws 3 and 4 follow data.dat's draw 2 as well as an index 1..2
+        // would put other draws at 1 and 2: no shared draw tells.
+        {"row index or draw number: no shared draw cannot tell",
+         drawFile(first(2)),
+         "1,3,1,5,12,23,34,40,9\r\n2,4,6,13,21,28,36,42,10\r\n",
+         Answer::Yes,
+         {w},
+         drawFile(first(2)),
+         {},
+         "1 列目と 2 列目のどちらも回号のように見え"},
         {"row index or draw number: an empty data.dat cannot tell",
          "",
          "1,3,1,5,12,23,34,40,9\r\n2,4,6,13,21,28,36,42,10\r\n",
@@ -267,8 +290,9 @@ TEST(Import, ASeasonOfImportsAndRegistrationsLosesNoDraw) {
     ASSERT_EQ(h.dialogs.shown.size(), 1u);
     EXPECT_EQ(h.dialogs.shown[0].buttons, Buttons::YesNoDefaultNo);
     EXPECT_NE(h.dialogs.shown[0].text.find(
-                  "data.dat の当選データ (4 回分) のうち 1 回分が、取り込むファイルと異なります: "
-                  "第2回\r第2回  data.dat: 2 8 20 27 30 43 (15)  ／  ファイル: 2 8 20 27 30 42 (15)"),
+                  "登録済みの当選データ (4 回分) のうち 1 回分が、ファイルと異なります (［ ］は異なる数字):\r"
+                  "第2回  登録済み: 2 8 20 27 30 ［43］  ボーナス 15  ／  ファイル: 2 8 20 27 30 ［42］  ボーナス 15\r"
+                  "はい: "),
               std::string::npos)
         << h.dialogs.shown[0].text;
     EXPECT_EQ(h.folder.read("data.dat"), updated);
@@ -276,9 +300,10 @@ TEST(Import, ASeasonOfImportsAndRegistrationsLosesNoDraw) {
     const auto backups = datedBackups(h.folder, "data.dat");
     ASSERT_EQ(backups.size(), 1u);
     EXPECT_EQ(backups[0].second, updated);
-    EXPECT_EQ(h.dialogs.shown.back().text, "data.dat の 1 回分を取り込んだファイルの内容に置き換えました (全 4 回分)。"
-                                           "\r元の data.dat は " +
-                                               backups[0].first + " に残してあります。");
+    EXPECT_EQ(h.dialogs.shown.back().text,
+              "登録済みの当選データのうち 1 回分 (第2回) をファイルの内容に置き換えました (全 4 回分)。"
+              "\r置き換える前の当選データは " +
+                  backups[0].first + " に残してあります。");
     std::string replaced = updated;
     replaced.replace(replaced.find("43\r\n"), 2, "42");
     EXPECT_EQ(h.folder.read("data.dat"), replaced);
@@ -303,7 +328,7 @@ TEST(Import, AFailedReadOrWriteIsToldAndChangesNothing) {
     other[0][0] = 4;
     const Case cases[] = {
         {"data.dat cannot be written", drawFile(first(1)), 1, "当選データファイル (data.dat) に保存できませんでした。"},
-        {"the backup cannot be written", drawFile(other), 1, "data.dat の控えを保存できませんでした。"},
+        {"the backup cannot be written", drawFile(other), 1, "当選データの控えを保存できませんでした。"},
     };
     for (const Case& c : cases) {
         Harness h;
@@ -339,6 +364,86 @@ TEST(Import, AFailedReadOrWriteIsToldAndChangesNothing) {
         EXPECT_EQ(h.dialogs.shown[0].title, "【警告】") << file;
         EXPECT_EQ(h.folder.read("data.dat"), drawFile(first(1))) << file;
     }
+}
+
+// Twelve draws, none like another.
+Draws twelve() {
+    Draws out;
+    for (int k = 0; k < 12; ++k) {
+        std::vector<int> d;
+        for (int j = 0; j < 7; ++j)
+            d.push_back((k * 5 + j * 6) % 43 + 1);
+        out.push_back(d);
+    }
+    return out;
+}
+
+// A data.dat of ten draws and a file of twelve that differs in draws 2, 4,
+// 6 and 8: the question shows three side by side and names the fourth; No
+// adds draws 11 and 12 and keeps the four, Yes replaces them.
+TEST(Import, TheQuestionShowsTheDifferencesAndEachAnswerSaysWhatItDid) {
+    const Draws file = twelve();
+    Draws mine(file.begin(), file.begin() + 10);
+    for (const std::size_t k : {1u, 3u, 5u, 7u})
+        mine[k][2] = mine[k][2] % 43 + 1 == mine[k][3] ? 40 : mine[k][2] % 43 + 1;
+    struct Case {
+        const char* name;
+        Answer answer;
+        std::string data;
+        std::string summary;
+    };
+    const Case cases[] = {
+        {"No", Answer::No, drawFile(mine) + drawFile({file[10], file[11]}),
+         "新しい当選データ 2 回分 (第11回～第12回) を追加しました (全 12 回分)。\r"
+         "ファイルと異なる 4 回分 (第2回、第4回、第6回、第8回) は、登録済みの当選データのまま残しました。"},
+        {"Yes", Answer::Yes, drawFile(file),
+         "登録済みの当選データのうち 4 回分 (第2回、第4回、第6回、第8回) をファイルの内容に置き換え、2 回分 "
+         "(第11回～第12回) を追加しました (全 12 回分)。\r置き換える前の当選データは "},
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        importThroughMenu(h, drawFile(mine), historyCsv(file), {c.answer});
+        ASSERT_EQ(h.dialogs.shown.size(), 2u) << c.name;
+        const std::string& question = h.dialogs.shown[0].text;
+        EXPECT_NE(
+            question.find("のうち 4 回分が、ファイルと異なります (［ ］は異なる数字):\r"
+                          "第2回  登録済み: 6 12 ［19］ 24 30 36  ボーナス 42  ／  ファイル: 6 12 ［18］ 24 30 36  "
+                          "ボーナス 42\r第4回  "),
+            std::string::npos)
+            << c.name << ": " << question;
+        EXPECT_NE(question.find("\r第6回  "), std::string::npos) << c.name;
+        EXPECT_NE(question.find("\rほかに異なる回: 第8回\r新しく追加する当選データ: 2 回分 (第11回～第12回)\r"),
+                  std::string::npos)
+            << c.name << ": " << question;
+        EXPECT_EQ(question.find("\r第8回  "), std::string::npos) << c.name << ": three side by side at most";
+        EXPECT_EQ(h.dialogs.shown[1].text.rfind(c.summary, 0), 0u) << c.name << ": " << h.dialogs.shown[1].text;
+        EXPECT_EQ(h.folder.read("data.dat"), c.data) << c.name;
+        EXPECT_EQ(datedBackups(h.folder, "data.dat").size(), c.answer == Answer::Yes ? 1u : 0u) << c.name;
+    }
+}
+
+// A file read one draw off differs in every draw it shares: refused, with
+// the count, the likely cause and how to start afresh.
+TEST(Import, AFileThatDiffersInMostSharedDrawsIsRefused) {
+    const Draws all = twelve();
+    Harness h;
+    const std::string data = drawFile(Draws(all.begin(), all.begin() + 10));
+    importThroughMenu(h, data, historyCsv(Draws(all.begin() + 1, all.end())), {Answer::Yes});
+    ASSERT_EQ(h.dialogs.shown.size(), 1u);
+    EXPECT_EQ(h.dialogs.shown[0].title, "【警告】");
+    const std::string& text = h.dialogs.shown[0].text;
+    EXPECT_EQ(
+        text.rfind("ファイル「loto6.csv」と登録済みの当選データに共通する 10 回分のうち 10 回分の数字が異なります。\r"
+                   "ファイルの列や並び順を正しく読み取れなかったものと思われます。\r例: 第1回  登録済み: ",
+                   0),
+        0u)
+        << text;
+    EXPECT_NE(
+        text.find("ゾキのフォルダーの data.dat を別のフォルダーへ移し、空になった当選データにこのファイルを取り込んで"
+                  "下さい。\r取り込みは行われていません。"),
+        std::string::npos)
+        << text;
+    EXPECT_EQ(h.folder.read("data.dat"), data);
 }
 
 TEST(Import, ADropImportsOneFileAndRefusesSeveralOrDuringAReveal) {
