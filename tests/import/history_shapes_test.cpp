@@ -230,6 +230,8 @@ TEST(HistoryShapes, TellsLoto7AndMiniLotoHoweverShortTheFile) {
         {"Loto 7, one row", otherLottery(1, 9, 37, false, ""), true},
         {"Mini Loto, 3 rows sorted, prize counts after", otherLottery(3, 6, 31, true, ",12,180,4500"), true},
         {"Mini Loto, one row of six", otherLottery(1, 6, 31, false, ""), true},
+        {"Mini Loto, rows of six, one with a count after",
+         otherLottery(3, 6, 31, false, "") + "第4回,9,3,15,21,27,6,12\r\n", true},
         // Prize counts after the bonus make nine small numbers too; the
         // header says there is one bonus.
         {"Loto 6 whose header names one bonus",

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -444,6 +445,81 @@ TEST(Import, AFileThatDiffersInMostSharedDrawsIsRefused) {
         std::string::npos)
         << text;
     EXPECT_EQ(h.folder.read("data.dat"), data);
+}
+
+// The rows of draws 1..4 after the fields `before(k)`, newest first.
+std::string newestFirstRows(const std::function<std::string(int)>& before) {
+    std::string text;
+    for (int k = 4; k >= 1; --k) {
+        text += before(k);
+        for (const int n : kDraws[static_cast<std::size_t>(k - 1)])
+            text += "," + std::to_string(n);
+        text += "\r\n";
+    }
+    return text;
+}
+
+// Files whose rows look like draws but whose order cannot be told: each is
+// refused with the reason and what to do, whatever data.dat holds, and
+// nothing is written.
+TEST(Import, AFileWhoseOrderCannotBeToldIsRefusedWithTheReason) {
+    const std::string two = drawFile(first(2));
+    struct Case {
+        const char* name;
+        std::string data, csv;
+        std::string told;
+    };
+    const Case cases[] = {
+        {"dates no calendar holds", "", newestFirstRows([](int k) { return "2026/13/0" + std::to_string(k); }),
+         "ファイル「loto6.csv」には回号がなく、1 列目の日付を読めないため "
+         "(日と月のどちらが先かを決められない場合も含みま"
+         "す)、回号の順を決められません。\r回号 (第1回、第2回…) の列があるファイルか、日付が 2026/03/16 "
+         "の形で書かれたファイルを取り込んで下さい。\r取り込みは行われていません。"},
+        {"all on one date", two, newestFirstRows([](int) { return std::string("2026/01/05"); }),
+         "ファイル「loto6.csv」には回号がなく、1 列目に同じ日付の違う回があるため、日付で回号の順を決められません。"},
+        {"no draw numbers, no dates, nothing shared", "", newestFirstRows([](int) { return std::string("x"); }),
+         "ファイル「loto6.csv」には回号も日付もないため、古い回から並んでいるのか新しい回から並んでいるのかを、"
+         "登録済みの当選データと比べても決められませんでした。"},
+        {"mostly no known encoding", two, "\x80\xFD,\xFD\r\n\xFD\x80\r\n3,11,19,25,33,41,7\r\n",
+         "ファイル「loto6.csv」の文字コードを読み取れませんでした: 空でない 3 行のうち 2 行が UTF-8、Shift_JIS、"
+         "EUC-JP、UTF-16 のどれでも読めない行です。\rファイルを UTF-8 か Shift_JIS の CSV として保存し直してから、"},
+        {"Loto 7 without a header", two, "3,11,19,25,33,37,7,1,2\r\n", "ロト7やミニロトのようです"},
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        importThroughMenu(h, c.data, c.csv, {Answer::Yes});
+        ASSERT_EQ(h.dialogs.shown.size(), 1u) << c.name;
+        EXPECT_EQ(h.dialogs.shown[0].title, "【警告】") << c.name;
+        EXPECT_NE(h.dialogs.shown[0].text.find(c.told), std::string::npos) << c.name << ": " << h.dialogs.shown[0].text;
+        EXPECT_EQ(h.folder.read("data.dat"), c.data) << c.name;
+    }
+}
+
+// The summary says how the draws were placed: by their numbers, by their
+// dates only where the dates ordered them, by data.dat otherwise.
+TEST(Import, TheSummarySaysWhatPlacedTheDraws) {
+    struct Case {
+        const char* name;
+        std::string data, csv;
+        std::string read;
+        Draws after = kDraws;
+    };
+    const Case cases[] = {
+        {"dates, newest first", "", newestFirstRows([](int k) { return "R8.3.1" + std::to_string(k); }),
+         "当選データ: 4 回分 (回号なし。日付の順に第1回からとします)"},
+        {"one dated draw", "", "2026/03/16,3,11,19,25,33,41,7\r\n", "当選データ: 1 回分 (回号なし。第1回とします)",
+         first(1)},
+        {"no dates, newest first, data.dat tells", drawFile(first(1)),
+         newestFirstRows([](int) { return std::string("x"); }),
+         "当選データ: 4 回分 (回号・日付なし。登録済みの当選データと合うよう、下の行から第1回とします)"},
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        importThroughMenu(h, c.data, c.csv, {Answer::Yes});
+        ASSERT_EQ(h.dialogs.shown.size(), 2u) << c.name;
+        EXPECT_NE(h.dialogs.shown[0].text.find(c.read), std::string::npos) << c.name << ": " << h.dialogs.shown[0].text;
+        EXPECT_EQ(h.folder.read("data.dat"), drawFile(c.after)) << c.name;
+    }
 }
 
 TEST(Import, ADropImportsOneFileAndRefusesSeveralOrDuringAReveal) {
