@@ -224,6 +224,8 @@ void takeInOrder(std::vector<Candidate>& cands, DrawHistory& h) {
         } else {
             if (last != nullptr && h.order == HistoryOrder::Dates && last->date == c.date)
                 h.unreadable = Unreadable::SameDates;
+            if (h.draws.empty())
+                h.firstDate = c.date;
             h.draws.push_back(drawOf(c));
             last = &c;
         }
@@ -244,6 +246,7 @@ DrawHistory readRows(std::string_view text, Separator sep, const Layout& layout,
               : layout.dateColumn >= 0 ? HistoryOrder::Dates
                                        : HistoryOrder::FileOrder;
     h.reversed = reversed && h.order == HistoryOrder::FileOrder;
+    h.offset = layout.offset;
     h.unreadable = layout.unreadable;
     h.unreadableColumn = layout.unreadableColumn;
     std::vector<Candidate> cands = candidates(text, sep, layout, h);

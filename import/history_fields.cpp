@@ -212,8 +212,8 @@ void RowReader::add(std::string_view raw) {
     fields_[count_++].source = source_;
 }
 
-// Between blanks a quoted field of several numbers is several fields,
-// as it would be without the quotes.
+// A quoted field of several numbers apart by blanks ("02 08 10 13 27 30")
+// is several fields, as it would be without the quotes between blanks.
 void RowReader::addQuotedAtBlanks(std::string_view raw) {
     pieces_.clear();
     std::size_t len = 0;
@@ -269,7 +269,7 @@ void RowReader::readDelimited(std::string_view line, char d) {
             ++end;
         if (quoted) {
             quoted_.append(line.substr(i, end - i));
-            add(quoted_);
+            addQuotedAtBlanks(quoted_);
         } else {
             add(line.substr(i, end - i));
         }

@@ -35,6 +35,7 @@ struct ColumnStats {
     int count = 0, marked = 0, same = 0, up = 0, down = 0, stepUp = 0, stepDown = 0, previous = 0;
     int lotoNumbers = 0; // fields holding 1..43
     int dateShaped = 0;  // fields with the shape of a date, read or not
+    int zeros = 0;       // fields holding 0: no draw has that number
     int undecoded = 0;   // fields with bytes that decoded in no encoding
     std::array<DateRun, kDateForms> dates;
 
@@ -50,7 +51,8 @@ struct ColumnStats {
         const int steps = up >= down ? stepUp : stepDown;
         if (marked > 0 && marked * 2 >= count)
             return {2, marked};
-        if (moves > 0 && same * 2 < pairs && oneWay * 5 >= moves * 4 && steps * 2 >= moves)
+        // A column with a 0 is a row index that a data tool counted from 0.
+        if (moves > 0 && same * 2 < pairs && oneWay * 5 >= moves * 4 && steps * 2 >= moves && zeros == 0)
             return {1, steps};
         return {0, 0};
     }
@@ -192,6 +194,7 @@ private:
         if (header)
             return;
         col.lotoNumbers += isLotoNumber(f.value);
+        col.zeros += f.value == 0;
         col.undecoded += f.undecoded;
         if (f.date != 0)
             col.addDate(f.date);
@@ -220,11 +223,18 @@ private:
 
 bool overlaps(int column, int offset) { return column >= offset && column < offset + static_cast<int>(kWindow); }
 
+struct Offset {
+    int offset = -1;
+    int valid = 0;
+    std::vector<int> ties; // other offsets nothing tells from it
+};
+
 // The window offset most rows agree on, never over the draw-number column.
 // Ties (small files): the offset a header names, then the one with more
-// rows of ascending main numbers, then the leftmost.
-std::pair<int, int> bestOffset(const Survey& s, int numberColumn, int hint) {
-    int best = -1;
+// rows of ascending main numbers, then the leftmost; offsets that tie on
+// all of these too are kept as ties.
+Offset bestOffset(const Survey& s, int numberColumn, int hint) {
+    Offset best;
     std::tuple<int, int, int> bestKey{0, 0, 0};
     for (std::size_t o = 0; o < s.offsets.size(); ++o) {
         const int offset = static_cast<int>(o);
@@ -234,10 +244,14 @@ std::pair<int, int> bestOffset(const Survey& s, int numberColumn, int hint) {
         const std::tuple<int, int, int> key{st.valid, offset == hint, st.sorted6};
         if (st.valid > 0 && key > bestKey) {
             bestKey = key;
-            best = offset;
+            best.offset = offset;
+            best.ties.clear();
+        } else if (st.valid > 0 && key == bestKey) {
+            best.ties.push_back(offset);
         }
     }
-    return {best, std::get<0>(bestKey)};
+    best.valid = std::get<0>(bestKey);
+    return best;
 }
 
 // The columns a header names as the bonus, as the rows place them.
@@ -344,6 +358,8 @@ std::optional<DateForm> dateFormOf(const ColumnStats& col) {
             chosen = form;
     }
     const DateRun& best = col.dates[*chosen];
+    if (most < 2)
+        return static_cast<DateForm>(*chosen); // one date orders nothing
     for (const DateRun& run : col.dates) {
         const bool fits = run.count == most && (best.direction() == 0 || run.direction() != 0);
         if (fits && !sameOrder(run, best))
@@ -383,32 +399,57 @@ void chooseDates(const Survey& s, Layout& l) {
     }
 }
 
+// A plain running column that runs against the dates is no column of draw
+// numbers, even headed "No" (rows are numbered so too): draw numbers grow
+// with the date.
+bool runsAgainstDates(const Survey& s, const NumberColumn& number, const Layout& l) {
+    constexpr int kNo = 3; // drawNameRank of "No"
+    if ((number.named && s.drawNamedRank < kNo) || s.columns[static_cast<std::size_t>(number.column)].key().first != 1)
+        return false;
+    Layout dated = l;
+    chooseDates(s, dated);
+    if (dated.dateColumn < 0)
+        return false;
+    const ColumnStats& col = s.columns[static_cast<std::size_t>(number.column)];
+    const int numbers = col.up >= col.down ? 1 : -1;
+    const int dates = s.columns[static_cast<std::size_t>(dated.dateColumn)]
+                          .dates[static_cast<std::size_t>(dated.dateForm)]
+                          .direction();
+    return dates == -numbers;
+}
+
 Layout decide(const Survey& s) {
     Layout l;
     const int bonusColumn = firstBonusNamed(s);
     const int hint = bonusColumn >= kNumbersPerSet ? bonusColumn - kNumbersPerSet : -1;
     NumberColumn number = numberColumn(s);
-    auto [offset, valid] = bestOffset(s, number.column, hint);
+    Offset offset = bestOffset(s, number.column, hint);
     if (number.column >= 0 && !number.named) {
         // A column taken for draw numbers that hides the numbers is no such column.
-        const auto [without, validWithout] = bestOffset(s, -1, hint);
-        if (validWithout > valid) {
+        Offset without = bestOffset(s, -1, hint);
+        if (without.valid > offset.valid) {
             number = NumberColumn{};
             offset = without;
-            valid = validWithout;
         }
     }
-    if (offset < 0) {
+    if (offset.offset < 0) {
         l.otherGame = s.sixes > 0;
         return l;
     }
-    l.offset = offset;
-    l.validRows = valid;
+    l.offset = offset.offset;
+    l.validRows = offset.valid;
+    if (number.column >= 0 && runsAgainstDates(s, number, l)) {
+        number = NumberColumn{};
+        offset = bestOffset(s, -1, hint);
+        l.offset = offset.offset;
+        l.validRows = offset.valid;
+    }
+    l.offsetTies = offset.ties;
     l.numberColumn = number.column;
     for (const int r : number.rivals)
-        if (!overlaps(r, offset))
+        if (!overlaps(r, l.offset))
             l.rivals.push_back(r);
-    l.otherGame = otherGame(s, offset);
+    l.otherGame = otherGame(s, l.offset);
     if (number.column < 0)
         chooseDates(s, l);
     return l;

@@ -12,8 +12,9 @@
 namespace zoki::parsing {
 
 struct Layout {
-    int offset = -1;
+    int offset = -1; // the column of the first main number
     int validRows = 0;
+    std::vector<int> offsetTies; // other columns the numbers could as well start at
     int numberColumn = -1;
     std::vector<int> rivals; // other columns that could as well hold the draw numbers
     int dateColumn = -1;

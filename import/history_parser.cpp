@@ -17,9 +17,9 @@ int nonEmptyLines(std::string_view text) {
     return n;
 }
 
-// A file of rows. Where nothing in it tells the draws' order (no draw
-// numbers, no dates), it is as well read from the last row up, and data.dat
-// has to tell which.
+// A file of rows. Where nothing in it tells which columns hold the numbers
+// (a short file without a header), or the draws' order (no draw numbers, no
+// dates), every reading is kept, and data.dat has to tell which holds.
 DrawHistory readRowsOf(std::string_view text) {
     using namespace parsing;
     const Separator sep = chooseSeparator(text);
@@ -31,6 +31,11 @@ DrawHistory readRowsOf(std::string_view text) {
         h = readRows(text, sep, layout, layout.numberColumn);
         for (const int column : layout.rivals)
             h.rivals.push_back(readRows(text, sep, layout, column));
+        for (const int offset : layout.offsetTies) {
+            Layout moved = layout;
+            moved.offset = offset;
+            h.rivals.push_back(readRows(text, sep, moved, layout.numberColumn));
+        }
         if (h.order == HistoryOrder::FileOrder && h.draws.size() > 1)
             h.rivals.push_back(readRows(text, sep, layout, -1, true));
     }

@@ -77,12 +77,15 @@ struct DrawHistory {
     bool otherGame = false;          // the rows hold another lottery's draws (Loto 7, Mini Loto)
     std::vector<int> undecodedLines; // neither UTF-8 nor Shift_JIS
     int numberColumn = -1;           // 0-based column of the draw numbers
+    int offset = -1;                 // 0-based column of the first main number
+    int firstDate = 0;               // Dates: the first draw's, yyyymmdd
     Unreadable unreadable = Unreadable::None;
     int unreadableColumn = -1; // 0-based (Column, Dates)
     int lines = 0;             // Text: the lines that are not empty
     bool reversed = false;     // FileOrder: read from the last row up
-    // The same file read with another column as its draw numbers, when
-    // nothing in the file tells which one holds them.
+    // The same file read another way (another column as its draw numbers,
+    // the numbers from another column, from the last row up), when nothing
+    // in the file tells which reading holds.
     std::vector<DrawHistory> rivals;
 
     bool numbered() const { return order == HistoryOrder::Numbers || order == HistoryOrder::DrawFile; }

@@ -190,6 +190,16 @@ std::string unreadableText(const std::string& file, const DrawHistory& h) {
 
 std::string undecidedText(const std::string& file, const MergePlan& plan) {
     const bool order = std::all_of(plan.columns.begin(), plan.columns.end(), [](int c) { return c < 0; });
+    const bool numbers =
+        std::any_of(plan.offsets.begin(), plan.offsets.end(), [&](int o) { return o != plan.offsets.front(); });
+    if (numbers) {
+        std::vector<int> starts = plan.offsets;
+        std::sort(starts.begin(), starts.end());
+        starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
+        return file + "の 1 回分の 7 個の数字は " + columnList(starts) + "のどれからとも読め、" + kRegistered +
+               "と比べても決められませんでした。\r1 行目に見出し (回,日付,第1数字,…,第6数字,ボーナス数字) "
+               "を入れてから、もう一度取り込んで下さい。";
+    }
     if (order)
         return file + "には回号も日付もないため、古い回から並んでいるのか新しい回から並んでいるのかを、" + kRegistered +
                "と比べても決められませんでした。\r回号 (第1回、第2回…) か日付の列があるファイルを取り込んで下さい。";
@@ -330,6 +340,11 @@ std::string importRefusal(const std::string& name, const DrawHistory& h, const M
                kNotImported;
     case MergeCase::Unreadable:
         return unreadableText(file, h) + "\r" + kNotImported;
+    case MergeCase::Unplaced:
+        return file + "には回号がなく、" + kRegistered +
+               "も空のため、ファイルの最初の回が第何回かを決められません (ロト6の第1回は 2000年10月5日です)。\r"
+               "回号 (第1回、第2回…) の列があるファイルを取り込んで下さい。\r" +
+               kNotImported;
     case MergeCase::Undecided:
         return undecidedText(file, plan) + "\r" + kNotImported;
     case MergeCase::Misread:

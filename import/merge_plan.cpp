@@ -11,6 +11,9 @@ namespace {
 
 constexpr std::size_t kLines = kLinesPerDraw;
 
+// The date of Loto 6's first draw.
+constexpr int kFirstDrawDate = 20001005;
+
 // "7" and "07" hold the same number; anything but plain digits is -1.
 int entryValue(const std::string& text) {
     if (text.empty() || text.size() > 6)
@@ -173,16 +176,27 @@ MergePlan planMerge(std::vector<std::string> existing, const DrawHistory& histor
         plan.existingDraws = plan.totalDraws = wholeDraws(existing.size());
         return plan;
     }
+    // A file without draw numbers starts at draw 1 only where data.dat
+    // shares its first draws (which the reading's plan checks) or its first
+    // date is Loto 6's first.
+    if (!history.numbered() && !history.draws.empty() && wholeDraws(existing.size()) == 0 &&
+        !(history.order == HistoryOrder::Dates && history.firstDate == kFirstDrawDate)) {
+        MergePlan plan;
+        plan.kind = MergeCase::Unplaced;
+        return plan;
+    }
     MergePlan plan = planOne(existing, history);
     // Another column that places the draws differently: data.dat decides.
     std::vector<MergePlan> plans;
     std::vector<int> columns{history.numberColumn};
+    std::vector<int> offsets{history.offset};
     for (std::size_t k = 0; k < history.rivals.size(); ++k) {
         if (samePlaces(history, history.rivals[k]))
             continue;
         plans.push_back(planOne(existing, history.rivals[k]));
         plans.back().reading = static_cast<int>(k) + 1;
         columns.push_back(history.rivals[k].numberColumn);
+        offsets.push_back(history.rivals[k].offset);
     }
     if (plans.empty())
         return plan;
@@ -194,6 +208,7 @@ MergePlan planMerge(std::vector<std::string> existing, const DrawHistory& histor
     undecided.kind = MergeCase::Undecided;
     undecided.existingDraws = undecided.totalDraws = wholeDraws(existing.size());
     undecided.columns = std::move(columns);
+    undecided.offsets = std::move(offsets);
     return undecided;
 }
 

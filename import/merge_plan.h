@@ -13,6 +13,7 @@ enum class MergeCase {
     NoDraws,        // the file gave no draw to take
     OtherGame,      // the file holds another lottery's draws
     Unreadable,     // the file's rows look like draws, but what places them cannot be read
+    Unplaced,       // no draw numbers, and neither data.dat nor the dates show the first is draw 1
     Undecided,      // two readings of the file could hold, and data.dat does not tell which
     Misread,        // most draws the file shares with data.dat differ: the file was not understood
     TakeAll,        // data.dat is empty: the whole history
@@ -54,6 +55,7 @@ struct MergePlan {
     // for a reading without draw numbers (from the last row up when it is
     // not the first).
     std::vector<int> columns;
+    std::vector<int> offsets; // Undecided: the 0-based column each reading's numbers start at
 };
 
 // How an imported history meets data.dat, draw by draw: draw n of the

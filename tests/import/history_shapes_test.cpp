@@ -139,6 +139,14 @@ TEST(HistoryShapes, EachShapeIsPlacedDrawByDrawOrRefused) {
         {"two-digit years with the weekday",
          dated({"25/12/29(月)", "25/12/31(水)", "26/01/05(月)", "26/03/12(木)", "26/03/16(月)"}), kByDates},
         {"US order", dated({"12/29/2025", "12/31/2025", "1/5/2026", "3/12/2026", "3/16/2026"}), kByDates},
+        // An index counting the rows from the newest: it runs against the
+        // dates, so it is no column of draw numbers.
+        {"a 1-based row index beside newest-first dates",
+         rows(header({"No", "日付"}),
+              [](int k) {
+                  return std::vector<std::string>{std::to_string(6 - k), "2026/01/0" + std::to_string(k)};
+              }),
+         kByDates},
         {"full dates in December, the 31st last",
          dated({"2024/12/02", "2024/12/09", "2024/12/16", "2024/12/23", "2024/12/31"}), kByDates},
         {"dates that exist in no calendar",
@@ -216,6 +224,21 @@ std::string otherLottery(int count, std::size_t numbers, int highest, bool sortM
         text += joined(f, ",") + after + "\r\n";
     }
     return text;
+}
+
+// One row without a header: which numbers are the draw's, and in what
+// form its date is written, nothing in the file tells.
+TEST(HistoryShapes, AOneRowFileKeepsEveryReadingOfIt) {
+    const DrawHistory h = parseDrawHistory("12,30,11,19,25,33,41,7\r\n");
+    std::vector<int> offsets{h.offset};
+    for (const DrawHistory& r : h.rivals)
+        offsets.push_back(r.offset);
+    EXPECT_EQ(offsets, (std::vector<int>{0, 1}));
+
+    // 7 March or 3 July: one draw has no order to get wrong.
+    const DrawHistory dated = parseDrawHistory("3/7/2019,30,11,19,25,33,41,7\r\n");
+    EXPECT_EQ(dated.unreadable, Unreadable::None);
+    EXPECT_EQ(dated.draws.size(), 1u);
 }
 
 TEST(HistoryShapes, TellsLoto7AndMiniLotoHoweverShortTheFile) {

@@ -477,13 +477,22 @@ TEST(Import, AFileWhoseOrderCannotBeToldIsRefusedWithTheReason) {
          "の形で書かれたファイルを取り込んで下さい。\r取り込みは行われていません。"},
         {"all on one date", two, newestFirstRows([](int) { return std::string("2026/01/05"); }),
          "ファイル「loto6.csv」には回号がなく、1 列目に同じ日付の違う回があるため、日付で回号の順を決められません。"},
-        {"no draw numbers, no dates, nothing shared", "", newestFirstRows([](int) { return std::string("x"); }),
+        {"no draw numbers into an empty data.dat", "", newestFirstRows([](int) { return std::string("x"); }),
+         "ファイル「loto6."
+         "csv」には回号がなく、登録済みの当選データも空のため、ファイルの最初の回が第何回かを決められません "
+         "(ロト6の第1回は 2000年10月5日です)。\r回号 (第1回、第2回…) の列があるファイルを取り込んで下さい。"},
+        {"no draw numbers, no dates, nothing shared", drawFile({{9, 10, 11, 12, 13, 14, 15}}),
+         newestFirstRows([](int) { return std::string("x"); }),
          "ファイル「loto6.csv」には回号も日付もないため、古い回から並んでいるのか新しい回から並んでいるのかを、"
          "登録済みの当選データと比べても決められませんでした。"},
         {"mostly no known encoding", two, "\x80\xFD,\xFD\r\n\xFD\x80\r\n3,11,19,25,33,41,7\r\n",
          "ファイル「loto6.csv」の文字コードを読み取れませんでした: 空でない 3 行のうち 2 行が UTF-8、Shift_JIS、"
          "EUC-JP、UTF-16 のどれでも読めない行です。\rファイルを UTF-8 か Shift_JIS の CSV として保存し直してから、"},
         {"Loto 7 without a header", two, "3,11,19,25,33,37,7,1,2\r\n", "ロト7やミニロトのようです"},
+        {"one row, eight numbers, no header", drawFile({{9, 10, 11, 12, 13, 14, 15}}), "12,30,11,19,25,33,41,7\r\n",
+         "ファイル「loto6.csv」の 1 回分の 7 個の数字は 1 列目と 2 "
+         "列目のどれからとも読め、登録済みの当選データと比べても"
+         "決められませんでした。\r1 行目に見出し (回,日付,第1数字,…,第6数字,ボーナス数字) を入れてから、"},
     };
     for (const Case& c : cases) {
         Harness h;
@@ -505,10 +514,14 @@ TEST(Import, TheSummarySaysWhatPlacedTheDraws) {
         Draws after = kDraws;
     };
     const Case cases[] = {
-        {"dates, newest first", "", newestFirstRows([](int k) { return "R8.3.1" + std::to_string(k); }),
+        {"dates from Loto 6's first draw, newest first", "",
+         newestFirstRows([](int k) { return "H12.10." + std::to_string(k * 7 - 2); }),
          "当選データ: 4 回分 (回号なし。日付の順に第1回からとします)"},
-        {"one dated draw", "", "2026/03/16,3,11,19,25,33,41,7\r\n", "当選データ: 1 回分 (回号なし。第1回とします)",
-         first(1)},
+        {"one draw dated the first draw's day", "", "2000/10/05,3,11,19,25,33,41,7\r\n",
+         "当選データ: 1 回分 (回号なし。第1回とします)", first(1)},
+        {"later dates after data.dat's first draw", drawFile(first(1)),
+         newestFirstRows([](int k) { return "R8.3.1" + std::to_string(k); }),
+         "当選データ: 4 回分 (回号なし。日付の順に第1回からとします)"},
         {"no dates, newest first, data.dat tells", drawFile(first(1)),
          newestFirstRows([](int) { return std::string("x"); }),
          "当選データ: 4 回分 (回号・日付なし。登録済みの当選データと合うよう、下の行から第1回とします)"},

@@ -185,13 +185,19 @@ TEST(MergePlan, AReadingCountsOnlyWhereDataDatBearsItOut) {
         // bottom, whichever data.dat's draw 1 shows.
         {"rows newest first, data.dat tells", lines(0, 1), reading(1, {2, 1, 0}, -1), reading(1, {0, 1, 2}, -1, true),
          MergeCase::Append, 1},
-        {"rows without order into an empty data.dat",
-         {},
+        {"rows without order, data.dat shares none of them",
+         lines(3, 1),
          reading(1, {2, 1, 0}, -1),
          reading(1, {0, 1, 2}, -1, true),
          MergeCase::Undecided,
          0,
          {-1, -1}},
+        // Into an empty data.dat nothing shows that the first row is draw 1.
+        {"rows without draw numbers into an empty data.dat",
+         {},
+         reading(1, {2, 1, 0}, -1),
+         reading(1, {0, 1, 2}, -1, true),
+         MergeCase::Unplaced},
     };
     for (const Case& c : cases) {
         DrawHistory file = c.file;
@@ -201,6 +207,16 @@ TEST(MergePlan, AReadingCountsOnlyWhereDataDatBearsItOut) {
         EXPECT_EQ(plan.reading, c.reading) << c.name;
         EXPECT_EQ(plan.columns, c.columns) << c.name;
     }
+}
+
+TEST(MergePlan, DatesPlaceAFileIntoAnEmptyDataDatOnlyFromTheFirstDraw) {
+    DrawHistory dated = reading(1, {0, 1}, -1);
+    dated.order = HistoryOrder::Dates;
+    dated.firstDate = 20001005;
+    EXPECT_EQ(planMerge({}, dated).kind, MergeCase::TakeAll);
+    dated.firstDate = 20001012; // draw 2's date: the file starts a draw late
+    EXPECT_EQ(planMerge({}, dated).kind, MergeCase::Unplaced);
+    EXPECT_EQ(planMerge(lines(0, 1), dated).kind, MergeCase::Append) << "data.dat's draw 1 shows it";
 }
 
 TEST(MergePlan, NoToReplacingStillAddsTheNewDraws) {
