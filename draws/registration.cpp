@@ -11,6 +11,7 @@
 #include "program/messages.h"
 #include "program/program.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cmath>
@@ -24,7 +25,7 @@ namespace {
 // One field per line of a draw: the six main numbers, then the bonus.
 constexpr int kFields = kLinesPerDraw;
 
-// Only ASCII digits: a full-width "５" is not one.
+// ASCII digits; a full-width "５" has become one (see enteredTexts).
 bool startsWithDigit(const std::string& text) { return !text.empty() && text[0] >= '0' && text[0] <= '9'; }
 
 // A text that begins with a digit but is not one number as a whole ("1a",
@@ -33,6 +34,41 @@ bool looksNumeric(const std::string& text) { return startsWithDigit(text) && isN
 
 void highlight(Form4& f, int field) { f.Text1(field).setBackColor(kFaultyFieldColor); }
 void restore(Form4& f, int field) { f.Text1(field).setBackColor(Form4::normalColor(field)); }
+
+// The fields' texts, full-width digits typed with the input method on read
+// as the digits they show: "１８" is 18, as "18" is.
+std::array<std::string, kFields> enteredTexts(const Form4& f) {
+    std::array<std::string, kFields> texts;
+    for (int k = 0; k < kFields; ++k)
+        texts[static_cast<std::size_t>(k)] = asciiDigits(f.Text1(k).text());
+    return texts;
+}
+
+// A line of data.dat as the number it holds; -1 for anything else.
+int storedNumber(const std::string& line) {
+    const std::string_view t = trimSpacesView(line);
+    if (t.empty() || t.size() > 2 || !std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return -1;
+    return std::stoi(std::string(t));
+}
+
+// The last whole draw of the table's first `lines` elements is the draw
+// entered (the same main numbers in any order, the same bonus): a second
+// registration of one draw, which a later import would find differing.
+bool sameAsLatest(const std::vector<std::string>& table, long long lines, const std::array<double, kFields>& entered) {
+    const long long whole = lines / kLinesPerDraw;
+    if (whole == 0)
+        return false;
+    std::array<int, kFields> latest{};
+    std::array<int, kFields> mine{};
+    for (std::size_t k = 0; k < latest.size(); ++k) {
+        latest[k] = storedNumber(table[static_cast<std::size_t>((whole - 1) * kLinesPerDraw) + k]);
+        mine[k] = static_cast<int>(entered[k]);
+    }
+    std::sort(latest.begin(), latest.begin() + kNumbersPerSet);
+    std::sort(mine.begin(), mine.begin() + kNumbersPerSet);
+    return latest == mine;
+}
 
 } // namespace
 
@@ -54,9 +90,10 @@ void Form4_Command1_Click(Program& p) {
     }
 
     std::array<Int16, kFields> badField{};
+    const std::array<std::string, kFields> text = enteredTexts(f);
 
     for (int k = 0; k < kFields; ++k) {
-        if (f.Text1(k).text().empty()) {
+        if (text[static_cast<std::size_t>(k)].empty()) {
             p.message(msg::kBlankField, msg::kWarning);
             return;
         }
@@ -64,7 +101,7 @@ void Form4_Command1_Click(Program& p) {
 
     bool fault = false;
     for (int k = 0; k < kFields; ++k) {
-        if (!looksNumeric(f.Text1(k).text())) {
+        if (!looksNumeric(text[static_cast<std::size_t>(k)])) {
             highlight(f, k);
             fault = true;
         }
@@ -80,7 +117,7 @@ void Form4_Command1_Click(Program& p) {
     // A number with a fraction names no ball: "1.5" is not 1.
     std::array<double, kFields> value{};
     for (int k = 0; k < kFields; ++k) {
-        const double v = numericValue(f.Text1(k).text());
+        const double v = numericValue(text[static_cast<std::size_t>(k)]);
         value[static_cast<std::size_t>(k)] = v;
         if (!(v >= 1 && v <= kHighestNumber && v == std::floor(v))) {
             badField[static_cast<std::size_t>(k)] = 1;
@@ -125,6 +162,11 @@ void Form4_Command1_Click(Program& p) {
         p.message(msg::drawFileFull(), msg::kWarning);
         return;
     }
+    // A double entry is asked about; Enter keeps the file as it is.
+    if (sameAsLatest(p.s.drawTable.elements(), lines, value) &&
+        p.message(msg::sameAsLatestDraw(static_cast<int>(lines / kLinesPerDraw)), msg::kQuestion,
+                  Buttons::YesNoDefaultNo) != Answer::Yes)
+        return;
     // The new draw follows the lines read; the table then ends with the bonus.
     std::vector<std::string> extended(p.s.drawTable.elements().begin(),
                                       p.s.drawTable.elements().begin() + static_cast<std::ptrdiff_t>(lines));
