@@ -125,7 +125,8 @@ std::string markedDraw(const std::array<std::string, kLinesPerDraw>& texts, cons
     return out;
 }
 
-// "第1500回  登録済み: … ／ ファイル: …"
+// "第1500回", then data.dat's version and the file's, one above the other
+// so that their numbers stand in line: "　登録済み: …" and "　ファイル: …".
 std::string sideBySide(const Difference& d) {
     std::array<int, kLinesPerDraw> before{};
     std::array<int, kLinesPerDraw> after{};
@@ -135,8 +136,8 @@ std::string sideBySide(const Difference& d) {
         after[k] = d.after[k];
         afterTexts[k] = n(d.after[k]);
     }
-    return drawName(d.draw) + "  登録済み: " + markedDraw(d.before, before, after) +
-           "  ／  ファイル: " + markedDraw(afterTexts, after, before);
+    return drawName(d.draw) + "\r　登録済み: " + markedDraw(d.before, before, after) +
+           "\r　ファイル: " + markedDraw(afterTexts, after, before);
 }
 
 std::string differences(const MergePlan& plan) {
