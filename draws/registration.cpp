@@ -70,6 +70,106 @@ bool sameAsLatest(const std::vector<std::string>& table, long long lines, const 
     return latest == mine;
 }
 
+using Texts = std::array<std::string, kFields>;
+using Values = std::array<double, kFields>;
+
+// Each check shows its message and ends the click; false when it did.
+bool noBlank(Program& p, const Texts& text) {
+    for (const std::string& t : text) {
+        if (t.empty()) {
+            p.message(msg::kBlankField, msg::kWarning);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool allDigits(Program& p, Form4& f, const Texts& text) {
+    bool fault = false;
+    for (int k = 0; k < kFields; ++k) {
+        if (!looksNumeric(text[static_cast<std::size_t>(k)])) {
+            highlight(f, k);
+            fault = true;
+        }
+    }
+    if (!fault)
+        return true;
+    p.message(msg::kNotDigits, msg::kWarning);
+    for (int k = 0; k < kFields; ++k)
+        if (f.Text1(k).backColor() == kFaultyFieldColor)
+            restore(f, k);
+    return false;
+}
+
+// A number with a fraction names no ball: "1.5" is not 1.
+bool inRange(Program& p, Form4& f, const Texts& text, Values& value) {
+    std::array<Int16, kFields> badField{};
+    bool fault = false;
+    for (int k = 0; k < kFields; ++k) {
+        const double v = numericValue(text[static_cast<std::size_t>(k)]);
+        value[static_cast<std::size_t>(k)] = v;
+        if (!(v >= 1 && v <= kHighestNumber && v == std::floor(v))) {
+            badField[static_cast<std::size_t>(k)] = 1;
+            fault = true;
+        }
+    }
+    if (!fault)
+        return true;
+    for (int k = 0; k < kFields; ++k)
+        if (badField[static_cast<std::size_t>(k)] == 1)
+            highlight(f, k);
+    p.message(msg::outOfRange(), msg::kWarning);
+    for (int k = 0; k < kFields; ++k)
+        if (badField[static_cast<std::size_t>(k)] == 1)
+            restore(f, k);
+    return false;
+}
+
+// Values, not texts: "7" and "07" are the same ball.
+bool noDuplicate(Program& p, Form4& f, const Values& value) {
+    int dupI = -1;
+    int dupJ = -1;
+    for (int i = 0; i < kFields; ++i) {
+        for (int j = 0; j < kFields; ++j) {
+            if (i != j && value[static_cast<std::size_t>(j)] == value[static_cast<std::size_t>(i)]) {
+                dupI = i;
+                dupJ = j;
+            }
+        }
+    }
+    if (dupI < 0)
+        return true;
+    highlight(f, dupJ);
+    highlight(f, dupI);
+    p.message(msg::kDuplicate, msg::kWarning);
+    restore(f, dupJ);
+    restore(f, dupI);
+    return false;
+}
+
+// Appends the draw to the lines read and saves the file; false after
+// telling why it could not be saved.
+bool appendDraw(Program& p, const Values& value, long long lines, const DrawFileRead& read) {
+    // The new draw follows the lines read; the table then ends with the bonus.
+    std::vector<std::string> extended(p.s.drawTable.elements().begin(),
+                                      p.s.drawTable.elements().begin() + static_cast<std::ptrdiff_t>(lines));
+    for (int k = 0; k < kFields; ++k)
+        extended.push_back(decimalText(static_cast<long long>(value[static_cast<std::size_t>(k)])));
+
+    // The file is replaced atomically; on failure file, table and the
+    // user's texts stay as they were, so the draw can be registered again.
+    try {
+        writeDrawFile(p, keepSpaceLines(read, extended),
+                      {.expected = read.bytes, .appended = addedDrawLines(extended, static_cast<std::size_t>(lines))});
+    } catch (const ProgramError& e) { // FileError, or EncodingError for a text the code page cannot hold
+        p.message(msg::fileFailure(msg::kDrawFileNotSaved, e.what(), msg::kNotRegistered), msg::kWarning, Buttons::Ok,
+                  Icon::Critical);
+        return false;
+    }
+    p.s.drawTable = DrawTable(std::move(extended));
+    return true;
+}
+
 } // namespace
 
 void Form4_Command1_Click(Program& p) {
@@ -89,71 +189,10 @@ void Form4_Command1_Click(Program& p) {
         return;
     }
 
-    std::array<Int16, kFields> badField{};
-    const std::array<std::string, kFields> text = enteredTexts(f);
-
-    for (int k = 0; k < kFields; ++k) {
-        if (text[static_cast<std::size_t>(k)].empty()) {
-            p.message(msg::kBlankField, msg::kWarning);
-            return;
-        }
-    }
-
-    bool fault = false;
-    for (int k = 0; k < kFields; ++k) {
-        if (!looksNumeric(text[static_cast<std::size_t>(k)])) {
-            highlight(f, k);
-            fault = true;
-        }
-    }
-    if (fault) {
-        p.message(msg::kNotDigits, msg::kWarning);
-        for (int k = 0; k < kFields; ++k)
-            if (f.Text1(k).backColor() == kFaultyFieldColor)
-                restore(f, k);
+    const Texts text = enteredTexts(f);
+    Values value{};
+    if (!noBlank(p, text) || !allDigits(p, f, text) || !inRange(p, f, text, value) || !noDuplicate(p, f, value))
         return;
-    }
-
-    // A number with a fraction names no ball: "1.5" is not 1.
-    std::array<double, kFields> value{};
-    for (int k = 0; k < kFields; ++k) {
-        const double v = numericValue(text[static_cast<std::size_t>(k)]);
-        value[static_cast<std::size_t>(k)] = v;
-        if (!(v >= 1 && v <= kHighestNumber && v == std::floor(v))) {
-            badField[static_cast<std::size_t>(k)] = 1;
-            fault = true;
-        }
-    }
-    if (fault) {
-        for (int k = 0; k < kFields; ++k)
-            if (badField[static_cast<std::size_t>(k)] == 1)
-                highlight(f, k);
-        p.message(msg::outOfRange(), msg::kWarning);
-        for (int k = 0; k < kFields; ++k)
-            if (badField[static_cast<std::size_t>(k)] == 1)
-                restore(f, k);
-        return;
-    }
-
-    // Values, not texts: "7" and "07" are the same ball.
-    int dupI = -1;
-    int dupJ = -1;
-    for (int i = 0; i < kFields; ++i) {
-        for (int j = 0; j < kFields; ++j) {
-            if (i != j && value[static_cast<std::size_t>(j)] == value[static_cast<std::size_t>(i)]) {
-                dupI = i;
-                dupJ = j;
-            }
-        }
-    }
-    if (dupI >= 0) {
-        highlight(f, dupJ);
-        highlight(f, dupI);
-        p.message(msg::kDuplicate, msg::kWarning);
-        restore(f, dupJ);
-        restore(f, dupI);
-        return;
-    }
 
     // Line counts are 16-bit: a file that cannot take one more draw
     // refuses it before anything is written.
@@ -167,23 +206,8 @@ void Form4_Command1_Click(Program& p) {
         p.message(msg::sameAsLatestDraw(static_cast<int>(lines / kLinesPerDraw)), msg::kQuestion,
                   Buttons::YesNoDefaultNo) != Answer::Yes)
         return;
-    // The new draw follows the lines read; the table then ends with the bonus.
-    std::vector<std::string> extended(p.s.drawTable.elements().begin(),
-                                      p.s.drawTable.elements().begin() + static_cast<std::ptrdiff_t>(lines));
-    for (int k = 0; k < kFields; ++k)
-        extended.push_back(decimalText(static_cast<long long>(value[static_cast<std::size_t>(k)])));
-
-    // The file is replaced atomically; on failure file, table and the
-    // user's texts stay as they were, so the draw can be registered again.
-    try {
-        writeDrawFile(p, keepSpaceLines(read, extended),
-                      {.expected = read.bytes, .appended = addedDrawLines(extended, static_cast<std::size_t>(lines))});
-    } catch (const ProgramError& e) { // FileError, or EncodingError for a text the code page cannot hold
-        p.message(msg::fileFailure(msg::kDrawFileNotSaved, e.what(), msg::kNotRegistered), msg::kWarning, Buttons::Ok,
-                  Icon::Critical);
+    if (!appendDraw(p, value, lines, read))
         return;
-    }
-    p.s.drawTable = DrawTable(std::move(extended));
 
     for (int k = 0; k < kFields; ++k)
         f.Text1(k).setText("");
