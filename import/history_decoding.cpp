@@ -63,9 +63,8 @@ bool shapedAsEucJp(std::string_view line) {
     for (std::size_t i = 0; i < line.size();) {
         if (byteIn(line, i, 0x00, 0x7F)) {
             ++i;
-        } else if (byteIn(line, i, 0xA1, 0xFE) && byteIn(line, i + 1, 0xA1, 0xFE)) {
-            i += 2;
-        } else if (byteIn(line, i, 0x8E, 0x8E) && byteIn(line, i + 1, 0xA1, 0xDF)) {
+        } else if ((byteIn(line, i, 0xA1, 0xFE) && byteIn(line, i + 1, 0xA1, 0xFE)) ||
+                   (byteIn(line, i, 0x8E, 0x8E) && byteIn(line, i + 1, 0xA1, 0xDF))) {
             i += 2;
         } else if (byteIn(line, i, 0x8F, 0x8F) && byteIn(line, i + 1, 0xA1, 0xFE) && byteIn(line, i + 2, 0xA1, 0xFE)) {
             i += 3;
