@@ -1,6 +1,7 @@
 // Files in the shapes players produce, each read to the draws it holds, at
 // their own places, or refused with the reason: never taken in a wrong order.
 #include "base/encoding.h"
+#include "import/encoded_text.h"
 #include "import/history_dates.h"
 #include "import/history_parser.h"
 
@@ -73,42 +74,6 @@ std::string dated(const std::vector<std::string>& dates) {
 
 std::string marked(int k) { return "第" + std::to_string(k) + "回"; }
 
-std::string utf16(const std::string& utf8, bool bigEndian) {
-    std::string out = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
-    for (std::size_t i = 0; i < utf8.size();) {
-        std::size_t length = 0;
-        const char32_t cp = *utf8CharAt(utf8, i, length);
-        i += length;
-        const auto unit = static_cast<unsigned>(cp);
-        const char hi = static_cast<char>(unit >> 8);
-        const char lo = static_cast<char>(unit & 0xFF);
-        out += bigEndian ? std::string{hi, lo} : std::string{lo, hi};
-    }
-    return out;
-}
-
-std::string eucJp(const std::string& utf8) {
-    // Only what these files hold: ASCII and the kanji of 第, 回, 日付, 数字.
-    const std::vector<std::pair<std::string, std::string>> kanji = {
-        {"第", "\xC2\xE8"}, {"回", "\xB2\xF3"}, {"日", "\xC6\xFC"}, {"付", "\xC9\xD5"},
-        {"数", "\xBF\xF4"}, {"字", "\xBB\xFA"}, {"ボ", "\xA5\xDC"}, {"ー", "\xA1\xBC"},
-        {"ナ", "\xA5\xCA"}, {"ス", "\xA5\xB9"}, {"年", "\xC7\xAF"}, {"月", "\xB7\xEE"}};
-    std::string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        bool found = false;
-        for (const auto& [u, e] : kanji)
-            if (utf8.compare(i, u.size(), u) == 0) {
-                out += e;
-                i += u.size();
-                found = true;
-                break;
-            }
-        if (!found)
-            out += utf8[i++];
-    }
-    return out;
-}
-
 struct Expected {
     HistoryOrder order = HistoryOrder::Numbers;
     int first = 1;
@@ -156,16 +121,17 @@ TEST(HistoryShapes, EachShapeIsPlacedDrawByDrawOrRefused) {
         {"all dates the same", dated({"2026/01/05", "2026/01/05", "2026/01/05", "2026/01/05", "2026/01/05"}),
          refused(Unreadable::SameDates)},
         {"EUC-JP, 第N回 and dates, newest first",
-         eucJp(rows(header({"回", "日付"}),
-                    [](int k) {
-                        return std::vector<std::string>{marked(k), "2026年1月" + std::to_string(k) + "日"};
-                    })),
+         test::inEncoding(rows(header({"回", "日付"}),
+                               [](int k) {
+                                   return std::vector<std::string>{marked(k), "2026年1月" + std::to_string(k) + "日"};
+                               }),
+                          "EUC-JP-MS"),
          kByNumbers},
-        {"UTF-16LE with its mark, tab-separated", utf16(rows(header({"回", "日付"}), numbered, "\t"), false),
-         kByNumbers},
-        {"UTF-16BE with its mark, tab-separated", utf16(rows(header({"回", "日付"}), numbered, "\t"), true),
-         kByNumbers},
-        {"UTF-16LE without its mark", utf16(numberedCsv, false).substr(2), kByNumbers},
+        {"UTF-16LE with its mark, tab-separated",
+         test::utf16WithMark(rows(header({"回", "日付"}), numbered, "\t"), false), kByNumbers},
+        {"UTF-16BE with its mark, tab-separated",
+         test::utf16WithMark(rows(header({"回", "日付"}), numbered, "\t"), true), kByNumbers},
+        {"UTF-16LE without its mark", test::utf16WithMark(numberedCsv, false).substr(2), kByNumbers},
         {"quoted six numbers under a four-column header",
          "回,日付,本数字,ボーナス\r\n\"1000\",2026/01/05,\"02 08 10 13 27 30\",39\r\n",
          {HistoryOrder::Numbers, 1000}},

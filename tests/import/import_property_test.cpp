@@ -5,6 +5,7 @@
 // different history. The files come from a fixed seed: every run builds
 // the same ones.
 #include "base/encoding.h"
+#include "import/encoded_text.h"
 #include "import/history_parser.h"
 #include "import/merge_plan.h"
 
@@ -13,7 +14,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <iconv.h>
 #include <map>
 #include <random>
 #include <string>
@@ -176,20 +176,6 @@ std::string headerRow(const Shape& s) {
     return line + "\r\n";
 }
 
-std::string viaIconv(const std::string& utf8, const char* to) {
-    iconv_t cd = iconv_open(to, "UTF-8");
-    std::string out(utf8.size() * 4 + 16, '\0');
-    char* in = const_cast<char*>(utf8.data());
-    std::size_t inLeft = utf8.size();
-    char* dst = out.data();
-    std::size_t outLeft = out.size();
-    const std::size_t r = iconv(cd, &in, &inLeft, &dst, &outLeft);
-    iconv_close(cd);
-    EXPECT_NE(r, static_cast<std::size_t>(-1)) << to;
-    out.resize(out.size() - outLeft);
-    return out;
-}
-
 std::string encoded(Enc enc, const std::string& text) {
     switch (enc) {
     case Enc::Utf8:
@@ -199,11 +185,10 @@ std::string encoded(Enc enc, const std::string& text) {
     case Enc::ShiftJis:
         return toShiftJis(text);
     case Enc::EucJp:
-        return viaIconv(text, "EUC-JP-MS");
+        return test::inEncoding(text, "EUC-JP-MS");
     case Enc::Utf16Le:
-        return "\xFF\xFE" + viaIconv(text, "UTF-16LE");
     case Enc::Utf16Be:
-        return "\xFE\xFF" + viaIconv(text, "UTF-16BE");
+        return test::utf16WithMark(text, enc == Enc::Utf16Be);
     }
     return text;
 }
