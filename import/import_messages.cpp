@@ -142,8 +142,10 @@ std::string sideBySide(const Difference& d) {
 
 std::string differences(const MergePlan& plan) {
     std::string text;
-    for (const Difference& d : plan.shown)
-        text += "\r" + sideBySide(d);
+    for (const Difference& d : plan.shown) {
+        text += '\r';
+        text += sideBySide(d);
+    }
     if (plan.changed.size() > plan.shown.size())
         text += "\rほかに異なる回: " + drawNames(plan.changed, plan.shown.size());
     return text;
