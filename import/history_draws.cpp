@@ -210,8 +210,6 @@ void orderByDate(std::vector<Candidate>& cands) {
 void takeInOrder(std::vector<Candidate>& cands, DrawHistory& h) {
     if (h.order == HistoryOrder::Dates)
         orderByDate(cands);
-    else if (h.reversed)
-        std::reverse(cands.begin(), cands.end());
     const Candidate* last = nullptr;
     for (const Candidate& c : cands) {
         if (c.faulty) {
@@ -239,17 +237,27 @@ bool separated(std::string_view t) {
 
 } // namespace
 
-DrawHistory readRows(std::string_view text, Separator sep, const Layout& layout, int numberColumn, bool reversed) {
+DrawHistory readRows(std::string_view text, Separator sep, const Layout& layout, int numberColumn,
+                     DrawHistory* fromTheEnd) {
     DrawHistory h;
     h.numberColumn = numberColumn;
     h.order = numberColumn >= 0        ? HistoryOrder::Numbers
               : layout.dateColumn >= 0 ? HistoryOrder::Dates
                                        : HistoryOrder::FileOrder;
-    h.reversed = reversed && h.order == HistoryOrder::FileOrder;
     h.offset = layout.offset;
     h.unreadable = layout.unreadable;
     h.unreadableColumn = layout.unreadableColumn;
     std::vector<Candidate> cands = candidates(text, sep, layout, h);
+    std::stable_sort(h.faults.begin(), h.faults.end(),
+                     [](const FaultyRow& a, const FaultyRow& b) { return a.line < b.line; });
+    if (fromTheEnd != nullptr && h.order == HistoryOrder::FileOrder) {
+        // The same rows the other way round: read once, taken twice.
+        *fromTheEnd = h;
+        fromTheEnd->reversed = true;
+        std::reverse(cands.begin(), cands.end());
+        takeInOrder(cands, *fromTheEnd);
+        std::reverse(cands.begin(), cands.end());
+    }
     if (h.order == HistoryOrder::Numbers)
         orderByNumber(cands, h);
     else

@@ -10,10 +10,11 @@
 // draws, which are faulty, and where each draw goes.
 namespace zoki::parsing {
 
-// The draws as `layout` places them, with draw numbers from `numberColumn`;
-// without draw numbers or dates, from the last row up when `reversed`.
+// The draws as `layout` places them, with draw numbers from `numberColumn`.
+// Without draw numbers or dates, `fromTheEnd` (when given) gets the same
+// rows read from the last one up.
 DrawHistory readRows(std::string_view text, Separator sep, const Layout& layout, int numberColumn,
-                     bool reversed = false);
+                     DrawHistory* fromTheEnd = nullptr);
 
 // ゾキ's own data.dat, or a backup of it: one number per line, seven lines
 // per draw, draw k at lines 7k-6..7k. Empty lines are skipped, as the

@@ -28,7 +28,8 @@ DrawHistory readRowsOf(std::string_view text) {
     if (layout.otherGame) {
         h.otherGame = true;
     } else if (layout.offset >= 0) {
-        h = readRows(text, sep, layout, layout.numberColumn);
+        DrawHistory fromTheEnd;
+        h = readRows(text, sep, layout, layout.numberColumn, &fromTheEnd);
         for (const int column : layout.rivals)
             h.rivals.push_back(readRows(text, sep, layout, column));
         for (const int offset : layout.offsetTies) {
@@ -37,7 +38,7 @@ DrawHistory readRowsOf(std::string_view text) {
             h.rivals.push_back(readRows(text, sep, moved, layout.numberColumn));
         }
         if (h.order == HistoryOrder::FileOrder && h.draws.size() > 1)
-            h.rivals.push_back(readRows(text, sep, layout, -1, true));
+            h.rivals.push_back(std::move(fromTheEnd));
     }
     return h;
 }
