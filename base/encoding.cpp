@@ -1,5 +1,6 @@
 #include "base/encoding.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -13,10 +14,12 @@ namespace {
 
 class Converter {
 public:
-    Converter(const char* to, const char* from) : cd(::iconv_open(to, from)) {
+    // `name` is the code page as the user knows it.
+    Converter(const char* to, const char* from, const char* name = "Shift_JIS (CP932)") : cd(::iconv_open(to, from)) {
         // iconv_open's failure value is (iconv_t)-1 by its definition.
         if (cd == reinterpret_cast<iconv_t>(-1)) // NOLINT(performance-no-int-to-ptr)
-            throw EncodingError("この環境には Shift_JIS (CP932) の文字コード変換がありません。"
+            throw EncodingError(std::string("この環境には ") + name +
+                                " の文字コード変換がありません。"
                                 "システムの文字コード変換機能を入れ直してから、もう一度お試し下さい。");
     }
     ~Converter() { ::iconv_close(cd); }
@@ -260,6 +263,94 @@ std::string fromShiftJis(std::string_view cp932) {
             ++i;
         }
     }
+    return out;
+}
+
+std::string fromEucJp(std::string_view eucJp) {
+    if (isAscii(eucJp))
+        return std::string(eucJp);
+    Converter decoder("UTF-8", "EUC-JP-MS", "EUC-JP");
+    std::string out;
+    out.reserve(eucJp.size() + eucJp.size() / 2);
+    std::string decoded;
+    // As in fromShiftJis: each distinct character is converted once.
+    std::unordered_map<std::uint32_t, std::string> known;
+    for (std::size_t i = 0; i < eucJp.size();) {
+        const auto c = static_cast<unsigned char>(eucJp[i]);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+            ++i;
+            continue;
+        }
+        const std::size_t length = std::min<std::size_t>(c == 0x8F                ? 3
+                                                         : c == 0x8E || c >= 0xA1 ? 2
+                                                                                  : 1,
+                                                         eucJp.size() - i);
+        std::uint32_t key = 0;
+        for (std::size_t k = 0; k < length; ++k)
+            key = (key << 8) | static_cast<unsigned char>(eucJp[i + k]);
+        const auto [entry, fresh] = known.try_emplace(key | (static_cast<std::uint32_t>(length) << 24));
+        if (fresh && length > 1 && decoder.convert(eucJp.substr(i, length), decoded))
+            entry->second = decoded;
+        if (!entry->second.empty()) {
+            out += entry->second;
+            i += length;
+        } else {
+            appendKeptByte(out, c);
+            ++i;
+        }
+    }
+    return out;
+}
+
+namespace {
+
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+} // namespace
+
+std::string fromUtf16(std::string_view utf16, bool bigEndian) {
+    const auto unitAt = [&](std::size_t i) {
+        const auto a = static_cast<unsigned char>(utf16[i]);
+        const auto b = static_cast<unsigned char>(utf16[i + 1]);
+        return static_cast<char32_t>(bigEndian ? (a << 8) | b : (b << 8) | a);
+    };
+    std::string out;
+    out.reserve(utf16.size());
+    std::size_t i = 0;
+    for (; i + 2 <= utf16.size(); i += 2) {
+        const char32_t unit = unitAt(i);
+        if (unit < 0xD800 || unit > 0xDFFF) {
+            appendUtf8(out, unit);
+            continue;
+        }
+        const bool paired =
+            unit < 0xDC00 && i + 4 <= utf16.size() && unitAt(i + 2) >= 0xDC00 && unitAt(i + 2) <= 0xDFFF;
+        if (!paired) {
+            appendKeptByte(out, 0xFF);
+            continue;
+        }
+        appendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (unitAt(i + 2) - 0xDC00));
+        i += 2;
+    }
+    if (i < utf16.size())
+        appendKeptByte(out, 0xFF);
     return out;
 }
 

@@ -45,4 +45,15 @@ bool isAscii(std::string_view bytes);
 // decoding and encoding again gives the bytes that were read.
 std::string fromShiftJis(std::string_view cp932);
 
+// EUC-JP (as Windows and Unix tools write it, with the NEC and IBM
+// characters) to UTF-8, for files to import. A byte that does not start a
+// character which decodes is kept as U+DC00 + byte, as fromShiftJis keeps it.
+std::string fromEucJp(std::string_view eucJp);
+
+// UTF-16 without its byte-order mark to UTF-8, for files to import. A code
+// unit that is half of a pair without its other half, and an odd last byte,
+// each become U+DCFF, the mark fromShiftJis leaves where a byte did not
+// decode.
+std::string fromUtf16(std::string_view utf16, bool bigEndian);
+
 } // namespace zoki

@@ -128,4 +128,22 @@ std::string_view trimSpacesView(std::string_view text) {
 
 std::string decimalText(long long v) { return std::to_string(v); }
 
+std::string asciiDigits(std::string_view text) {
+    // "０".."９" are U+FF10..U+FF19: EF BC 90..99 in UTF-8.
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool wide = text[i] == '\xEF' && i + 2 < text.size() && text[i + 1] == '\xBC' &&
+                          static_cast<unsigned char>(text[i + 2]) >= 0x90 &&
+                          static_cast<unsigned char>(text[i + 2]) <= 0x99;
+        if (wide) {
+            out += static_cast<char>('0' + (static_cast<unsigned char>(text[i + 2]) - 0x90));
+            i += 2;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 } // namespace zoki

@@ -39,6 +39,10 @@ std::string trimSpaces(std::string_view text);
 // The same, as a view into the text.
 std::string_view trimSpacesView(std::string_view text);
 
+// The text with full-width digits ("１８", typed with the input method on)
+// as the ASCII digits they show ("18"); nothing else changes.
+std::string asciiDigits(std::string_view text);
+
 // Plain decimal text of an integer ("7", "-3").
 std::string decimalText(long long v);
 

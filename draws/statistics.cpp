@@ -7,6 +7,7 @@
 #include "draws/statistics_kernels.h"
 #include "program/program.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <utility>
@@ -64,12 +65,16 @@ void outputChartAndClose(Program& p, const FrequencyRanking& drawRanking, double
         tryStep([&] { s = normalisingScale(kFullBar, f2.Label5(outRanking->sortedNumber[kTopPlace] - 1).width()); });
     setWidths(f2.Label5, scaledWidths(widthsOf(f2.Label5), s));
 
+    const NumberCounts bonus = bonusCounts(st.drawTable.elements());
     const int places = f2.Image2.size();
     for (int place = 1; place <= places; ++place)
         tryStep([&] {
             const std::size_t at = kTopPlace + 1 - static_cast<std::size_t>(place);
-            f2.Image2(place - 1).setPicture(ballPicture(drawRanking.sortedNumber[at]));
-            f2.Image2(place - 1).setToolTip(rankingTip(drawRanking.sortedNumber[at], drawRanking.sortedCount[at]));
+            const int number = drawRanking.sortedNumber[at];
+            const int asBonus = bonus[static_cast<std::size_t>(number)];
+            f2.Image2(place - 1).setPicture(ballPicture(number));
+            f2.Image2(place - 1).setToolTip(
+                rankingTip(number, static_cast<int>(drawRanking.sortedCount[at]) - asBonus, asBonus));
         });
 
     tryStep([&] { f2.Timer1.setEnabled(true); });
@@ -81,11 +86,13 @@ void outputChartAndClose(Program& p, const FrequencyRanking& drawRanking, double
 // even where the run ended before the bars were redrawn.
 void describeBars(Program& p) {
     const NumberCounts& drawn = p.stats.numberCount;
+    const NumberCounts bonus = bonusCounts(p.s.drawTable.elements());
     const NumberCounts kept = countOutputNumbers(p.s.outHistory).outNumberCount;
     Form2& f2 = p.form2();
     for (int n = 1; n <= kHighestNumber; ++n) {
         const auto at = static_cast<std::size_t>(n);
-        std::string tip = barTip(n, drawn[at], kept[at]);
+        const int asBonus = bonus[at];
+        std::string tip = barTip(n, std::max(static_cast<int>(drawn[at]) - asBonus, 0), asBonus, kept[at]);
         f2.Label1(n - 1).setToolTip(tip);
         f2.Label2(n - 1).setToolTip(tip);
         f2.Label5(n - 1).setToolTip(std::move(tip));

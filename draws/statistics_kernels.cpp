@@ -209,12 +209,28 @@ BarWidths scaledWidths(const BarWidths& widths, double s) {
     return scaled;
 }
 
-std::string barTip(int number, int drawn, int kept) {
-    return rankingTip(number, drawn) + " / 出力 " + std::to_string(kept) + " 回";
+NumberCounts bonusCounts(const std::vector<std::string>& drawTable) {
+    NumberCounts counts{};
+    try {
+        for (std::size_t i = 0; i < drawTable.size(); ++i) {
+            const int n = drawValueBall(drawTable[i]);
+            if (i % kLinesPerDraw == kBonusPosition)
+                ++counts[static_cast<std::size_t>(n)];
+        }
+    } catch (const TypeMismatchError&) {
+        // counted as far as the draw counts go
+    }
+    counts[0] = 0;
+    return counts;
 }
 
-std::string rankingTip(int number, int drawn) {
-    return std::to_string(number) + ": 当選 " + std::to_string(drawn) + " 回";
+std::string barTip(int number, int mains, int bonus, int kept) {
+    return rankingTip(number, mains, bonus) + " / 出力 " + std::to_string(kept) + " 回";
+}
+
+std::string rankingTip(int number, int mains, int bonus) {
+    return std::to_string(number) + ": 本数字 " + std::to_string(mains) + " 回・ボーナス " + std::to_string(bonus) +
+           " 回";
 }
 
 } // namespace zoki

@@ -83,10 +83,17 @@ double normalisingScale(Int16 fullWidth, float topWidth);
 // Every width times s, stored in single precision.
 BarWidths scaledWidths(const BarWidths& widths, double s);
 
-// Tool tips of the charts. A number's bars: how often it was drawn and how
-// often it is in the kept sets, "7: 当選 312 回 / 出力 25 回". A ranking
-// picture: its number and how often it was drawn, "41: 当選 312 回".
-std::string barTip(int number, int drawn, int kept);
-std::string rankingTip(int number, int drawn);
+// How often each number is the bonus of a draw (the seventh of its seven
+// elements), counted as far as countDrawNumbers counts: to a value that is
+// not a number.
+NumberCounts bonusCounts(const std::vector<std::string>& drawTable);
+
+// Tool tips of the charts, which count main numbers and bonus numbers
+// alike, so they tell them apart. A number's bars: how often it was drawn
+// as a main number and as the bonus, and how often it is in the kept sets,
+// "12: 本数字 283 回・ボーナス 49 回 / 出力 4 回". A ranking picture: its
+// number and how often it was drawn, "12: 本数字 283 回・ボーナス 49 回".
+std::string barTip(int number, int mains, int bonus, int kept);
+std::string rankingTip(int number, int mains, int bonus);
 
 } // namespace zoki

@@ -55,6 +55,16 @@ enum class HistoryOrder {
     DrawFile,  // ゾキ's own data.dat: seven lines per draw, draw k at lines 7k-6..7k
 };
 
+// Why a file whose rows look like draws cannot be placed: the import
+// refuses it rather than guess.
+enum class Unreadable {
+    None,
+    Text,      // most lines decode in no encoding
+    Column,    // a column that may hold the draw numbers or dates did not decode
+    Dates,     // a column of dates that cannot be read, or can be read more than one way
+    SameDates, // different draws on the same date: the dates cannot order them
+};
+
 // What a history file holds, ready to merge: the draws without a gap, oldest
 // first, and the rows that looked like draws but could not be taken.
 struct DrawHistory {
@@ -67,8 +77,15 @@ struct DrawHistory {
     bool otherGame = false;          // the rows hold another lottery's draws (Loto 7, Mini Loto)
     std::vector<int> undecodedLines; // neither UTF-8 nor Shift_JIS
     int numberColumn = -1;           // 0-based column of the draw numbers
-    // The same file read with another column as its draw numbers, when
-    // nothing in the file tells which one holds them.
+    int offset = -1;                 // 0-based column of the first main number
+    int firstDate = 0;               // Dates: the first draw's, yyyymmdd
+    Unreadable unreadable = Unreadable::None;
+    int unreadableColumn = -1; // 0-based (Column, Dates)
+    int lines = 0;             // Text: the lines that are not empty
+    bool reversed = false;     // FileOrder: read from the last row up
+    // The same file read another way (another column as its draw numbers,
+    // the numbers from another column, from the last row up), when nothing
+    // in the file tells which reading holds.
     std::vector<DrawHistory> rivals;
 
     bool numbered() const { return order == HistoryOrder::Numbers || order == HistoryOrder::DrawFile; }

@@ -87,19 +87,31 @@ std::optional<std::string> saveBackup(Program& p, const std::string& oldBytes) {
     }
 }
 
-bool saveDrawFile(Program& p, const MergePlan& plan, const DrawFileRead& current) {
+bool saveDrawFile(Program& p, const std::vector<std::string>& lines, const DrawFileRead& current) {
     SaveOptions options{.expected = current.bytes};
     // New draws only: where data.dat can only be added to, they go after it.
     const std::vector<std::string>& held = current.values;
-    if (plan.lines.size() >= held.size() && std::equal(held.begin(), held.end(), plan.lines.begin()))
-        options.appended = addedDrawLines(plan.lines, held.size());
+    if (lines.size() >= held.size() && std::equal(held.begin(), held.end(), lines.begin()))
+        options.appended = addedDrawLines(lines, held.size());
     try {
-        writeDrawFile(p, keepSpaceLines(current, plan.lines), options);
+        writeDrawFile(p, keepSpaceLines(current, lines), options);
         return true;
     } catch (const FileError& e) {
         fail(p, importNotSaved(msg::kDrawFileNotSaved, e.what()));
         return false;
     }
+}
+
+// Writes data.dat and shows what it now holds; false when it could not be
+// written (and that was told).
+bool save(Program& p, const std::vector<std::string>& lines, const DrawFileRead& current) {
+    if (!saveDrawFile(p, lines, current))
+        return false;
+    p.s.drawTable = DrawTable(lines);
+    // The draws are saved; statistics that stop on damaged data change
+    // nothing about that.
+    tryStep([&] { RefreshStatistics(p); });
+    return true;
 }
 
 void importChosen(Program& p, const std::string& chosen) {
@@ -145,19 +157,19 @@ void importDrawHistory(Program& p, const std::filesystem::path& file) {
     // Replacing draws is the one answer that loses something: Enter says No.
     const bool replaces = plan.kind == MergeCase::Replace;
     if (p.message(importQuestion(name, reading, plan), msg::kQuestion,
-                  replaces ? Buttons::YesNoDefaultNo : Buttons::YesNo) != Answer::Yes)
+                  replaces ? Buttons::YesNoDefaultNo : Buttons::YesNo) != Answer::Yes) {
+        // No keeps data.dat's versions of the differing draws; the new
+        // draws replace nothing and still come in.
+        if (replaces && !plan.keptLines.empty() && save(p, plan.keptLines, *current))
+            p.message(importKept(plan), kImportTitle);
         return;
+    }
     std::optional<std::string> backup;
     if (replaces &&
         (!unchangedSinceRead(p, current->bytes) || !(backup = saveBackup(p, current->bytes.value_or(std::string())))))
         return;
-    if (!saveDrawFile(p, plan, *current))
-        return;
-    p.s.drawTable = DrawTable(plan.lines);
-    // The draws are saved; statistics that stop on damaged data change
-    // nothing about that.
-    tryStep([&] { RefreshStatistics(p); });
-    p.message(importDone(plan, backup.value_or(std::string())), kImportTitle);
+    if (save(p, plan.lines, *current))
+        p.message(importDone(plan, backup.value_or(std::string())), kImportTitle);
 }
 
 } // namespace zoki

@@ -83,4 +83,11 @@ std::string usage(const std::filesystem::path& drawFile, const std::filesystem::
            "                 FILE: 予測した全セットの明細を CSV で書き出すファイル\n";
 }
 
+std::string sameAsLatestDraw(int latest) {
+    const std::string next = "第" + std::to_string(latest + 1) + "回";
+    return "入力された 7 個の数字は、登録済みの最新の回 (第" + std::to_string(latest) +
+           "回) と同じです。\r同じ回を二度登録しようとしていないか確かめて下さい。\rこのまま" + next +
+           "として登録しますか？";
+}
+
 } // namespace zoki::msg

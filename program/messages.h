@@ -46,6 +46,9 @@ inline constexpr const char* kNotDigits = "数値以外が入力された可能�
 std::string outOfRange(); // "数値が範囲内にありません。【1 - 43】 "
 inline constexpr const char* kDuplicate = "入力された数値に重複が発見されました。 ";
 std::string drawFileFull(); // data.dat holds its 32767 lines
+// The seven numbers are those of the latest draw, number `latest`: asked
+// before a double entry is stored.
+std::string sameAsLatestDraw(int latest);
 
 // A file failure is told as what failed, the file's own reason, and what
 // that means for the user's data.

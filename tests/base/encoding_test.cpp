@@ -143,3 +143,54 @@ TEST(ShiftJis, AByteThatDoesNotDecodeIsNeitherDroppedNorANumber) {
 
 } // namespace
 } // namespace zoki
+
+namespace zoki {
+namespace {
+
+TEST(ImportEncodings, EucJpAndUtf16DecodeAndKeepWhatDoesNot) {
+    const std::string kept80 = "\xED\xB2\x80";     // U+DC80: the byte 80 kept
+    const std::string notDecoded = "\xED\xB3\xBF"; // U+DCFF
+    struct Case {
+        const char* name;
+        std::string decoded;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"EUC-JP kanji and ASCII",
+         fromEucJp("\xC2\xE8"
+                   "1500\xB2\xF3,\xA5\xDC\xA1\xBC\xA5\xCA\xA5\xB9"),
+         "第1500回,ボーナス"},
+        {"EUC-JP half-width katakana after 8E", fromEucJp("\x8E\xCE\x8E\xDE"), "ﾎﾞ"},
+        {"EUC-JP NEC circled digit", fromEucJp("\xAD\xA1"), "①"},
+        {"EUC-JP: a byte that starts nothing is kept",
+         fromEucJp(std::string("a\x80"
+                               "b")),
+         "a" + kept80 + "b"},
+        {"UTF-16LE",
+         fromUtf16(std::string("\x2C\x7B"
+                               "1\0"
+                               "\xDE\x56",
+                               6),
+                   false),
+         "第1回"},
+        {"UTF-16BE",
+         fromUtf16(std::string("\x7B\x2C\0"
+                               "1\x56\xDE",
+                               6),
+                   true),
+         "第1回"},
+        {"UTF-16LE surrogate pair", fromUtf16(std::string("\x3D\xD8\x00\xDE", 4), false), "\xF0\x9F\x98\x80"},
+        {"UTF-16LE lone surrogate and odd byte kept",
+         fromUtf16(std::string("\x3D\xD8"
+                               "A\0"
+                               "\x80",
+                               5),
+                   false),
+         notDecoded + "A" + notDecoded},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.decoded, c.expected) << c.name;
+}
+
+} // namespace
+} // namespace zoki

@@ -1,3 +1,4 @@
+#include "base/numtext.h"
 #include "base/syscalls.h"
 #include "base/textfile.h"
 #include "draws/registration.h"
@@ -10,6 +11,7 @@
 #include <cerrno>
 #include <filesystem>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -86,7 +88,9 @@ TEST(Registration, BadInputShowsOneMessageHighlightsTheFieldsAndWritesNothing) {
         {"letter", with({{3, "a"}}), kNotDigits, {3}},
         {"digit then letter", with({{4, "1a"}}), kNotDigits, {4}},
         {"two numbers", with({{4, "1 2"}}), kNotDigits, {4}},
-        {"full-width digit", with({{2, "５"}}), kNotDigits, {2}},
+        {"full-width letter", with({{2, "Ａ"}}), kNotDigits, {2}},
+        {"full-width zero", with({{2, "０"}}), kOutOfRange, {2}},
+        {"full-width 7 and 7 are one ball", with({{0, "７"}}), kDuplicate, {0, 6}},
         {"two non-digits", with({{1, " 7"}, {5, "x"}}), kNotDigits, {1, 5}},
         {"non-digit comes before range", with({{0, "a"}, {1, "0"}}), kNotDigits, {0}},
         {"zero", with({{6, "0"}}), kOutOfRange, {6}},
@@ -162,6 +166,14 @@ TEST(Registration, AGoodDrawAddsSevenLinesEmptiesTheFieldsAndHidesTheForm) {
          {"07", "11.0", "20", "30", "40", "43", "1e1"},
          {"7", "11", "20", "30", "40", "43", "10"}},
         {"trailing blank", {"7 ", "8", "20", "30", "40", "41", "42"}, {"7", "8", "20", "30", "40", "41", "42"}},
+        // Typed with the input method on: the numbers they show, stored
+        // as plain digits.
+        {"full-width digits",
+         {"３", "１１", "１７", "２５", "３８", "４２", "７"},
+         {"3", "11", "17", "25", "38", "42", "7"}},
+        {"half and full width in one field",
+         {"1８", "１1", "20", "30", "40", "41", "42"},
+         {"18", "11", "20", "30", "40", "41", "42"}},
     };
     for (const Case& c : cases) {
         Harness h;
@@ -174,6 +186,56 @@ TEST(Registration, AGoodDrawAddsSevenLinesEmptiesTheFieldsAndHidesTheForm) {
         EXPECT_EQ(h.folder.read("data.dat"), before + crlf(c.added)) << c.name;
         EXPECT_EQ(texts(f), std::vector<std::string>(7, "")) << c.name;
         EXPECT_FALSE(f.visible()) << c.name;
+    }
+}
+
+// Entering the latest draw again is asked about before it is stored, No
+// (and Enter) keeping the file and the form as they were; a draw that only
+// looks like it, or like an earlier one, is stored at once.
+TEST(Registration, TheLatestDrawEnteredAgainIsAskedAbout) {
+    const std::vector<int> latest{38, 3, 25, 42, 17, 11, 7}; // registered in drawn order
+    const std::string question =
+        "入力された 7 個の数字は、登録済みの最新の回 (第2回) と同じです。\r"
+        "同じ回を二度登録しようとしていないか確かめて下さい。\rこのまま第3回として登録しますか？";
+    struct Case {
+        const char* name;
+        Fields fields;
+        std::optional<Answer> answer; // none: Enter
+        bool asked;
+        bool stored;
+    };
+    const Case cases[] = {
+        {"in drawn order, Enter", {"17", "3", "25", "42", "38", "11", "7"}, std::nullopt, true, false},
+        {"the same, No", kGood, Answer::No, true, false},
+        {"the same, Yes", kGood, Answer::Yes, true, true},
+        {"full-width, the same draw", {"３", "１１", "１７", "２５", "３８", "４２", "７"}, std::nullopt, true, false},
+        {"another bonus", with({{6, "8"}}), std::nullopt, false, true},
+        {"the bonus among the mains", {"3", "11", "17", "25", "38", "7", "42"}, std::nullopt, false, true},
+        {"the draw before the latest", {"1", "2", "3", "4", "5", "6", "7"}, std::nullopt, false, true},
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        const std::string before = drawFile({kDraw1, latest});
+        Form4& f = openForm(h, before);
+        enter(f, c.fields);
+        if (c.answer)
+            h.dialogs.answers.push_back(*c.answer);
+        f.Command1.click();
+
+        ASSERT_EQ(h.dialogs.shown.size(), c.asked ? 1U : 0U) << c.name;
+        if (c.asked) {
+            EXPECT_EQ(h.dialogs.shown[0].text, question) << c.name;
+            EXPECT_EQ(h.dialogs.shown[0].title, "【質問】") << c.name;
+            EXPECT_EQ(h.dialogs.shown[0].buttons, Buttons::YesNoDefaultNo) << c.name;
+        }
+        std::vector<std::string> added;
+        for (const std::string& text : c.fields)
+            added.push_back(std::to_string(std::stoi(asciiDigits(text))));
+        EXPECT_EQ(h.folder.read("data.dat"), c.stored ? before + crlf(added) : before) << c.name;
+        EXPECT_EQ(f.visible(), !c.stored) << c.name;
+        EXPECT_EQ(texts(f), c.stored ? std::vector<std::string>(7, "")
+                                     : std::vector<std::string>(c.fields.begin(), c.fields.end()))
+            << c.name;
     }
 }
 

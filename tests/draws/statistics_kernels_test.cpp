@@ -82,6 +82,29 @@ TEST(StatisticsKernels, DrawCounts) {
 
 // The one- and two-character values the file holds are counted by a short
 // way: for every such text it must agree with the general rule.
+// The seventh of each draw is its bonus, counted as far as the draw counts
+// go: a value that is no number stops both.
+TEST(StatisticsKernels, BonusCounts) {
+    struct Case {
+        const char* name;
+        Lines table;
+        std::vector<std::pair<int, int>> counts; // number, times the bonus
+    };
+    const Case cases[] = {
+        {"two draws and the spare",
+         {"3", "11", "19", "25", "33", "41", "7", "7", "11", "20", "27", "30", "43", "03", ""},
+         {{7, 1}, {3, 1}, {11, 0}, {43, 0}}},
+        {"a text stops the count",
+         {"3", "11", "19", "25", "33", "41", "7", "x", "1", "2", "4", "5", "6", "9"},
+         {{7, 1}, {9, 0}}},
+    };
+    for (const Case& c : cases) {
+        const NumberCounts bonus = bonusCounts(c.table);
+        for (const auto& [number, times] : c.counts)
+            EXPECT_EQ(bonus[static_cast<std::size_t>(number)], times) << c.name << ": " << number;
+    }
+}
+
 TEST(StatisticsKernels, ShortValuesCountAsTheGeneralRuleSays) {
     const std::string characters = std::string("0123456789 x.-+e") + '\0';
     std::vector<std::string> texts;

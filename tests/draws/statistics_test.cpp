@@ -229,15 +229,17 @@ TEST(Statistics, TheBarsAndRankingPicturesTellTheirCountsInTheirTips) {
         const char* tip;
     };
     for (const Case& c :
-         {Case{7, "7: 当選 2 回 / 出力 2 回"}, Case{3, "3: 当選 2 回 / 出力 1 回"}, Case{1, "1: 当選 0 回 / 出力 0 回"},
-          Case{43, "43: 当選 1 回 / 出力 0 回"}, Case{8, "8: 当選 0 回 / 出力 1 回"}})
+         {Case{7, "7: 本数字 1 回・ボーナス 1 回 / 出力 2 回"}, Case{3, "3: 本数字 1 回・ボーナス 1 回 / 出力 1 回"},
+          Case{1, "1: 本数字 0 回・ボーナス 0 回 / 出力 0 回"}, Case{43, "43: 本数字 1 回・ボーナス 0 回 / 出力 0 回"},
+          Case{8, "8: 本数字 0 回・ボーナス 0 回 / 出力 1 回"}})
         for (const Label* l : {&f.Label1(c.number - 1), &f.Label2(c.number - 1), &f.Label5(c.number - 1)})
             EXPECT_EQ(l->toolTip(), c.tip) << l->objectName();
     std::vector<std::string> ranking;
     for (const auto& image : f.Image2)
         ranking.push_back(image->toolTip());
-    EXPECT_EQ(ranking, (std::vector<std::string>{"11: 当選 2 回", "7: 当選 2 回", "3: 当選 2 回", "43: 当選 1 回",
-                                                 "41: 当選 1 回"}));
+    EXPECT_EQ(ranking, (std::vector<std::string>{"11: 本数字 2 回・ボーナス 0 回", "7: 本数字 1 回・ボーナス 1 回",
+                                                 "3: 本数字 1 回・ボーナス 1 回", "43: 本数字 1 回・ボーナス 0 回",
+                                                 "41: 本数字 1 回・ボーナス 0 回"}));
     EXPECT_EQ(f.Frame4.toolTip(), "赤の棒: 当選番号に出た回数 / 青の棒: 履歴に残した予想に入った回数");
 
     // No draws left: the bars and pictures keep what they showed, the tips
@@ -246,9 +248,9 @@ TEST(Statistics, TheBarsAndRankingPicturesTellTheirCountsInTheirTips) {
     p.s.outHistory = {"7", "5", "5", "5", "5", "5", ""};
     RefreshStatistics(p);
     EXPECT_EQ(f.Label2(6).width(), kFull);
-    EXPECT_EQ(f.Label2(6).toolTip(), "7: 当選 0 回 / 出力 1 回");
-    EXPECT_EQ(f.Label5(4).toolTip(), "5: 当選 0 回 / 出力 5 回");
-    EXPECT_EQ(f.Image2(0).toolTip(), "11: 当選 2 回");
+    EXPECT_EQ(f.Label2(6).toolTip(), "7: 本数字 0 回・ボーナス 0 回 / 出力 1 回");
+    EXPECT_EQ(f.Label5(4).toolTip(), "5: 本数字 0 回・ボーナス 0 回 / 出力 5 回");
+    EXPECT_EQ(f.Image2(0).toolTip(), "11: 本数字 2 回・ボーナス 0 回");
 }
 
 TEST(Statistics, AnEmptyTableResetsEarlierCounts) {

@@ -62,31 +62,38 @@ Lines sorted(Lines lines) {
 
 // Two replacing imports in a row keep both originals; a third whose save
 // meets a full disk after its backup leaves them all and data.dat as it was.
+// Each file corrects draw 1 and agrees on draw 2: a file that differs in
+// most draws it shares is refused, not offered.
 TEST(Backups, EveryReplacedDrawFileStays) {
     Harness h;
-    const std::string firstData = drawFile({{4, 11, 19, 25, 33, 41, 7}});
+    const std::vector<int> second = {5, 12, 20, 26, 34, 42, 8};
+    const auto withSecond = [&](const std::vector<int>& draw) { return drawFile({draw, second}); };
+    const std::string firstData = withSecond({4, 11, 19, 25, 33, 41, 7});
     Program& p = startWith(h, firstData, crlf(kTwoSets));
     const auto replaceWith = [&](const std::vector<int>& draw) {
         std::string csv;
-        for (int n : draw)
-            csv += std::to_string(n) + ",";
-        h.folder.write("h.csv", csv + "\r\n");
+        for (const std::vector<int>& row : {draw, second}) {
+            for (int n : row)
+                csv += std::to_string(n) + ",";
+            csv += "\r\n";
+        }
+        h.folder.write("h.csv", csv);
         h.dialogs.openAnswers.push_back((h.folder / "h.csv").string());
         h.dialogs.answers.push_back(Answer::Yes); // the replacing question defaults to No
         p.form1.vImport.click();
     };
     replaceWith(kThreeDraws[0]);
     replaceWith(kThreeDraws[1]);
-    EXPECT_EQ(backupsOf(h.folder), sorted({firstData, drawFile({kThreeDraws[0]})}));
-    EXPECT_EQ(h.folder.read("data.dat"), drawFile({kThreeDraws[1]}));
+    EXPECT_EQ(backupsOf(h.folder), sorted({firstData, withSecond(kThreeDraws[0])}));
+    EXPECT_EQ(h.folder.read("data.dat"), withSecond(kThreeDraws[1]));
 
     h.dialogs.shown.clear();
-    sys::Faults::diskFullAfter(drawFile({kThreeDraws[1]}).size()); // room for the backup alone
+    sys::Faults::diskFullAfter(withSecond(kThreeDraws[1]).size()); // room for the backup alone
     replaceWith(kThreeDraws[2]);
     sys::Faults::reset();
     EXPECT_TRUE(anyMessageContains(h.dialogs, "空き容量が不足しています"));
-    EXPECT_EQ(h.folder.read("data.dat"), drawFile({kThreeDraws[1]}));
-    EXPECT_EQ(backupsOf(h.folder), sorted({firstData, drawFile({kThreeDraws[0]}), drawFile({kThreeDraws[1]})}));
+    EXPECT_EQ(h.folder.read("data.dat"), withSecond(kThreeDraws[1]));
+    EXPECT_EQ(backupsOf(h.folder), sorted({firstData, withSecond(kThreeDraws[0]), withSecond(kThreeDraws[1])}));
 }
 
 // Erasing the kept sets keeps them first; an empty history needs no backup.

@@ -71,13 +71,22 @@ void crashDuring(Harness& h, const Save& save, sys::SaveStep step,
         kCrashed);
 }
 
-// After the crash the program starts again and the command saves again.
-void saveAgain(Harness& h, const Save& save) {
+// After the crash the program starts again and the command saves again. A
+// registration whose draw the crash had saved is now a double entry: it is
+// asked about, and Yes stores it again.
+void saveAgain(Harness& h, const Save& save, bool doubleEntry) {
     Program p(h.folder.path(), h.dialogs, h.random, h.platform, wire);
     Form_Load(p);
+    h.dialogs.answers.push_back(Answer::Yes);
     if (save.onAStartedProgram)
         save.command(p);
-    EXPECT_TRUE(h.dialogs.shown.empty()) << h.dialogs.shown.front().text;
+    if (doubleEntry) {
+        ASSERT_EQ(h.dialogs.shown.size(), 1U);
+        EXPECT_EQ(h.dialogs.shown[0].title, "【質問】") << h.dialogs.shown[0].text;
+        EXPECT_EQ(h.folder.read(save.file), save.after + crlf(kNewDraw));
+    } else {
+        EXPECT_TRUE(h.dialogs.shown.empty()) << h.dialogs.shown.front().text;
+    }
     EXPECT_EQ(entriesOf(h.folder.path()), kDataFiles);
 }
 
@@ -96,7 +105,7 @@ TEST(CrashWhileSaving, EachFileIsOldOrNewAndTheNextSaveCleansUp) {
             EXPECT_EQ(h.folder.read(save.file), s.saved ? save.after : save.before);
             EXPECT_EQ(h.folder.read(save.file == std::string("data.dat") ? "OutData.dat" : "data.dat"), other);
             EXPECT_EQ(entriesOf(h.folder.path()).size(), s.leavesTemporary ? 3U : 2U);
-            saveAgain(h, save);
+            saveAgain(h, save, s.saved && save.name == std::string("registration"));
         }
     }
 }

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -76,7 +77,7 @@ TEST(Import, TheMenuAsksForAFileShowsTheSummaryAppendsAndRefreshes) {
                                        "当選データ: 4 回分 (第1回～第4回)\r"
                                        "新しく追加する当選データ: 2 回分 (第3回～第4回)\r"
                                        "取り込めない行: なし\r"
-                                       "data.dat に追加しますか？");
+                                       "登録済みの当選データに追加しますか？");
     EXPECT_EQ(h.dialogs.shown[0].title, "【質問】");
     EXPECT_EQ(h.dialogs.shown[0].buttons, Buttons::YesNo);
     EXPECT_EQ(h.dialogs.shown[1].text, "当選データを 2 回分取り込みました (全 4 回分)。");
@@ -99,7 +100,11 @@ TEST(Import, TheMenuAsksForAFileShowsTheSummaryAppendsAndRefreshes) {
 
 TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
     // Hand-written, LF only, a blank: the backup must keep these very bytes.
-    const std::string old = "3\n11\n 19\n25\n33\n41\n8\n";
+    // Draw 1's bonus differs from the file's, draw 2 is the same.
+    const std::string old = "3\n11\n 19\n25\n33\n41\n8\n2\n8\n20\n27\n30\n43\n15\n";
+    // No keeps draw 1 as data.dat has it and adds the file's new draws.
+    Draws keptDraws = kDraws;
+    keptDraws[0][6] = 8;
     const std::string older = "an older backup";
     const std::string all = historyCsv(kDraws);
     const std::string one = drawFile(first(1));
@@ -119,7 +124,7 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
     const Case cases[] = {
         {"empty data.dat takes all", "", all, Answer::Yes, {q, i}, four, {}, "追加する当選データ: 4 回分"},
         {"No writes nothing", one, all, Answer::No, {q}, one, {}, "第2回～第4回"},
-        {"all there already", four, historyCsv(first(3)), Answer::Yes, {i}, four, {}, "すべて data.dat に登録済み"},
+        {"all there already", four, historyCsv(first(3)), Answer::Yes, {i}, four, {}, "すべて登録済みです"},
         {"they differ: Yes replaces",
          old,
          all,
@@ -127,23 +132,31 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
          {q, i},
          four,
          {old},
-         "1 回分が、取り込むファイルと異なります: 第1回"},
-        {"they differ: No keeps data.dat",
+         "のうち 1 回分が、ファイルと異なります"},
+        {"they differ: No keeps data.dat's draw and adds the new ones",
          old,
          all,
+         Answer::No,
+         {q, i},
+         drawFile(keptDraws),
+         {},
+         "いいえ: 異なる回は登録済みの当選データのまま残し、新しい 2 回分だけを追加します。"},
+        {"they differ: Enter does the same",
+         old,
+         all,
+         std::nullopt,
+         {q, i},
+         drawFile(keptDraws),
+         {},
+         "第1回\r　登録済み: 3 11 19 25 33 41  ボーナス ［8］\r　ファイル: 3 11 19 25 33 41  ボーナス ［7］"},
+        {"they differ and nothing is new: No writes nothing",
+         old,
+         historyCsv(first(2)),
          Answer::No,
          {q},
          old,
          {},
-         "異なる回をファイルの内容に置き換えますか？"},
-        {"they differ: Enter keeps data.dat",
-         old,
-         all,
-         std::nullopt,
-         {q},
-         old,
-         {},
-         "第1回  data.dat: 3 11 19 25 33 41 (8)  ／  ファイル: 3 11 19 25 33 41 (7)"},
+         "いいえ: 異なる回は登録済みの当選データのまま残し、何も取り込みません。"},
         {"a later history needs earlier draws",
          one,
          historyCsv(first(2), 3),
@@ -160,7 +173,7 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
          {q, i},
          handEdited + drawFile({kDraws[3]}),
          {},
-         "data.dat に追加しますか？"},
+         "登録済みの当選データに追加しますか？"},
         {"a later history keeps its fault list",
          one,
          historyCsv({kDraws[2], {6, 13, 21, 28, 36, 42, 44}}, 3),
@@ -186,15 +199,26 @@ TEST(Import, WritesOnlyWhatTheUserAgreedToAndKeepsTheOldFileAsBackup) {
          one,
          {},
          "最初の当選データ (1 行目) に誤りがあるため"},
-        // A row index beside draw numbers 3 and 4: data.dat says which is which.
+        // A row index beside draw numbers 2 to 4: data.dat says which is
+        // which, by the draw they share.
         {"row index or draw number: data.dat decides",
          drawFile(first(2)),
-         "1,3,1,5,12,23,34,40,9\r\n2,4,6,13,21,28,36,42,10\r\n",
+         "1,2,2,8,20,27,30,43,15\r\n2,3,1,5,12,23,34,40,9\r\n3,4,6,13,21,28,36,42,10\r\n",
          Answer::Yes,
          {q, i},
          four,
          {},
          "新しく追加する当選データ: 2 回分 (第3回～第4回)"},
+        // Draws 3 and 4 follow data.dat's draw 2 as well as an index 1..2
+        // would put other draws at 1 and 2: no shared draw tells.
+        {"row index or draw number: no shared draw cannot tell",
+         drawFile(first(2)),
+         "1,3,1,5,12,23,34,40,9\r\n2,4,6,13,21,28,36,42,10\r\n",
+         Answer::Yes,
+         {w},
+         drawFile(first(2)),
+         {},
+         "1 列目と 2 列目のどちらも回号のように見え"},
         {"row index or draw number: an empty data.dat cannot tell",
          "",
          "1,3,1,5,12,23,34,40,9\r\n2,4,6,13,21,28,36,42,10\r\n",
@@ -267,8 +291,9 @@ TEST(Import, ASeasonOfImportsAndRegistrationsLosesNoDraw) {
     ASSERT_EQ(h.dialogs.shown.size(), 1u);
     EXPECT_EQ(h.dialogs.shown[0].buttons, Buttons::YesNoDefaultNo);
     EXPECT_NE(h.dialogs.shown[0].text.find(
-                  "data.dat の当選データ (4 回分) のうち 1 回分が、取り込むファイルと異なります: "
-                  "第2回\r第2回  data.dat: 2 8 20 27 30 43 (15)  ／  ファイル: 2 8 20 27 30 42 (15)"),
+                  "登録済みの当選データ (4 回分) のうち 1 回分が、ファイルと異なります (［ ］は異なる数字):\r"
+                  "第2回\r　登録済み: 2 8 20 27 30 ［43］  ボーナス 15\r　ファイル: 2 8 20 27 30 ［42］  ボーナス 15\r"
+                  "はい: "),
               std::string::npos)
         << h.dialogs.shown[0].text;
     EXPECT_EQ(h.folder.read("data.dat"), updated);
@@ -276,9 +301,10 @@ TEST(Import, ASeasonOfImportsAndRegistrationsLosesNoDraw) {
     const auto backups = datedBackups(h.folder, "data.dat");
     ASSERT_EQ(backups.size(), 1u);
     EXPECT_EQ(backups[0].second, updated);
-    EXPECT_EQ(h.dialogs.shown.back().text, "data.dat の 1 回分を取り込んだファイルの内容に置き換えました (全 4 回分)。"
-                                           "\r元の data.dat は " +
-                                               backups[0].first + " に残してあります。");
+    EXPECT_EQ(h.dialogs.shown.back().text,
+              "登録済みの当選データのうち 1 回分 (第2回) をファイルの内容に置き換えました (全 4 回分)。"
+              "\r置き換える前の当選データは " +
+                  backups[0].first + " に残してあります。");
     std::string replaced = updated;
     replaced.replace(replaced.find("43\r\n"), 2, "42");
     EXPECT_EQ(h.folder.read("data.dat"), replaced);
@@ -303,7 +329,7 @@ TEST(Import, AFailedReadOrWriteIsToldAndChangesNothing) {
     other[0][0] = 4;
     const Case cases[] = {
         {"data.dat cannot be written", drawFile(first(1)), 1, "当選データファイル (data.dat) に保存できませんでした。"},
-        {"the backup cannot be written", drawFile(other), 1, "data.dat の控えを保存できませんでした。"},
+        {"the backup cannot be written", drawFile(other), 1, "当選データの控えを保存できませんでした。"},
     };
     for (const Case& c : cases) {
         Harness h;
@@ -338,6 +364,173 @@ TEST(Import, AFailedReadOrWriteIsToldAndChangesNothing) {
         EXPECT_EQ(h.dialogs.shown[0].text.rfind(text, 0), 0u) << file;
         EXPECT_EQ(h.dialogs.shown[0].title, "【警告】") << file;
         EXPECT_EQ(h.folder.read("data.dat"), drawFile(first(1))) << file;
+    }
+}
+
+// Twelve draws, none like another.
+Draws twelve() {
+    Draws out;
+    for (int k = 0; k < 12; ++k) {
+        std::vector<int> d;
+        for (int j = 0; j < 7; ++j)
+            d.push_back((k * 5 + j * 6) % 43 + 1);
+        out.push_back(d);
+    }
+    return out;
+}
+
+// A data.dat of ten draws and a file of twelve that differs in draws 2, 4,
+// 6 and 8: the question shows three side by side and names the fourth; No
+// adds draws 11 and 12 and keeps the four, Yes replaces them.
+TEST(Import, TheQuestionShowsTheDifferencesAndEachAnswerSaysWhatItDid) {
+    const Draws file = twelve();
+    Draws mine(file.begin(), file.begin() + 10);
+    for (const std::size_t k : {1u, 3u, 5u, 7u})
+        mine[k][2] = mine[k][2] % 43 + 1 == mine[k][3] ? 40 : mine[k][2] % 43 + 1;
+    struct Case {
+        const char* name;
+        Answer answer;
+        std::string data;
+        std::string summary;
+    };
+    const Case cases[] = {
+        {"No", Answer::No, drawFile(mine) + drawFile({file[10], file[11]}),
+         "新しい当選データ 2 回分 (第11回～第12回) を追加しました (全 12 回分)。\r"
+         "ファイルと異なる 4 回分 (第2回、第4回、第6回、第8回) は、登録済みの当選データのまま残しました。"},
+        {"Yes", Answer::Yes, drawFile(file),
+         "登録済みの当選データのうち 4 回分 (第2回、第4回、第6回、第8回) をファイルの内容に置き換え、2 回分 "
+         "(第11回～第12回) を追加しました (全 12 回分)。\r置き換える前の当選データは "},
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        importThroughMenu(h, drawFile(mine), historyCsv(file), {c.answer});
+        ASSERT_EQ(h.dialogs.shown.size(), 2u) << c.name;
+        const std::string& question = h.dialogs.shown[0].text;
+        EXPECT_NE(question.find("のうち 4 回分が、ファイルと異なります (［ ］は異なる数字):\r"
+                                "第2回\r　登録済み: 6 12 ［19］ 24 30 36  ボーナス 42\r"
+                                "　ファイル: 6 12 ［18］ 24 30 36  ボーナス 42\r第4回\r　登録済み: "),
+                  std::string::npos)
+            << c.name << ": " << question;
+        EXPECT_NE(question.find("\r第6回\r　登録済み: "), std::string::npos) << c.name;
+        EXPECT_NE(question.find("\rほかに異なる回: 第8回\r新しく追加する当選データ: 2 回分 (第11回～第12回)\r"),
+                  std::string::npos)
+            << c.name << ": " << question;
+        EXPECT_EQ(question.find("\r第8回\r"), std::string::npos) << c.name << ": three side by side at most";
+        EXPECT_EQ(h.dialogs.shown[1].text.rfind(c.summary, 0), 0u) << c.name << ": " << h.dialogs.shown[1].text;
+        EXPECT_EQ(h.folder.read("data.dat"), c.data) << c.name;
+        EXPECT_EQ(datedBackups(h.folder, "data.dat").size(), c.answer == Answer::Yes ? 1u : 0u) << c.name;
+    }
+}
+
+// A file read one draw off differs in every draw it shares: refused, with
+// the count, the likely cause and how to start afresh.
+TEST(Import, AFileThatDiffersInMostSharedDrawsIsRefused) {
+    const Draws all = twelve();
+    Harness h;
+    const std::string data = drawFile(Draws(all.begin(), all.begin() + 10));
+    importThroughMenu(h, data, historyCsv(Draws(all.begin() + 1, all.end())), {Answer::Yes});
+    ASSERT_EQ(h.dialogs.shown.size(), 1u);
+    EXPECT_EQ(h.dialogs.shown[0].title, "【警告】");
+    const std::string& text = h.dialogs.shown[0].text;
+    EXPECT_EQ(
+        text.rfind("ファイル「loto6.csv」と登録済みの当選データに共通する 10 回分のうち 10 回分の数字が異なります。\r"
+                   "ファイルの列や並び順を正しく読み取れなかったものと思われます。\r例: 第1回\r　登録済み: ",
+                   0),
+        0u)
+        << text;
+    EXPECT_NE(
+        text.find("ゾキのフォルダーの data.dat を別のフォルダーへ移し、空になった当選データにこのファイルを取り込んで"
+                  "下さい。\r取り込みは行われていません。"),
+        std::string::npos)
+        << text;
+    EXPECT_EQ(h.folder.read("data.dat"), data);
+}
+
+// The rows of draws 1..4 after the fields `before(k)`, newest first.
+std::string newestFirstRows(const std::function<std::string(int)>& before) {
+    std::string text;
+    for (int k = 4; k >= 1; --k) {
+        text += before(k);
+        for (const int n : kDraws[static_cast<std::size_t>(k - 1)])
+            text += "," + std::to_string(n);
+        text += "\r\n";
+    }
+    return text;
+}
+
+// Files whose rows look like draws but whose order cannot be told: each is
+// refused with the reason and what to do, whatever data.dat holds, and
+// nothing is written.
+TEST(Import, AFileWhoseOrderCannotBeToldIsRefusedWithTheReason) {
+    const std::string two = drawFile(first(2));
+    struct Case {
+        const char* name;
+        std::string data, csv;
+        std::string told;
+    };
+    const Case cases[] = {
+        {"dates no calendar holds", "", newestFirstRows([](int k) { return "2026/13/0" + std::to_string(k); }),
+         "ファイル「loto6.csv」には回号がなく、1 列目の日付を読めないため "
+         "(日と月のどちらが先かを決められない場合も含みま"
+         "す)、回号の順を決められません。\r回号 (第1回、第2回…) の列があるファイルか、日付が 2026/03/16 "
+         "の形で書かれたファイルを取り込んで下さい。\r取り込みは行われていません。"},
+        {"all on one date", two, newestFirstRows([](int) { return std::string("2026/01/05"); }),
+         "ファイル「loto6.csv」には回号がなく、1 列目に同じ日付の違う回があるため、日付で回号の順を決められません。"},
+        {"no draw numbers into an empty data.dat", "", newestFirstRows([](int) { return std::string("x"); }),
+         "ファイル「loto6."
+         "csv」には回号がなく、登録済みの当選データも空のため、ファイルの最初の回が第何回かを決められません "
+         "(ロト6の第1回は 2000年10月5日です)。\r回号 (第1回、第2回…) の列があるファイルを取り込んで下さい。"},
+        {"no draw numbers, no dates, nothing shared", drawFile({{9, 10, 11, 12, 13, 14, 15}}),
+         newestFirstRows([](int) { return std::string("x"); }),
+         "ファイル「loto6.csv」には回号も日付もないため、古い回から並んでいるのか新しい回から並んでいるのかを、"
+         "登録済みの当選データと比べても決められませんでした。"},
+        {"mostly no known encoding", two, "\x80\xFD,\xFD\r\n\xFD\x80\r\n3,11,19,25,33,41,7\r\n",
+         "ファイル「loto6.csv」の文字コードを読み取れませんでした: 空でない 3 行のうち 2 行が UTF-8、Shift_JIS、"
+         "EUC-JP、UTF-16 のどれでも読めない行です。\rファイルを UTF-8 か Shift_JIS の CSV として保存し直してから、"},
+        {"Loto 7 without a header", two, "3,11,19,25,33,37,7,1,2\r\n", "ロト7やミニロトのようです"},
+        {"one row, eight numbers, no header", drawFile({{9, 10, 11, 12, 13, 14, 15}}), "12,30,11,19,25,33,41,7\r\n",
+         "ファイル「loto6.csv」の 1 回分の 7 個の数字は 1 列目と 2 "
+         "列目のどれからとも読め、登録済みの当選データと比べても"
+         "決められませんでした。\r1 行目に見出し (回,日付,第1数字,…,第6数字,ボーナス数字) を入れてから、"},
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        importThroughMenu(h, c.data, c.csv, {Answer::Yes});
+        ASSERT_EQ(h.dialogs.shown.size(), 1u) << c.name;
+        EXPECT_EQ(h.dialogs.shown[0].title, "【警告】") << c.name;
+        EXPECT_NE(h.dialogs.shown[0].text.find(c.told), std::string::npos) << c.name << ": " << h.dialogs.shown[0].text;
+        EXPECT_EQ(h.folder.read("data.dat"), c.data) << c.name;
+    }
+}
+
+// The summary says how the draws were placed: by their numbers, by their
+// dates only where the dates ordered them, by data.dat otherwise.
+TEST(Import, TheSummarySaysWhatPlacedTheDraws) {
+    struct Case {
+        const char* name;
+        std::string data, csv;
+        std::string read;
+        Draws after = kDraws;
+    };
+    const Case cases[] = {
+        {"dates from Loto 6's first draw, newest first", "",
+         newestFirstRows([](int k) { return "H12.10." + std::to_string(k * 7 - 2); }),
+         "当選データ: 4 回分 (回号なし。日付の順に第1回からとします)"},
+        {"one draw dated the first draw's day", "", "2000/10/05,3,11,19,25,33,41,7\r\n",
+         "当選データ: 1 回分 (回号なし。第1回とします)", first(1)},
+        {"later dates after data.dat's first draw", drawFile(first(1)),
+         newestFirstRows([](int k) { return "R8.3.1" + std::to_string(k); }),
+         "当選データ: 4 回分 (回号なし。日付の順に第1回からとします)"},
+        {"no dates, newest first, data.dat tells", drawFile(first(1)),
+         newestFirstRows([](int) { return std::string("x"); }),
+         "当選データ: 4 回分 (回号・日付なし。登録済みの当選データと合うよう、下の行から第1回とします)"},
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        importThroughMenu(h, c.data, c.csv, {Answer::Yes});
+        ASSERT_EQ(h.dialogs.shown.size(), 2u) << c.name;
+        EXPECT_NE(h.dialogs.shown[0].text.find(c.read), std::string::npos) << c.name << ": " << h.dialogs.shown[0].text;
+        EXPECT_EQ(h.folder.read("data.dat"), drawFile(c.after)) << c.name;
     }
 }
 

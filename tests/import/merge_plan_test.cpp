@@ -67,13 +67,16 @@ TEST(MergePlan, ComparesDrawsAsDrawsAndReplacesOnlyThoseThatDiffer) {
         {"a half draw is completed", firstLines(lines(0, 2), 10), history(1, 0, 3), MergeCase::Append, lines(0, 3), 2,
          2},
         {"a half draw that differs is replaced",
-         firstLines(lines(1, 2), 10),
-         history(1, 0, 2),
+         lines(0, 2) + firstLines(lines(0, 1), 3),
+         history(1, 0, 3),
          MergeCase::Replace,
-         lines(0, 2),
+         lines(0, 3),
          0,
          0,
-         {1, 2}},
+         {3}},
+        // Data.dat's two draws are the file's draws 2 and 3: the file was
+        // read one place off, or data.dat is another history.
+        {"most shared draws differ: misread", lines(1, 2), history(1, 0, 3), MergeCase::Misread, {}, 3, 1, {1, 2}},
         {"everything there", lines(0, 4), history(1, 0, 4), MergeCase::NothingNew, {}},
         {"data.dat runs further", lines(0, 4), history(1, 0, 2), MergeCase::NothingNew, {}},
         {"draw 3 differs", changed, history(1, 0, 4), MergeCase::Replace, lines(0, 4), 0, 0, {3}},
@@ -107,8 +110,10 @@ TEST(MergePlan, ComparesDrawsAsDrawsAndReplacesOnlyThoseThatDiffer) {
     }
     // Both versions of the first draw that differs, for the question.
     const MergePlan plan = planMerge(changed, history(1, 0, 4));
-    EXPECT_EQ(plan.before, (std::array<std::string, 7>{"1", "5", "12", "24", "34", "40", "9"}));
-    EXPECT_EQ(plan.after, kDraws[2]);
+    ASSERT_EQ(plan.shown.size(), 1u);
+    EXPECT_EQ(plan.shown[0].draw, 3);
+    EXPECT_EQ(plan.shown[0].before, (std::array<std::string, 7>{"1", "5", "12", "24", "34", "40", "9"}));
+    EXPECT_EQ(plan.shown[0].after, kDraws[2]);
 }
 
 TEST(MergePlan, DataDatTellsWhichColumnHoldsTheDrawNumbers) {
@@ -132,6 +137,101 @@ TEST(MergePlan, DataDatTellsWhichColumnHoldsTheDrawNumbers) {
 
     byIndex.rivals[0] = history(1, 0, 3); // a 1-based index beside draws from 1
     EXPECT_EQ(planMerge({}, byIndex).kind, MergeCase::TakeAll);
+}
+
+DrawHistory reading(int first, std::vector<std::size_t> draws, int column, bool reversed = false) {
+    DrawHistory h;
+    h.order = column >= 0 ? HistoryOrder::Numbers : HistoryOrder::FileOrder;
+    h.firstNumber = first;
+    h.numberColumn = column;
+    h.reversed = reversed;
+    for (const std::size_t d : draws)
+        h.draws.push_back(ImportedDraw{kDraws[d], 0, 0});
+    return h;
+}
+
+TEST(MergePlan, AReadingCountsOnlyWhereDataDatBearsItOut) {
+    struct Case {
+        const char* name;
+        Lines existing;
+        DrawHistory file;
+        DrawHistory rival;
+        MergeCase kind;
+        int reading = 0;
+        std::vector<int> columns = {};
+    };
+    const Case cases[] = {
+        // A data tool's index one below the draw numbers: by the index the
+        // draws follow data.dat at once, by the numbers one is missing.
+        {"an append that shares no draw proves nothing",
+         lines(0, 2),
+         reading(4, {2, 3}, 1),
+         reading(3, {2, 3}, 0),
+         MergeCase::Undecided,
+         0,
+         {1, 0}},
+        {"a shared draw that agrees decides", lines(0, 2), reading(3, {2, 3}, 1), reading(2, {1, 2, 3}, 0),
+         MergeCase::Append, 1},
+        {"two readings that both agree are undecided",
+         lines(0, 2),
+         reading(1, {0, 1, 2}, 0),
+         reading(1, {0, 1, 3}, 1),
+         MergeCase::Undecided,
+         0,
+         {0, 1}},
+        {"a reading that differs in a few agrees", lines(0, 1) + lines(3, 1) + lines(2, 1), reading(1, {0, 1, 2}, 0),
+         reading(2, {0, 1, 2}, 1), MergeCase::Replace, 0},
+        // Without draw numbers or dates: the rows from the top or from the
+        // bottom, whichever data.dat's draw 1 shows.
+        {"rows newest first, data.dat tells", lines(0, 1), reading(1, {2, 1, 0}, -1), reading(1, {0, 1, 2}, -1, true),
+         MergeCase::Append, 1},
+        {"rows without order, data.dat shares none of them",
+         lines(3, 1),
+         reading(1, {2, 1, 0}, -1),
+         reading(1, {0, 1, 2}, -1, true),
+         MergeCase::Undecided,
+         0,
+         {-1, -1}},
+        // Into an empty data.dat nothing shows that the first row is draw 1.
+        {"rows without draw numbers into an empty data.dat",
+         {},
+         reading(1, {2, 1, 0}, -1),
+         reading(1, {0, 1, 2}, -1, true),
+         MergeCase::Unplaced},
+    };
+    for (const Case& c : cases) {
+        DrawHistory file = c.file;
+        file.rivals = {c.rival};
+        const MergePlan plan = planMerge(c.existing, file);
+        EXPECT_EQ(plan.kind, c.kind) << c.name;
+        EXPECT_EQ(plan.reading, c.reading) << c.name;
+        EXPECT_EQ(plan.columns, c.columns) << c.name;
+    }
+}
+
+TEST(MergePlan, DatesPlaceAFileIntoAnEmptyDataDatOnlyFromTheFirstDraw) {
+    DrawHistory dated = reading(1, {0, 1}, -1);
+    dated.order = HistoryOrder::Dates;
+    dated.firstDate = 20001005;
+    EXPECT_EQ(planMerge({}, dated).kind, MergeCase::TakeAll);
+    dated.firstDate = 20001012; // draw 2's date: the file starts a draw late
+    EXPECT_EQ(planMerge({}, dated).kind, MergeCase::Unplaced);
+    EXPECT_EQ(planMerge(lines(0, 1), dated).kind, MergeCase::Append) << "data.dat's draw 1 shows it";
+}
+
+TEST(MergePlan, NoToReplacingStillAddsTheNewDraws) {
+    Lines firstChanged = lines(0, 2);
+    firstChanged[6] = "8"; // draw 1's bonus differs
+    const MergePlan plan = planMerge(firstChanged, history(1, 0, 4));
+    EXPECT_EQ(plan.kind, MergeCase::Replace);
+    EXPECT_EQ(plan.lines, lines(0, 4));
+    EXPECT_EQ(plan.keptLines, firstChanged + lines(2, 2));
+
+    // Nothing new: No keeps data.dat as it is.
+    EXPECT_TRUE(planMerge(firstChanged, history(1, 0, 2)).keptLines.empty());
+    // An unfinished last draw that differs leaves no place to add after.
+    Lines unfinished = lines(0, 1) + Lines{"9", "9", "9"};
+    EXPECT_TRUE(planMerge(unfinished, history(1, 0, 3)).keptLines.empty());
 }
 
 TEST(MergePlan, RefusesWhatWouldMisplaceDrawsOrOverflowTheFile) {

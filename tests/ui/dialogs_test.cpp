@@ -6,10 +6,13 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QTest>
+#include <QTextLayout>
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
+#include <vector>
 
 namespace zoki {
 namespace {
@@ -18,6 +21,27 @@ TEST(DialogText, LineJoinsBecomeLineBreaks) {
     EXPECT_EQ(qt::displayText("一行目\r二行目"), "一行目\n二行目");
     EXPECT_EQ(qt::displayText("a\r\nb\rc"), "a\nb\nc");
     EXPECT_EQ(qt::displayText("当たりますように(笑)"), "当たりますように(笑)");
+}
+
+// Laid out in a box far too narrow for it, a line breaks around a draw's
+// name, never inside it, and never between "ボーナス" and its number.
+TEST(DialogText, DrawNamesAndBonusNumbersStayOnOneLine) {
+    const QString text = qt::displayText("第1500回  登録済み: 2 8 10 13 27 ［30］  ボーナス 39  ／  第12回");
+    QTextLayout layout(text, QApplication::font());
+    layout.beginLayout();
+    std::vector<QString> lines;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(1); // every place that may break, breaks
+        lines.push_back(text.mid(line.textStart(), line.textLength()).trimmed());
+    }
+    layout.endLayout();
+    const auto whole = [&](const QString& part) {
+        return std::any_of(lines.begin(), lines.end(), [&](const QString& l) { return l.contains(part); });
+    };
+    EXPECT_GT(lines.size(), 8u);
+    EXPECT_TRUE(whole(QStringLiteral("第\u20601500\u2060回")));
+    EXPECT_TRUE(whole(QStringLiteral("ス\u00A039"))) << "the number stays with its word";
+    EXPECT_TRUE(whole(QStringLiteral("第\u206012\u2060回")));
 }
 
 TEST(DialogText, FiltersKeepTheirDescriptions) {

@@ -120,9 +120,11 @@ TEST_F(Guidance, TheChartsTellTheirCountsInToolTipsAndToAScreenReader) {
         const char* tip;
     };
     for (const Case& c :
-         {Case{&f2.Label2(6), "7: 当選 2 回 / 出力 1 回"}, Case{&f2.Label5(6), "7: 当選 2 回 / 出力 1 回"},
-          Case{&f2.Label1(2), "3: 当選 3 回 / 出力 1 回"}, Case{&f2.Label5(42), "43: 当選 1 回 / 出力 0 回"},
-          Case{&f2.Image2(0), "3: 当選 3 回"}, Case{&f2.Image2(1), "11: 当選 2 回"},
+         {Case{&f2.Label2(6), "7: 本数字 1 回・ボーナス 1 回 / 出力 1 回"},
+          Case{&f2.Label5(6), "7: 本数字 1 回・ボーナス 1 回 / 出力 1 回"},
+          Case{&f2.Label1(2), "3: 本数字 2 回・ボーナス 1 回 / 出力 1 回"},
+          Case{&f2.Label5(42), "43: 本数字 1 回・ボーナス 0 回 / 出力 0 回"},
+          Case{&f2.Image2(0), "3: 本数字 2 回・ボーナス 1 回"}, Case{&f2.Image2(1), "11: 本数字 2 回・ボーナス 0 回"},
           Case{&f2.Frame4, "赤の棒: 当選番号に出た回数 / 青の棒: 履歴に残した予想に入った回数"}}) {
         QWidget* w = widget(*c.control);
         ASSERT_NE(w, nullptr) << c.control->objectName();

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStringList>
 
 namespace zoki::qt {
@@ -15,6 +16,13 @@ QString displayText(const std::string& text) {
     QString s = QString::fromStdString(text);
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     s.replace(u'\r', u'\n');
+    // A long line wraps where the text allows it, and it allows a break
+    // between a kanji and a digit, and at a blank: "第1500回" stays whole,
+    // and "ボーナス 4" keeps its number.
+    static const QRegularExpression drawName(QStringLiteral("第(\\d+)回"));
+    static const QRegularExpression bonus(QStringLiteral("ボーナス (\\d)"));
+    s.replace(drawName, QStringLiteral("第\u2060\\1\u2060回"));
+    s.replace(bonus, QStringLiteral("ボーナス\u00A0\\1"));
     return s;
 }
 

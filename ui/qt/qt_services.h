@@ -41,7 +41,9 @@ private:
     bool quitting_ = false;
 };
 
-// The program's line joins ("\r", "\r\n") as line breaks for display.
+// The program's line joins ("\r", "\r\n") as line breaks for display; a
+// draw's name ("第1500回") is never broken across lines, nor "ボーナス"
+// apart from its number.
 QString displayText(const std::string& text);
 // "テキスト ファイル (*.txt)|*.txt|" as the dialog's "テキスト ファイル (*.txt)".
 QString dialogFilter(const std::string& filter);
