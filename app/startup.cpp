@@ -6,7 +6,7 @@
 #include "base/steps.h"
 #include "draws/draw_file.h"
 #include "draws/statistics.h"
-#include "history/output_file.h"
+#include "kept/kept_file.h"
 #include "program/main_window.h"
 #include "program/program.h"
 

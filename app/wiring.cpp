@@ -1,14 +1,15 @@
 // The composition root: every control event of every window reaches its
-// handler here, through Program::dispatch.
+// handler here. The window adapter runs each user action through
+// Program::dispatch, the one place that tells of a fault escaping it.
 #include "app/wiring.h"
 
 #include "app/first_start.h"
 #include "app/startup.h"
 #include "backtest/backtest_window.h"
 #include "draws/registration.h"
-#include "history/history_window.h"
-#include "history/output_file.h"
 #include "import/import.h"
+#include "kept/history_window.h"
+#include "kept/kept_file.h"
 #include "matching/match_window.h"
 #include "predict/run.h"
 #include "predict/settings.h"
@@ -24,17 +25,17 @@ namespace zoki {
 namespace {
 
 std::function<void()> on(Program& p, void (*handler)(Program&)) {
-    return [&p, handler] { p.dispatch([&p, handler] { handler(p); }); };
+    return [&p, handler] { handler(p); };
 }
 
 // A handler shared by the items of a table, told which one (a row of the
 // table, or a number).
 template <class Which>
 std::function<void()> on(Program& p, void (*handler)(Program&, const Which&), const Which& which) {
-    return [&p, handler, &which] { p.dispatch([&p, handler, &which] { handler(p, which); }); };
+    return [&p, handler, &which] { handler(p, which); };
 }
 std::function<void()> on(Program& p, void (*handler)(Program&, int), int which) {
-    return [&p, handler, which] { p.dispatch([&p, handler, which] { handler(p, which); }); };
+    return [&p, handler, which] { handler(p, which); };
 }
 
 void wireForm1(Program& p) {
@@ -49,9 +50,7 @@ void wireForm1(Program& p) {
     f.vResHistData.onClick = on(p, vResHistData_Click);
     f.vResHitNoData.onClick = on(p, vResHitNoData_Click);
     f.vImport.onClick = on(p, vImport_Click);
-    f.onOLEDragDrop = [&p](const std::vector<std::string>& files) {
-        p.dispatch([&p, &files] { Form_OLEDragDrop(p, files); });
-    };
+    f.onOLEDragDrop = [&p](const std::vector<std::string>& files) { Form_OLEDragDrop(p, files); };
     f.acceptsDrop = [&p] { return importAvailable(p); };
 
     f.vData.onClick = on(p, vData_Click);
@@ -95,7 +94,7 @@ void wireForm4(Program& p, Form4& f) {
         for (const auto& field : f.Text1)
             fields.push_back(field.get());
         const MessagesAbout about(p, std::move(fields));
-        p.dispatch([&p] { Form4_Command1_Click(p); });
+        Form4_Command1_Click(p);
     };
 }
 
@@ -111,7 +110,7 @@ void wireForm5(Program& p, Form5& f) {
 void wireBacktest(Program& p, BacktestForm& f) {
     auto session = std::make_shared<BacktestSession>();
     const auto on = [&p, session](void (*handler)(Program&, BacktestSession&)) {
-        return std::function<void()>([&p, session, handler] { p.dispatch([&] { handler(p, *session); }); });
+        return std::function<void()>([&p, session, handler] { handler(p, *session); });
     };
     f.runButton.onClick = on(backtestRun_Click);
     f.cancelButton.onClick = on(backtestCancel_Click);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "backtest/backtest.h"
-#include "ui/forms/controls.h"
+#include "forms/controls.h"
 
 #include <optional>
 #include <string>

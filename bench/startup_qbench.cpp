@@ -9,8 +9,8 @@
 // Usage: startup_qbench [RUNS] [DRAWS] [SETS]
 // Needs a display (bench/startup.sh starts its own Xvfb); with
 // QT_QPA_PLATFORM=offscreen it measures without one.
-#include "ui/qt/application.h"
-#include "ui/qt/pictures.h"
+#include "shell/application.h"
+#include "shell/pictures.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/loto.h"
-#include "ui/forms/forms.h"
+#include "forms/forms.h"
 
 #include <array>
 

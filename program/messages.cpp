@@ -4,7 +4,7 @@
 #include "base/errors.h"
 #include "base/int16.h"
 #include "base/loto.h"
-#include "ui/forms/forms.h"
+#include "forms/forms.h"
 
 #include <new>
 

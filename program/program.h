@@ -2,9 +2,9 @@
 
 #include "base/loto.h"
 #include "base/services.h"
+#include "forms/backtest_form.h"
+#include "forms/forms.h"
 #include "program/state.h"
-#include "ui/forms/backtest_form.h"
-#include "ui/forms/forms.h"
 
 #include <array>
 #include <filesystem>

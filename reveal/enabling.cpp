@@ -1,7 +1,7 @@
 #include "reveal/enabling.h"
 
 #include "draws/draw_file.h"
-#include "history/output_file.h"
+#include "kept/kept_file.h"
 #include "program/main_window.h"
 #include "program/messages.h"
 #include "program/program.h"

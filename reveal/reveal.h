@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/forms/forms.h"
+#include "forms/forms.h"
 
 namespace zoki {
 

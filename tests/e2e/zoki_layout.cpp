@@ -2,8 +2,8 @@
 // client area, the way the Qt adapter places it: one line per control,
 // "Form1 Image5 627 16 85 142" (x, y, width, height). Scripts use it to click
 // a control by its name.
-#include "ui/forms/backtest_form.h"
-#include "ui/forms/forms.h"
+#include "forms/backtest_form.h"
+#include "forms/forms.h"
 
 #include <cmath>
 #include <cstdio>

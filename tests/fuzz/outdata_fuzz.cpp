@@ -1,8 +1,8 @@
 // OutData.dat of arbitrary bytes: start-up, the history window, a kept run
 // and the reloads.
 #include "fuzz/fuzz_support.h"
-#include "history/history_window.h"
-#include "history/output_file.h"
+#include "kept/history_window.h"
+#include "kept/kept_file.h"
 #include "program/main_window.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -5,7 +5,7 @@
 #include "app/wiring.h"
 #include "hardening/child_process.h"
 #include "hardening/scenario.h"
-#include "history/output_file.h"
+#include "kept/kept_file.h"
 #include "program/main_window.h"
 
 #include <gtest/gtest.h>

@@ -11,7 +11,7 @@
 #include "draws/draw_file.h"
 #include "hardening/child_process.h"
 #include "hardening/scenario.h"
-#include "history/output_file.h"
+#include "kept/kept_file.h"
 #include "program/main_window.h"
 
 #include <gtest/gtest.h>

@@ -13,22 +13,23 @@ namespace zoki {
 namespace {
 
 // A fault that stops a command reaches the user as one Japanese message that
-// says what happened and what to do; a file's fault keeps its own text.
+// says what happened and what to do; a file's fault keeps its own text. The
+// window adapter runs every user action through the dispatch, as here.
 TEST(FailureText, AFaultThatStopsACommandIsExplainedInJapanese) {
     const std::string repeats = "乱数が同じ値ばかりを返すため、予測を中止しました。\rもう一度「判定」を押して下さい。";
     const std::string checkFiles = "\rdata.dat と OutData.dat の内容を確かめて下さい。";
     const std::string file = "OutData.dat に書き込めませんでした。書き込みの権限がありません。";
     const std::pair<std::function<void(Program&)>, std::string> cases[] = {
-        {[](Program& p) { p.form1.Command1.click(); }, repeats},
+        {[](Program& p) { p.dispatch([&] { p.form1.Command1.click(); }); }, repeats},
         {[](Program& p) {
              p.form1.vData.click(); // plain
-             p.form1.Command1.click();
+             p.dispatch([&] { p.form1.Command1.click(); });
          },
          repeats},
         {[](Program& p) {
              for (MenuItem* range : {&p.form1.lvA, &p.form1.lvB, &p.form1.lvC, &p.form1.lvD, &p.form1.lvE})
                  range->setChecked(true);
-             p.form1.Command1.click();
+             p.dispatch([&] { p.form1.Command1.click(); });
          },
          "対象外にした範囲が多すぎて、6 個の数字を選べません。\r"
          "「予測範囲指定」のチェックを減らしてから、もう一度「判定」を押して下さい。"},

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/forms/control_array.h"
-#include "ui/forms/controls.h"
+#include "forms/control_array.h"
+#include "forms/controls.h"
 
 #include <string>
 #include <vector>
