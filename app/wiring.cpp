@@ -18,6 +18,8 @@
 #include "reports/reports.h"
 #include "reveal/reveal.h"
 
+#include <cstddef>
+#include <iterator>
 #include <memory>
 
 namespace zoki {
@@ -28,13 +30,8 @@ std::function<void()> on(Program& p, void (*handler)(Program&)) {
     return [&p, handler] { handler(p); };
 }
 
-// A handler shared by the items of a table, told which one (a row of the
-// table, or a number).
-template <class Which>
-std::function<void()> on(Program& p, void (*handler)(Program&, const Which&), const Which& which) {
-    return [&p, handler, &which] { handler(p, which); };
-}
-std::function<void()> on(Program& p, void (*handler)(Program&, int), int which) {
+// A handler shared by the items of a table, told which one.
+template <class Which> std::function<void()> on(Program& p, void (*handler)(Program&, Which), Which which) {
     return [&p, handler, which] { handler(p, which); };
 }
 
@@ -53,14 +50,16 @@ void wireForm1(Program& p) {
     f.onOLEDragDrop = [&p](const std::vector<std::string>& files) { Form_OLEDragDrop(p, files); };
     f.acceptsDrop = [&p] { return importAvailable(p); };
 
+    setUpPredictionMenus(f);
+    setUpSpeedMenu(f);
     f.vData.onClick = on(p, vData_Click);
-    for (const WeightingStrength& strength : kStrengths)
-        (f.*strength.item).onClick = on(p, vStrength_Click, strength);
+    for (std::size_t k = 0; k < std::size(kStrengthItems); ++k)
+        (f.*kStrengthItems[k]).onClick = on(p, vStrength_Click, static_cast<Strength>(k));
     f.vNumber.onClick = on(p, vNumber_Click);
     for (int numX = 1; numX <= kRangeCount; ++numX)
-        (f.*kExclusionRanges[numX - 1].item).onClick = on(p, lvRange_Click, numX);
-    for (const RevealSpeed& speed : kRevealSpeeds)
-        (f.*speed.item).onClick = on(p, vSpeed_Click, speed);
+        (f.*kRangeItems[numX - 1]).onClick = on(p, lvRange_Click, numX);
+    for (int k = 0; k < kRevealSpeedCount; ++k)
+        (f.*kSpeedItems[k]).onClick = on(p, vSpeed_Click, static_cast<Speed>(k));
     f.vBacktest.onClick = on(p, vBacktest_Click);
 
     f.vMClear.onClick = on(p, vMClear_Click);

@@ -3,7 +3,7 @@
 #include "backtest/history.h"
 #include "backtest/inference.h"
 #include "base/loto.h"
-#include "predict/settings.h"
+#include "predict/strengths.h"
 
 #include <array>
 #include <cstdint>

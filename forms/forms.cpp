@@ -22,17 +22,12 @@ Form1::Form1() : Form(FormId::Form1, "Form1") {
     typeKind.items = {&selectLoto6, &selectNumbers3, &selectNumbers4};
     selectLoto6.setChecked(true);
     vSet.items = {&addAdd, &vCheckNumber, &dataAdd, &vResData, &vResHistData, &vResHitNoData, &vSep1, &vImport};
-    vSetting.items = {&vSetHigh, &vSetMid, &vSetLow};
-    for (const ExclusionRange& range : kExclusionRanges)
-        yosoku.items.push_back(&(this->*range.item));
-    for (const RevealSpeed& speed : kRevealSpeeds)
-        vSpeed.items.push_back(&(this->*speed.item));
+    // vSetting, yosoku and vSpeed take their items, in the order of the
+    // strengths, ranges and speeds they stand for, as the window is wired.
     exepe.items = {&vData, &vSetting, &vNumber, &yosoku, &vSpeed, &vSep2, &vBacktest};
     vClear.items = {&vAllClear, &vMClear, &outDataClear};
     menuBar = {&typeKind, &vSet, &exepe, &vClear};
     vData.setChecked(true);
-    (this->*kDefaultStrength.item).setChecked(true);
-    (this->*kDefaultRevealSpeed.item).setChecked(true);
     vAllClear.setEnabled(false);
     vClear.setEnabled(false);
 
@@ -91,7 +86,6 @@ Form1::Form1() : Form(FormId::Form1, "Form1") {
     place(Command2, "", 9855, 4545, 1275, 450);
     Command2.setCaption("履歴");
 
-    Timer1.setInterval(kDefaultRevealSpeed.interval);
     Timer1.setEnabled(false);
     Timer2.setInterval(kFlickerInterval);
     Timer2.setEnabled(false);

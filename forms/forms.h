@@ -6,8 +6,6 @@
 #include "forms/controls.h"
 #include "forms/form.h"
 
-#include <iterator>
-
 namespace zoki {
 
 // Picture numbers.
@@ -47,11 +45,12 @@ public:
     MenuItem vSetLow{*this, "vSetLow", "過去に出現したデータを微妙に考慮する(&L)"};
     MenuItem vNumber{*this, "vNumber", "任意数値設定(&N)"};
     MenuItem yosoku{*this, "yosoku", "予測範囲指定(&H)"};
-    MenuItem lvA{*this, "lvA", "01～09の数値を対象外とする"};
-    MenuItem lvB{*this, "lvB", "10～19の数値を対象外とする"};
-    MenuItem lvC{*this, "lvC", "20～29の数値を対象外とする"};
-    MenuItem lvD{*this, "lvD", "30～39の数値を対象外とする"};
-    MenuItem lvE{*this, "lvE", "40～43の数値を対象外とする"};
+    // Captioned from the numbers each range excludes as the window is wired.
+    MenuItem lvA{*this, "lvA", ""};
+    MenuItem lvB{*this, "lvB", ""};
+    MenuItem lvC{*this, "lvC", ""};
+    MenuItem lvD{*this, "lvD", ""};
+    MenuItem lvE{*this, "lvE", ""};
     MenuItem vSpeed{*this, "vSpeed", "データ予測速度(&S)"};
     MenuItem vSHigh{*this, "vSHigh", "超超速(&S)"};
     MenuItem vHigh{*this, "vHigh", "超速(&H)"};
@@ -101,55 +100,10 @@ public:
     Label& revealLabel(int position);
 };
 
-// The reveal's speeds in menu order: the item and the step interval it sets.
-struct RevealSpeed {
-    MenuItem Form1::*item;
-    int interval; // ms
-};
-inline constexpr RevealSpeed kRevealSpeeds[] = {
-    {&Form1::vSHigh, 10},
-    {&Form1::vHigh, 200},
-    {&Form1::vMidle, 400},
-    {&Form1::vLow, 1000},
-};
-// Every start of the program begins at medium speed.
-inline constexpr const RevealSpeed& kDefaultRevealSpeed = kRevealSpeeds[2];
-
-// How much the history weighs in the weighted prediction, in menu order: the
-// item and the even tickets each number holds besides its counted ones (the
-// weaker the strength, the more even tickets, the less the history weighs).
-// One item is checked at a time; every start begins at the strongest.
-struct WeightingStrength {
-    MenuItem Form1::*item;
-    int evenTicketsPerNumber;
-};
-inline constexpr WeightingStrength kStrengths[] = {
-    {&Form1::vSetHigh, 1},
-    {&Form1::vSetMid, 10},
-    {&Form1::vSetLow, 100},
-};
-inline constexpr const WeightingStrength& kDefaultStrength = kStrengths[0];
-
 // The reveal's flicker tick and the history window's timer, which the speeds
 // leave as they are.
 inline constexpr int kFlickerInterval = 10;       // ms
 inline constexpr int kHistoryTimerInterval = 500; // ms
-
-// The ranges the weighted prediction can leave out, in menu order: the item
-// and the numbers it excludes. Item k (0-based) is range code numX = k + 1.
-struct ExclusionRange {
-    MenuItem Form1::*item;
-    int first;
-    int last;
-};
-inline constexpr ExclusionRange kExclusionRanges[] = {
-    {&Form1::lvA, 1, 9},
-    {&Form1::lvB, 10, 19},
-    {&Form1::lvC, 20, 29},
-    {&Form1::lvD, 30, 39},
-    {&Form1::lvE, 40, kHighestNumber},
-};
-inline constexpr int kRangeCount = static_cast<int>(std::size(kExclusionRanges));
 
 // History window "HISTORY".
 class Form2 : public Form {

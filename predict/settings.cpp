@@ -6,6 +6,8 @@
 
 #include <cstddef>
 #include <iterator>
+#include <optional>
+#include <string>
 
 namespace zoki {
 
@@ -13,9 +15,16 @@ namespace {
 
 constexpr int kStrengthCount = static_cast<int>(std::size(kStrengths));
 
-MenuItem& rangeItem(Form1& f, int numX) { return f.*kExclusionRanges[numX - 1].item; }
+MenuItem& strengthItem(Form1& f, int k) { return f.*kStrengthItems[k]; }
 
-bool rangeChecked(const Form1& f, int k) { return (f.*kExclusionRanges[k].item).checked(); }
+MenuItem& rangeItem(Form1& f, int numX) { return f.*kRangeItems[numX - 1]; }
+
+RangeMarks rangeMarks(const Form1& f) {
+    RangeMarks marks{};
+    for (std::size_t k = 0; k < marks.size(); ++k)
+        marks[k] = (f.*kRangeItems[k]).checked();
+    return marks;
+}
 
 } // namespace
 
@@ -27,34 +36,32 @@ PredictionSettings currentSettings(Program& p) {
     // mark at all (the menu never allows it) the strongest stands.
     s.strength = Strength::High;
     for (int k = kStrengthCount - 1; k >= 0; --k)
-        if ((f.*kStrengths[k].item).checked()) {
+        if ((f.*kStrengthItems[k]).checked()) {
             s.strength = static_cast<Strength>(k);
             break;
         }
-    for (int k = 0; k < kRangeCount; ++k)
-        s.excludeRange[static_cast<std::size_t>(k)] = rangeChecked(f, k);
+    s.excludeRange = rangeMarks(f);
     return s;
 }
 
-bool excluded(const RangeMarks& marks, int n) {
-    for (std::size_t k = 0; k < marks.size(); ++k)
-        if (n >= kExclusionRanges[k].first && n <= kExclusionRanges[k].last)
-            return marks[k];
-    return false;
-}
-
-int allowedNumbers(const RangeMarks& marks) {
-    int allowed = 0;
-    for (int n = 1; n <= kHighestNumber; ++n)
-        allowed += excluded(marks, n) ? 0 : 1;
-    return allowed;
+void setUpPredictionMenus(Form1& f) {
+    f.vSetting.items.clear();
+    for (int k = 0; k < kStrengthCount; ++k)
+        f.vSetting.items.push_back(&strengthItem(f, k));
+    strengthItem(f, static_cast<int>(kDefaultStrength)).setChecked(true);
+    f.yosoku.items.clear();
+    for (int numX = 1; numX <= kRangeCount; ++numX) {
+        MenuItem& item = rangeItem(f, numX);
+        item.setCaption(rangeCaption(kExclusionRanges[numX - 1]));
+        f.yosoku.items.push_back(&item);
+    }
 }
 
 void vData_Click(Program& p) { p.form1.vData.setChecked(!p.form1.vData.checked()); }
 
-void vStrength_Click(Program& p, const WeightingStrength& chosen) {
+void vStrength_Click(Program& p, Strength chosen) {
     for (int k = kStrengthCount - 1; k >= 0; --k)
-        (p.form1.*kStrengths[k].item).setChecked(&kStrengths[k] == &chosen);
+        strengthItem(p.form1, k).setChecked(static_cast<Strength>(k) == chosen);
 }
 
 void lvRange_Click(Program& p, int numX) {
@@ -64,22 +71,12 @@ void lvRange_Click(Program& p, int numX) {
 }
 
 void jyufukuCheck(Program& p, int numX) {
-    Form1& f = p.form1;
-    // Every range checked, or every one but the last (40..43, four numbers).
-    int checkedBeforeLast = 0;
-    for (int k = 0; k + 1 < kRangeCount; ++k)
-        checkedBeforeLast += rangeChecked(f, k) ? 1 : 0;
-    const bool allButLast = checkedBeforeLast == kRangeCount - 1;
-    bool refused = false;
-    if (allButLast && rangeChecked(f, kRangeCount - 1)) {
-        p.message(msg::kEveryRangeExcluded, msg::kWarning, Buttons::Ok, Icon::Critical);
-        refused = true;
-    } else if (allButLast) {
-        p.message(msg::onlyLastRangeLeft(), msg::kWarning, Buttons::Ok, Icon::Critical);
-        refused = true;
-    }
-    if (refused && numX >= 1 && numX <= kRangeCount)
-        rangeItem(f, numX).setChecked(false);
+    const std::optional<std::string> refusal = rangeRefusal(kExclusionRanges, rangeMarks(p.form1));
+    if (!refusal)
+        return;
+    p.message(*refusal, msg::kWarning, Buttons::Ok, Icon::Critical);
+    if (numX >= 1 && numX <= kRangeCount)
+        rangeItem(p.form1, numX).setChecked(false);
 }
 
 void vNumber_Click(Program& p) {

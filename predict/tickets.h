@@ -2,7 +2,8 @@
 
 #include "base/int16.h"
 #include "base/loto.h"
-#include "predict/settings.h"
+#include "predict/ranges.h"
+#include "predict/strengths.h"
 
 #include <array>
 #include <cstdint>

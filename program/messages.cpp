@@ -4,16 +4,13 @@
 #include "base/errors.h"
 #include "base/int16.h"
 #include "base/loto.h"
-#include "forms/forms.h"
 
 #include <new>
 
 namespace zoki::msg {
 
-std::string onlyLastRangeLeft() {
-    const ExclusionRange& last = kExclusionRanges[kRangeCount - 1];
-    return std::to_string(last.first) + "～" + std::to_string(last.last) +
-           "の予測範囲指定のみで実行することはできません。";
+std::string onlyRangesLeft(const std::string& ranges) {
+    return ranges + "の予測範囲指定のみで実行することはできません。";
 }
 
 std::string outOfRange() { return "数値が範囲内にありません。【1 - " + std::to_string(kHighestNumber) + "】 "; }

@@ -37,8 +37,8 @@ inline constexpr const char* kPredictFirst = "先にデータ予想を実行し�
 
 // Exclusion ranges that would leave fewer than six numbers.
 inline constexpr const char* kEveryRangeExcluded = "全ての予測範囲指定項目に対してチェックを入れることはできません。";
-// "40～43の予測範囲指定のみで…": the range that would be left alone.
-std::string onlyLastRangeLeft();
+// "40～43の予測範囲指定のみで…": the ranges that would be left alone.
+std::string onlyRangesLeft(const std::string& ranges);
 
 // The registration's checks; each text ends with one blank.
 inline constexpr const char* kBlankField = "入力された数値に空欄が発見されました。 ";

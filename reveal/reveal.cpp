@@ -93,11 +93,25 @@ void Timer2_Timer(Program& p) {
     f.revealLabel(k).setBackColor(Rgb{red, green, blue});
 }
 
-void vSpeed_Click(Program& p, const RevealSpeed& chosen) {
+namespace {
+
+MenuItem& speedItem(Form1& f, int k) { return f.*kSpeedItems[k]; }
+
+} // namespace
+
+void setUpSpeedMenu(Form1& f) {
+    f.vSpeed.items.clear();
+    for (int k = 0; k < kRevealSpeedCount; ++k)
+        f.vSpeed.items.push_back(&speedItem(f, k));
+    speedItem(f, static_cast<int>(kDefaultRevealSpeed)).setChecked(true);
+    f.Timer1.setInterval(intervalOf(kDefaultRevealSpeed));
+}
+
+void vSpeed_Click(Program& p, Speed chosen) {
     Form1& f = p.form1;
-    f.Timer1.setInterval(chosen.interval);
-    for (const RevealSpeed& speed : kRevealSpeeds)
-        (f.*speed.item).setChecked(&speed == &chosen);
+    f.Timer1.setInterval(intervalOf(chosen));
+    for (int k = 0; k < kRevealSpeedCount; ++k)
+        speedItem(f, k).setChecked(static_cast<Speed>(k) == chosen);
 }
 
 } // namespace zoki

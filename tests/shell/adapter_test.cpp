@@ -25,6 +25,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace zoki {
 namespace {
@@ -304,6 +306,20 @@ TEST_F(AdapterTest, MenusShowCaptionsCheckMarksAndEnabling) {
     EXPECT_FALSE(f1().lvD.checked());
     EXPECT_FALSE(view->action(f1().lvD)->isChecked());
     EXPECT_TRUE(lvB->isChecked());
+}
+
+// The range items are captioned from their numbers as the window is wired,
+// before the menu is built: the submenu shows them, in range order.
+TEST_F(AdapterTest, TheRangeSubmenuShowsCaptionsBuiltFromTheNumbers) {
+    QAction* ranges = adapter->view(FormId::Form1)->action(f1().yosoku);
+    ASSERT_NE(ranges, nullptr);
+    ASSERT_NE(ranges->menu(), nullptr);
+    std::vector<std::string> texts;
+    for (const QAction* a : ranges->menu()->actions())
+        texts.push_back(a->text().toStdString());
+    EXPECT_EQ(texts, (std::vector<std::string>{"01～09の数値を対象外とする", "10～19の数値を対象外とする",
+                                               "20～29の数値を対象外とする", "30～39の数値を対象外とする",
+                                               "40～43の数値を対象外とする"}));
 }
 
 TEST_F(AdapterTest, TypingReachesTheFieldAndItsColourShows) {
