@@ -1,5 +1,6 @@
 #include "base/syscalls.h"
 #include "base/textfile.h"
+#include "predict/run_support.h"
 #include "reports/cp932_words.h"
 #include "support/fakes.h"
 
@@ -171,6 +172,43 @@ TEST_F(PredictionReport, AFolderOfTheChosenNameIsToldNotReplaced) {
     ASSERT_EQ(h.dialogs.shown.size(), 1u);
     EXPECT_EQ(h.dialogs.shown[0].title, "警告");
     EXPECT_TRUE(std::filesystem::is_directory(h.folder / "dir.txt"));
+}
+
+// The report shows the board, not the sets generated: a smaller run after a
+// larger one leaves the larger run's later sets behind, off the board, and a
+// declined or cleared run leaves nothing to report.
+TEST_F(PredictionReport, ShowsTheBoardAsTheLastRunLeftIt) {
+    Program& p = h.p();
+    p.form1.vData.click(); // plain sets, from the scripted values
+    const auto reveal = [&](const std::vector<int>& numbers, Answer answer) {
+        const int sets = static_cast<int>(numbers.size()) / 6;
+        p.form1.VScroll1.setValue(sets);
+        h.random.values = test::plainDraws(numbers);
+        p.form1.Command1.click();
+        h.dialogs.answers.push_back(answer);
+        for (int tick = 0; tick < 6 * sets; ++tick)
+            p.form1.Timer1.tick();
+    };
+    reveal({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18}, Answer::Yes);
+    reveal({20, 21, 22, 23, 24, 25}, Answer::Yes);
+    p.form1.VScroll1.setValue(5);
+    h.dialogs.shown.clear();
+    choose((h.folder / "board").string());
+    run();
+    EXPECT_TRUE(h.dialogs.shown.empty());
+    EXPECT_EQ(h.folder.read("board.txt"),
+              expectedBlock({"20  21  22  23  24  25", kEmptyRow, kEmptyRow, kEmptyRow, kEmptyRow}));
+
+    for (const bool declined : {true, false}) {
+        reveal({30, 31, 32, 33, 34, 35}, declined ? Answer::No : Answer::Yes);
+        if (!declined)
+            p.form1.vMClear.click();
+        h.dialogs.shown.clear();
+        run();
+        ASSERT_EQ(h.dialogs.shown.size(), 1u) << declined;
+        EXPECT_EQ(h.dialogs.shown[0].text, "先にデータ予想を実行して下さい。") << declined;
+    }
+    EXPECT_EQ(h.dialogs.saveRequests.size(), 1u);
 }
 
 } // namespace

@@ -97,5 +97,95 @@ TEST_F(WinReport, ATextShiftJisCannotHoldIsToldAndNothingIsWritten) {
     EXPECT_EQ(h.folder.read("win.txt"), "before\r\n");
 }
 
+// The report names the draws of the table as the statistics last counted
+// it. A damaged data.dat can hold values with "-" or "_" in them; those have
+// always been read as separators: a "-" spreads a value over two fields, a
+// "_" among the main numbers drops the draw and one in the bonus ends it.
+// Values left empty by lines of spaces are empty fields, and values after
+// the last whole draw make no line unless a spare element completes them.
+TEST(WinReportOfAFile, DamagedValuesAndCutShortDrawsAsTheyHaveAlwaysBeenWritten) {
+    const std::vector<std::string> draw2 = {"10", "11", "12", "13", "14", "15", "16"};
+    const std::string line2 = drawLine("02", "10  11  12  13  14  15  (16)");
+    struct Case {
+        const char* name;
+        std::vector<std::string> first; // the first draw's lines; draw2 follows
+        std::vector<std::string> after; // lines after draw2
+        bool keptSets;                  // OutData.dat holds a set: the start-up reloads with a spare
+        bool historyWindow;             // the history window counts again before the report
+        std::vector<std::string> lines;
+    };
+    const std::vector<Case> cases = {
+        {"a dash spreads a value over two fields",
+         {"1-2", "3", "4", "5", "6", "7", "8"},
+         {},
+         true,
+         false,
+         {drawLine("01", "01  02  03  04  05  06  (7-8)"), line2}},
+        {"an underscore among the main numbers drops the draw",
+         {"1", "2", "3_4", "5", "6", "7", "8"},
+         {},
+         true,
+         false,
+         {line2}},
+        {"an underscore in the bonus ends it there",
+         {"1", "2", "3", "4", "5", "6", "7_9"},
+         {},
+         true,
+         false,
+         {drawLine("01", "01  02  03  04  05  06  (07)"), line2}},
+        {"a line of spaces is an empty field, a space inside stays",
+         {"1", "  ", "3 4", "5", "6", "7", "8"},
+         {},
+         true,
+         false,
+         {drawLine("01", "01    3 4  05  06  07  (08)"), line2}},
+        {"a value after the last draw makes no line",
+         {"1", "2", "3", "4", "5", "6", "7"},
+         {"9"},
+         true,
+         true,
+         {drawLine("01", "01  02  03  04  05  06  (07)"), line2}},
+        {"six values after the last draw, as the start-up counted them",
+         {"1", "2", "3", "4", "5", "6", "7"},
+         {"20", "21", "22", "23", "24", "25"},
+         true,
+         false,
+         {drawLine("01", "01  02  03  04  05  06  (07)"), line2}},
+        {"six values after the last draw, counted again with the spare",
+         {"1", "2", "3", "4", "5", "6", "7"},
+         {"20", "21", "22", "23", "24", "25"},
+         true,
+         true,
+         {drawLine("01", "01  02  03  04  05  06  (07)"), line2, drawLine("03", "20  21  22  23  24  25  ()")}},
+        {"six values after the last draw, no kept sets: never reloaded",
+         {"1", "2", "3", "4", "5", "6", "7"},
+         {"20", "21", "22", "23", "24", "25"},
+         false,
+         false,
+         {drawLine("01", "01  02  03  04  05  06  (07)"), line2}},
+        {"one value after the last draw holding a whole draw's separators",
+         {"1", "2", "3", "4", "5", "6", "7"},
+         {"1-2-3-4-5-6-7_8"},
+         true,
+         false,
+         {drawLine("01", "01  02  03  04  05  06  (07)"), line2, drawLine("03", "01  02  03  04  05  06  (07)")}},
+    };
+    for (const Case& c : cases) {
+        Harness h;
+        std::vector<std::string> lines = c.first;
+        lines.insert(lines.end(), draw2.begin(), draw2.end());
+        lines.insert(lines.end(), c.after.begin(), c.after.end());
+        h.folder.write("data.dat", crlf(lines));
+        if (c.keptSets)
+            h.folder.write("OutData.dat", crlf({"1", "2", "3", "4", "5", "6"}));
+        Program& p = h.start();
+        if (c.historyWindow)
+            p.form1.Command2.click();
+        h.dialogs.saveAnswers.push_back((h.folder / "win").string());
+        p.form1.vResHitNoData.click();
+        EXPECT_EQ(h.folder.read("win.txt"), expectedReport(c.lines)) << c.name;
+    }
+}
+
 } // namespace
 } // namespace zoki
