@@ -2,10 +2,12 @@
 #include "base/textfile.h"
 #include "predict/run_support.h"
 #include "reports/cp932_words.h"
+#include "reports/reports.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <string>
@@ -23,11 +25,11 @@ const std::string kEmptyRow(10, ' '); // five two-space separators around empty 
 
 using Board = std::array<const char*, 30>;
 
-const Board kFullBoard = {"1", "5",  "12", "23", "34", "41", //
-                          "2", "9",  "10", "19", "28", "43", //
-                          "3", "7",  "15", "22", "30", "40", //
-                          "4", "8",  "16", "26", "33", "39", //
-                          "6", "11", "17", "27", "35", "42"};
+const std::vector<int> kFullBoard = {1, 5,  12, 23, 34, 41, //
+                                     2, 9,  10, 19, 28, 43, //
+                                     3, 7,  15, 22, 30, 40, //
+                                     4, 8,  16, 26, 33, 39, //
+                                     6, 11, 17, 27, 35, 42};
 
 // The block as the file must hold it, built from the table of lines.
 std::string expectedBlock(const std::array<std::string, 5>& rows) {
@@ -47,9 +49,20 @@ const std::array<std::string, 5> kFullRows = {
 struct PredictionReport : ::testing::Test {
     Harness h;
     void SetUp() override { h.start(); }
-    void setBoard(const Board& cells) {
-        for (int i = 0; i < 30; ++i)
-            h.p().form1.Label8(i).setCaption(cells[static_cast<std::size_t>(i)]);
+    // Plain sets of these numbers, six a set, generated, revealed and kept
+    // as the user would; the board then shows them.
+    void setBoard(const std::vector<int>& numbers) {
+        Program& p = h.p();
+        if (p.form1.vData.checked())
+            p.form1.vData.click(); // plain sets, from the scripted values
+        const int sets = static_cast<int>(numbers.size()) / 6;
+        p.form1.VScroll1.setValue(sets);
+        h.random.values = test::plainDraws(numbers);
+        p.form1.Command1.click();
+        h.dialogs.answers.push_back(Answer::Yes);
+        for (int tick = 0; tick < 6 * sets; ++tick)
+            p.form1.Timer1.tick();
+        h.dialogs.shown.clear();
     }
     void choose(const std::string& name) { h.dialogs.saveAnswers.push_back(name); }
     void run() { h.p().form1.vResData.click(); }
@@ -77,16 +90,15 @@ TEST_F(PredictionReport, WritesTheBoardAsOneBlockInShiftJis) {
     EXPECT_FALSE(h.folder.exists("yosoku"));
 }
 
-TEST_F(PredictionReport, CellsFollowTheTwoDigitRuleAndEmptyRowsKeepTheirSeparators) {
+TEST(PredictionBlock, CellsFollowTheTwoDigitRuleAndEmptyRowsKeepTheirSeparators) {
     const Board given = {"5", "05", "123", "7", "", "43", //
                          "",  "",   "",    "",  "", "",   //
                          "",  "",   "",    "",  "", "",   //
                          "",  "",   "",    "",  "", "",   //
                          "",  "",   "",    "",  "", "9"};
-    setBoard(given);
-    choose((h.folder / "r.txt").string());
-    run();
-    EXPECT_EQ(h.folder.read("r.txt"),
+    std::array<std::string, 30> cells;
+    std::copy(given.begin(), given.end(), cells.begin());
+    EXPECT_EQ(predictionBlock(cells).bytes(),
               expectedBlock({"05  05  123  07    43", kEmptyRow, kEmptyRow, kEmptyRow, kEmptyRow + "09"}));
 }
 
@@ -94,14 +106,12 @@ TEST_F(PredictionReport, ReportsAccumulateOldestFirst) {
     setBoard(kFullBoard);
     choose((h.folder / "acc").string());
     run();
-    Board second{};
-    second.fill("");
-    second[0] = "8";
-    setBoard(second);
+    setBoard({8, 9, 10, 11, 12, 13});
     choose((h.folder / "acc").string());
     run();
 
-    const std::string secondBlock = expectedBlock({"08" + kEmptyRow, kEmptyRow, kEmptyRow, kEmptyRow, kEmptyRow});
+    const std::string secondBlock =
+        expectedBlock({"08  09  10  11  12  13", kEmptyRow, kEmptyRow, kEmptyRow, kEmptyRow});
     const std::string bytes = h.folder.read("acc.txt");
     EXPECT_EQ(bytes, expectedBlock(kFullRows) + secondBlock);
     EXPECT_EQ(splitLines(bytes).size(), 26u);
