@@ -102,7 +102,7 @@ void refreshCharts(Program& p) {
     double s = 0.0;
     try {
         ResetNumberCounts(p);
-        p.stats.drawRecords = drawRecordsOf(st.drawTable.elements(), std::move(p.stats.drawRecords));
+        p.stats.countedTable = st.drawTable.elements();
 
         const Int16 barScale = 10;
 

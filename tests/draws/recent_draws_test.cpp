@@ -134,15 +134,19 @@ TEST(RecentDraws, APartialLastDrawIsNotShown) {
     expectRowUntouched(f, 1);
 }
 
-TEST(RecentDraws, CaptionsComeFromTheRecords) {
+TEST(RecentDraws, CaptionsComeFromTheTableAsCounted) {
     Harness h;
     Program& p = startWith(h, drawFile(history(2)));
-    // Records name the draws; the rows follow the table.
-    p.stats.drawRecords = {"1-2-3-4-5-6-7_41", "1-2-3-4-5-6-7_42", "-"};
+    // The counted table names the draws; the rows follow the table.
+    p.stats.countedTable.resize(42 * 7 + 3);
     ShowRecentDraws(p);
     EXPECT_EQ(p.form2().Label4(0).caption(), "第42回");
     EXPECT_EQ(p.form2().Label4(1).caption(), "第41回");
-    EXPECT_EQ(p.form2().Label4(2).caption(), "過去3回");
+    EXPECT_EQ(p.form2().Label4(2).caption(), "第40回");
+    p.stats.countedTable.resize(13);
+    ShowRecentDraws(p);
+    EXPECT_EQ(p.form2().Label4(0).caption(), "第1回");
+    EXPECT_EQ(p.form2().Label4(1).caption(), "第41回") << "no draw to name: left as it was";
 }
 
 // The rows' captions name the whole draws of the table as the statistics
