@@ -16,7 +16,7 @@ namespace {
 // leaves the table empty too, and is no first start.
 bool drawFileIsEmpty(const Program& p) {
     try {
-        return readDrawFile(p.drawPath()).values.empty();
+        return DrawFile(p.drawPath()).read().values.empty();
     } catch (const ProgramError&) {
         return false;
     }

@@ -122,7 +122,7 @@ CommandOutput backtestCommand(const std::vector<std::string>& args, const std::f
     if (r.detail && (sameFile(*r.detail, drawFile) || sameFile(*r.detail, folder / "OutData.dat")))
         return failure("--detail に data.dat や OutData.dat は指定できません。別のファイル名を指定して下さい。");
     try {
-        const std::vector<std::string> values = readDrawFile(drawFile).values;
+        const std::vector<std::string> values = DrawFile(drawFile).read().values;
         HistoryReading history = drawHistory(values, values.size());
         if (history.faultyDraw != 0)
             return failure(btext::faultyDrawMessage(history.faultyDraw));

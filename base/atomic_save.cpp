@@ -217,64 +217,80 @@ std::filesystem::path resolveLinks(const std::filesystem::path& path) {
     throw FileError(path, FileAction::Write, ELOOP);
 }
 
+// The file a save replaces, as it stands before the save: absent, or a
+// regular file (its mode and owner for the replacement). Anything else, and a
+// file that appeared where the save was planned from its absence, throws.
+std::optional<struct stat> fileToReplace(const std::filesystem::path& target, const SaveOptions& options) {
+    struct stat st {};
+    if (sys::stat(target.c_str(), &st) != 0) {
+        if (errno != ENOENT)
+            throw FileError(target, FileAction::Write, errno);
+        return std::nullopt;
+    }
+    if (S_ISDIR(st.st_mode))
+        throw FileError(target, FileAction::Write, EISDIR);
+    if (!S_ISREG(st.st_mode))
+        throw FileError(target, FileAction::Write, kNotARegularFile);
+    if (options.expected && !*options.expected)
+        throw FileError(target, FileAction::Write, kChangedSinceRead);
+    return st;
+}
+
+// The temporary file, complete and flushed, and the old file held and
+// checked: ready to take its name. `old` is the file it replaces, if any:
+// what did not exist is not locked, since its creation never replaces what
+// appeared meanwhile. The temporary file is removed on failure.
+std::optional<SaveLock> prepare(int fd, const std::filesystem::path& tmp, const std::filesystem::path& target,
+                                const std::optional<struct stat>& old, std::string_view bytes,
+                                const SaveOptions& options) {
+    try {
+        if (old)
+            takeOver(fd, *old);
+        fillTemporary(fd, target, bytes);
+        std::optional<SaveLock> lock;
+        if (old)
+            lock.emplace(target);
+        if (options.expected && !stillHolds(target, *options.expected))
+            throw FileError(target, FileAction::Write, kChangedSinceRead);
+        reached(SaveStep::Checked, target);
+        return lock;
+    } catch (...) {
+        sys::unlink(tmp.c_str());
+        throw;
+    }
+}
+
 } // namespace
 
 void replaceFileAtomically(const std::filesystem::path& path, std::string_view bytes, const SaveOptions& options) {
     const std::filesystem::path target = resolveLinks(path);
     const std::filesystem::path folder = folderOf(target);
-    struct stat oldStat {};
-    bool existed = true;
-    if (sys::stat(target.c_str(), &oldStat) != 0) {
-        if (errno != ENOENT)
-            throw FileError(target, FileAction::Write, errno);
-        existed = false;
-    }
-    if (existed && S_ISDIR(oldStat.st_mode))
-        throw FileError(target, FileAction::Write, EISDIR);
-    if (existed && !S_ISREG(oldStat.st_mode))
-        throw FileError(target, FileAction::Write, kNotARegularFile);
-    if (existed && options.expected && !*options.expected)
-        throw FileError(target, FileAction::Write, kChangedSinceRead);
+    const std::optional<struct stat> old = fileToReplace(target, options);
 
     removeLeftTemporaries(folder, target);
     // A new file gets what the user's umask allows; a replacement starts
     // private and takes the old file's mode before any byte is written.
     std::filesystem::path tmp;
-    const int raw = openTemporary(folder, target, existed ? 0600 : 0666, tmp);
+    const int raw = openTemporary(folder, target, old ? 0600 : 0666, tmp);
     if (raw < 0) {
         const int err = errno;
-        if (!existed || !folderRefusesNewFiles(err))
-            throw FileError(target, existed ? FileAction::Write : FileAction::Create, err);
+        if (!old || !folderRefusesNewFiles(err))
+            throw FileError(target, old ? FileAction::Write : FileAction::Create, err);
         const SaveLock lock(target);
         rewriteInPlace(target, bytes, options);
         return;
     }
     FileDescriptor fd(raw);
-    std::optional<SaveLock> lock;
-    try {
-        if (existed)
-            takeOver(fd.get(), oldStat);
-        fillTemporary(fd.get(), target, bytes);
-        // What did not exist is not locked: its creation below never
-        // replaces what appeared meanwhile.
-        if (existed)
-            lock.emplace(target);
-        if (options.expected && !stillHolds(target, *options.expected))
-            throw FileError(target, FileAction::Write, kChangedSinceRead);
-        reached(SaveStep::Checked, target);
-    } catch (...) {
-        sys::unlink(tmp.c_str());
-        throw;
-    }
+    const std::optional<SaveLock> lock = prepare(fd.get(), tmp, target, old, bytes, options);
     const int renamed =
-        existed ? sys::rename(tmp.c_str(), target.c_str()) : sys::renameNoReplace(tmp.c_str(), target.c_str());
+        old ? sys::rename(tmp.c_str(), target.c_str()) : sys::renameNoReplace(tmp.c_str(), target.c_str());
     if (renamed != 0) {
         const int err = errno;
         sys::unlink(tmp.c_str());
-        if (!existed && err == EEXIST)
+        if (!old && err == EEXIST)
             throw FileError(target, FileAction::Write, kChangedSinceRead);
         // A folder that lets new files in but not over this one (sticky).
-        if (!existed || !folderRefusesNewFiles(err))
+        if (!old || !folderRefusesNewFiles(err))
             throw FileError(target, FileAction::Write, err);
         rewriteInPlace(target, bytes, options);
         return;

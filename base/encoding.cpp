@@ -224,6 +224,22 @@ bool isAscii(std::string_view bytes) {
     return true;
 }
 
+namespace {
+
+// Appends a character decoded before, or, where it did not decode, keeps its
+// first byte as it is; the position after what was taken.
+std::size_t appendDecoded(std::string& out, const std::string& decoded, unsigned char first, std::size_t at,
+                          std::size_t length) {
+    if (decoded.empty()) {
+        appendKeptByte(out, first);
+        return at + 1;
+    }
+    out += decoded;
+    return at + length;
+}
+
+} // namespace
+
 std::string fromShiftJis(std::string_view cp932) {
     if (isAscii(cp932))
         return std::string(cp932); // plain ASCII, as the data files hold
@@ -255,13 +271,7 @@ std::string fromShiftJis(std::string_view cp932) {
         // reach the reports as the bytes the user wrote.
         if (fresh && decoder.convert(piece, decoded) && encoder.convert(decoded, again) && again == piece)
             entry->second = decoded;
-        if (!entry->second.empty()) {
-            out += entry->second;
-            i += length;
-        } else {
-            appendKeptByte(out, c);
-            ++i;
-        }
+        i = appendDecoded(out, entry->second, c, i, length);
     }
     return out;
 }
@@ -292,13 +302,7 @@ std::string fromEucJp(std::string_view eucJp) {
         const auto [entry, fresh] = known.try_emplace(key | (static_cast<std::uint32_t>(length) << 24));
         if (fresh && length > 1 && decoder.convert(eucJp.substr(i, length), decoded))
             entry->second = decoded;
-        if (!entry->second.empty()) {
-            out += entry->second;
-            i += length;
-        } else {
-            appendKeptByte(out, c);
-            ++i;
-        }
+        i = appendDecoded(out, entry->second, c, i, length);
     }
     return out;
 }

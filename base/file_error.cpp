@@ -13,9 +13,8 @@ std::string folderOf(const std::filesystem::path& path) {
     return path.has_parent_path() ? path.parent_path().string() : std::string(".");
 }
 
-// The cause as the user can act on it: one sentence naming the file or its
-// folder, one saying what to do. The system's own wording never shows.
-std::string fileErrorText(const std::filesystem::path& path, FileAction action, int error, std::uintmax_t limit) {
+// The program's own causes (the negative codes).
+std::string ownCause(const std::filesystem::path& path, int error, std::uintmax_t limit) {
     const std::string file = path.string();
     switch (error) {
     case kNotARegularFile:
@@ -30,9 +29,18 @@ std::string fileErrorText(const std::filesystem::path& path, FileAction action, 
         return file + " は、他のゾキか他のプログラムが書き込んでいる最中です。同じデータのゾキを二つ開いていないか" +
                "確かめ、少し待ってから" + kTryAgain;
     case kNoSafeReplace:
+    default:
         return "フォルダー " + folderOf(path) + " ではファイルを置き換えられないため、" + file +
                " を安全に書き換えられません (その場で書き換えると、途中で止まったときにファイルが壊れます)。" +
                "フォルダーに書き込めるようにしてから" + kTryAgain;
+    }
+}
+
+// A cause the system gave, as the user can act on it; empty for one the
+// program has no advice for.
+std::string systemCause(const std::filesystem::path& path, FileAction action, int error) {
+    const std::string file = path.string();
+    switch (error) {
     case ENOSPC:
     case EDQUOT:
         return file + " を書き込む空き容量が不足しています。空きを作ってから" + kTryAgain;
@@ -61,8 +69,17 @@ std::string fileErrorText(const std::filesystem::path& path, FileAction action, 
     case EIO:
         return file + " の読み書き中にディスクのエラーが起きました。ディスクや接続を確かめてから" + kTryAgain;
     default:
-        break;
+        return {};
     }
+}
+
+// The cause as the user can act on it: one sentence naming the file or its
+// folder, one saying what to do. The system's own wording never shows.
+std::string fileErrorText(const std::filesystem::path& path, FileAction action, int error, std::uintmax_t limit) {
+    if (error < 0)
+        return ownCause(path, error, limit);
+    if (std::string text = systemCause(path, action, error); !text.empty())
+        return text;
     const char* verb = "書き込め";
     switch (action) {
     case FileAction::Read:
@@ -77,7 +94,7 @@ std::string fileErrorText(const std::filesystem::path& path, FileAction action, 
     case FileAction::Write:
         break;
     }
-    return file + " を" + verb + "ませんでした (エラー番号 " + std::to_string(error) + ")。" + kTryAgain;
+    return path.string() + " を" + verb + "ませんでした (エラー番号 " + std::to_string(error) + ")。" + kTryAgain;
 }
 
 } // namespace

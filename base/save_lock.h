@@ -22,6 +22,8 @@ public:
     explicit SaveLock(const std::filesystem::path& file);
     SaveLock(const SaveLock&) = delete;
     SaveLock& operator=(const SaveLock&) = delete;
+    SaveLock(SaveLock&&) = default;
+    SaveLock& operator=(SaveLock&&) = default;
 
     bool held() const { return fd_.get() >= 0; }
 

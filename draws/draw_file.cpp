@@ -62,6 +62,10 @@ bool drawValues(std::string_view text, std::vector<std::string>& values) {
     return dropped;
 }
 
+namespace {
+
+// `entries` to write back over what `read` found: where a value that a line
+// of spaces left empty is still empty at its place, it gets that line back.
 std::vector<std::string> keepSpaceLines(const DrawFileRead& read, std::vector<std::string> entries) {
     const std::size_t n = std::min(read.values.size(), entries.size());
     const auto blank = [&](std::size_t i) { return read.values[i].empty() && entries[i].empty(); };
@@ -78,74 +82,7 @@ std::vector<std::string> keepSpaceLines(const DrawFileRead& read, std::vector<st
     return entries;
 }
 
-DrawFileRead readDrawFile(const std::filesystem::path& path) {
-    DrawFileRead read;
-    read.bytes = readFileIfExists(path, kMaxDataFileBytes);
-    if (read.bytes)
-        read.untidy = drawValues(decodeText(*read.bytes), read.values);
-    return read;
-}
-
-void loadDrawFileAtStartup(Program& p) {
-    DrawFileRead read;
-    try {
-        read = readDrawFile(p.drawPath());
-    } catch (const FileError& e) {
-        // A file that is there but cannot be read is not an empty history:
-        // nothing may be written over it. Every later command that writes
-        // data.dat reads it first, so none does until it can be read.
-        p.s.drawTable = DrawTable();
-        p.message(msg::fileFailure(msg::kDrawFileNotRead, e.what(), msg::kDrawFileLeftAlone), msg::kWarning,
-                  Buttons::Ok, Icon::Critical);
-        return;
-    }
-    if (!read.bytes) {
-        p.s.drawTable = DrawTable();
-        try {
-            createEmptyIfMissing(p.drawPath());
-        } catch (const FileError& e) {
-            tellNotRewritten(p, e);
-        }
-        return;
-    }
-    if (!read.untidy) {
-        p.s.drawTable = DrawTable(std::move(read.values));
-        return;
-    }
-    p.s.drawTable = DrawTable(read.values);
-    const std::vector<std::string> entries = keepSpaceLines(read, read.values);
-    try {
-        // Where the file cannot be replaced whole (a folder that cannot be
-        // written), the clean-up is refused rather than done in place, which
-        // a crash could leave half done; every read drops the empty lines
-        // anyway.
-        writeDrawFile(p, entries, {.expected = read.bytes});
-    } catch (const ProgramError& e) {
-        // FileError, or EncodingError for a text the code page cannot hold;
-        // the table in memory is the cleaned one, which holds the same values.
-        tellNotRewritten(p, e);
-    }
-}
-
-void readDrawTableWithSpare(Program& p, DrawTable& table) {
-    const std::string text = readText(p.drawPath(), kMaxDataFileBytes);
-    std::vector<std::string> values = table.release();
-    drawValues(text, values);
-    table = DrawTable::withSpare(std::move(values));
-}
-
-void LoadDrawFile(Program& p) {
-    Form2& f2 = p.form2();
-    for (int i = 0; i < kHighestNumber; ++i)
-        f2.Label1(i).setCaption(decimalText(i + 1));
-    // A file that cannot be read now keeps the earlier table.
-    tryStep([&] { readDrawTableWithSpare(p, p.s.drawTable); });
-    tryStep([&] { ShowRecentDraws(p); });
-}
-
-namespace {
-
-// Never an empty line for a line of spaces: see the start-up load.
+// Each entry trimmed; an entry of spaces only as it is, never an empty line.
 std::vector<std::string> fileLines(const std::vector<std::string>& entries, std::size_t from) {
     std::vector<std::string> lines;
     lines.reserve(entries.size() - std::min(from, entries.size()));
@@ -159,14 +96,93 @@ std::vector<std::string> fileLines(const std::vector<std::string>& entries, std:
     return lines;
 }
 
-} // namespace
-
-void writeDrawFile(Program& p, const std::vector<std::string>& entries, const SaveOptions& options) {
-    replaceFileAtomically(p.drawPath(), dataFileBytes(p.drawPath(), fileLines(entries, 0)), options);
+// True when `entries` are what `from` found, then more.
+bool onlyAdds(const std::vector<std::string>& entries, const DrawFileRead& from) {
+    const std::vector<std::string>& held = from.values;
+    return entries.size() > held.size() && std::equal(held.begin(), held.end(), entries.begin());
 }
 
-std::string addedDrawLines(const std::vector<std::string>& entries, std::size_t from) {
-    return textFileBytes(fileLines(entries, from));
+} // namespace
+
+DrawFileRead DrawFile::read() const {
+    DrawFileRead read;
+    read.bytes = readFileIfExists(path_, kMaxDataFileBytes);
+    if (read.bytes)
+        read.untidy = drawValues(decodeText(*read.bytes), read.values);
+    return read;
+}
+
+void DrawFile::reload(DrawTable& table) const {
+    const std::string text = readText(path_, kMaxDataFileBytes);
+    std::vector<std::string> values = table.release();
+    drawValues(text, values);
+    table = DrawTable::withSpare(std::move(values));
+}
+
+bool DrawFile::holds(const DrawFileRead& from) const {
+    return readFileIfExists(path_, kMaxDataFileBytes) == from.bytes;
+}
+
+void DrawFile::save(const std::vector<std::string>& entries, const DrawFileRead& from) const {
+    const std::vector<std::string> lines = fileLines(keepSpaceLines(from, entries), 0);
+    SaveOptions options{.expected = from.bytes};
+    if (onlyAdds(entries, from))
+        options.appended = textFileBytes(fileLines(entries, from.values.size()));
+    replaceFileAtomically(path_, dataFileBytes(path_, lines), options);
+}
+
+void DrawFile::createIfMissing() const { createEmptyIfMissing(path_); }
+
+void loadDrawFileAtStartup(Program& p) {
+    const DrawFile file(p.drawPath());
+    DrawFileRead read;
+    try {
+        read = file.read();
+    } catch (const FileError& e) {
+        // A file that is there but cannot be read is not an empty history:
+        // nothing may be written over it. Every later command that writes
+        // data.dat reads it first, so none does until it can be read.
+        p.s.drawTable = DrawTable();
+        p.message(msg::fileFailure(msg::kDrawFileNotRead, e.what(), msg::kDrawFileLeftAlone), msg::kWarning,
+                  Buttons::Ok, Icon::Critical);
+        return;
+    }
+    if (!read.bytes) {
+        p.s.drawTable = DrawTable();
+        try {
+            file.createIfMissing();
+        } catch (const FileError& e) {
+            tellNotRewritten(p, e);
+        }
+        return;
+    }
+    if (!read.untidy) {
+        p.s.drawTable = DrawTable(std::move(read.values));
+        return;
+    }
+    p.s.drawTable = DrawTable(read.values);
+    try {
+        // Where the file cannot be replaced whole (a folder that cannot be
+        // written), the clean-up is refused rather than done in place, which
+        // a crash could leave half done; every read drops the empty lines
+        // anyway.
+        file.save(read.values, read);
+    } catch (const ProgramError& e) {
+        // FileError, or EncodingError for a text the code page cannot hold;
+        // the table in memory is the cleaned one, which holds the same values.
+        tellNotRewritten(p, e);
+    }
+}
+
+void reloadDrawTable(Program& p) { DrawFile(p.drawPath()).reload(p.s.drawTable); }
+
+void LoadDrawFile(Program& p) {
+    Form2& f2 = p.form2();
+    for (int i = 0; i < kHighestNumber; ++i)
+        f2.Label1(i).setCaption(decimalText(i + 1));
+    // A file that cannot be read now keeps the earlier table.
+    tryStep([&] { reloadDrawTable(p); });
+    tryStep([&] { ShowRecentDraws(p); });
 }
 
 } // namespace zoki

@@ -269,7 +269,7 @@ DrawHistory readRows(std::string_view text, Separator sep, const Layout& layout,
     return h;
 }
 
-bool readDrawFile(std::string_view text, DrawHistory& h) {
+bool readDrawFileCopy(std::string_view text, DrawHistory& h) {
     std::string buf;
     // Most files show at once that they are none: several fields in a line.
     for (const std::string_view line : sampleLines(text.substr(0, 4096)))

@@ -20,6 +20,6 @@ DrawHistory readRows(std::string_view text, Separator sep, const Layout& layout,
 // per draw, draw k at lines 7k-6..7k. Empty lines are skipped, as the
 // start-up does; a title above the first number is no draw. False for a
 // file of another shape.
-bool readDrawFile(std::string_view text, DrawHistory& h);
+bool readDrawFileCopy(std::string_view text, DrawHistory& h);
 
 } // namespace zoki::parsing

@@ -73,7 +73,7 @@ DrawHistory parseDrawHistory(std::string_view bytes) {
         // found, those that place the draws may be among the lost.
         h.unreadable = Unreadable::Text;
         h.lines = lines;
-    } else if (!readDrawFile(text, h)) {
+    } else if (!readDrawFileCopy(text, h)) {
         h = readRowsOf(text);
     }
     for (DrawHistory& rival : h.rivals)

@@ -43,7 +43,7 @@ std::optional<std::string> readHistoryFile(Program& p, const std::filesystem::pa
 std::optional<DrawFileRead> readCurrentDrawFile(Program& p) {
     try {
         // A data.dat removed since start-up is an empty history.
-        return readDrawFile(p.drawPath());
+        return DrawFile(p.drawPath()).read();
     } catch (const FileError& e) {
         fail(p, importDrawFileNotRead(e.what()));
         return std::nullopt;
@@ -54,9 +54,9 @@ std::optional<DrawFileRead> readCurrentDrawFile(Program& p) {
 // it does not (another program wrote it while the question was open). The
 // save checks it too; this is asked first only where a backup would be
 // written before the save.
-bool unchangedSinceRead(Program& p, const FileContent& read) {
+bool unchangedSinceRead(Program& p, const DrawFileRead& read) {
     try {
-        if (readFileIfExists(p.drawPath(), kMaxDataFileBytes) == read)
+        if (DrawFile(p.drawPath()).holds(read))
             return true;
         fail(p, importNotSaved(msg::kDrawFileNotSaved,
                                FileError(p.drawPath(), FileAction::Write, kChangedSinceRead).what()));
@@ -88,15 +88,10 @@ std::optional<std::string> saveBackup(Program& p, const std::string& oldBytes) {
 }
 
 bool saveDrawFile(Program& p, const std::vector<std::string>& lines, const DrawFileRead& current) {
-    SaveOptions options{.expected = current.bytes};
-    // New draws only: where data.dat can only be added to, they go after it.
-    const std::vector<std::string>& held = current.values;
-    if (lines.size() >= held.size() && std::equal(held.begin(), held.end(), lines.begin()))
-        options.appended = addedDrawLines(lines, held.size());
     try {
-        writeDrawFile(p, keepSpaceLines(current, lines), options);
+        DrawFile(p.drawPath()).save(lines, current);
         return true;
-    } catch (const FileError& e) {
+    } catch (const ProgramError& e) {
         fail(p, importNotSaved(msg::kDrawFileNotSaved, e.what()));
         return false;
     }
@@ -166,7 +161,7 @@ void importDrawHistory(Program& p, const std::filesystem::path& file) {
     }
     std::optional<std::string> backup;
     if (replaces &&
-        (!unchangedSinceRead(p, current->bytes) || !(backup = saveBackup(p, current->bytes.value_or(std::string())))))
+        (!unchangedSinceRead(p, *current) || !(backup = saveBackup(p, current->bytes.value_or(std::string())))))
         return;
     if (save(p, plan.lines, *current))
         p.message(importDone(plan, backup.value_or(std::string())), kImportTitle);

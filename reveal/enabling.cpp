@@ -22,7 +22,7 @@ void keepResult(Program& p) {
     if (!saveInfo(p))
         return;
     try {
-        readDrawTableWithSpare(p, p.s.drawTable);
+        reloadDrawTable(p);
     } catch (const FileError&) {
         // data.dat vanished since start-up: the table keeps what it held.
     }

@@ -64,14 +64,14 @@ TEST(DrawFileStartup, DropsEmptyLinesAndKeepsEveryValue) {
         // A command that only looks reads the same table and tidies nothing.
         test::TempFolder look;
         look.write("data.dat", c.bytes);
-        EXPECT_EQ(readDrawFile(look / "data.dat").values, c.table) << c.name;
+        EXPECT_EQ(DrawFile(look / "data.dat").read().values, c.table) << c.name;
         EXPECT_EQ(look.read("data.dat"), c.bytes) << c.name;
     }
     test::TempFolder none;
-    EXPECT_FALSE(readDrawFile(none / "data.dat").bytes);
+    EXPECT_FALSE(DrawFile(none / "data.dat").read().bytes);
     EXPECT_FALSE(none.exists("data.dat")) << "a look creates nothing";
     std::filesystem::create_directory(none / "data.dat");
-    EXPECT_THROW(readDrawFile(none / "data.dat"), FileError);
+    EXPECT_THROW(DrawFile(none / "data.dat").read(), FileError);
 }
 
 // A line of spaces is a value of its draw: a rewrite that turned it into an
@@ -227,20 +227,23 @@ TEST(LoadDrawFile, AVanishedFileKeepsTheEarlierTable) {
     EXPECT_TRUE(h.dialogs.shown.empty());
 }
 
-TEST(WriteDrawFile, WritesEveryEntryTrimmedWithCrLf) {
+TEST(DrawFileSave, WritesEveryEntryTrimmedWithCrLf) {
     Harness h;
-    Program& p = h.start();
+    h.start();
+    const DrawFile file(h.folder / "data.dat");
     // A line of spaces stays as it is: trimmed, it would become an empty line.
-    writeDrawFile(p, {" 3", "11 ", "", "  ", "7"});
+    file.save({" 3", "11 ", "", "  ", "7"}, file.read());
     EXPECT_EQ(h.folder.read("data.dat"), "3\r\n11\r\n\r\n  \r\n7\r\n");
 }
 
-TEST(WriteDrawFile, AFailedWriteThrowsAndLeavesTheOldBytes) {
+TEST(DrawFileSave, AFailedWriteThrowsAndLeavesTheOldBytes) {
     Harness h;
-    Program& p = h.start();
+    h.start();
     h.folder.write("data.dat", "3\r\n");
+    const DrawFile file(h.folder / "data.dat");
+    const DrawFileRead read = file.read();
     sys::Faults::failNth(sys::Call::Write, 1, ENOSPC);
-    EXPECT_THROW(writeDrawFile(p, {"4"}), FileError);
+    EXPECT_THROW(file.save({"4"}, read), FileError);
     sys::Faults::reset();
     EXPECT_EQ(h.folder.read("data.dat"), "3\r\n");
 }

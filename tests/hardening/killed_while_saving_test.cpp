@@ -163,8 +163,10 @@ TEST(KilledWhileSaving, TheDrawFileIsAlwaysTheOldOrTheNewOne) {
     const Lines b = drawLines(9100, 7);
     h.folder.write("data.dat", joinLines(a));
     h.folder.write("OutData.dat", "");
-    killAlternatingSaves(h.folder, "data.dat", joinLines(a), joinLines(b),
-                         [&](bool newOne) { writeDrawFile(h.p, newOne ? b : a); });
+    killAlternatingSaves(h.folder, "data.dat", joinLines(a), joinLines(b), [&](bool newOne) {
+        const DrawFile file(h.folder.path() / "data.dat");
+        file.save(newOne ? b : a, file.read());
+    });
 }
 
 TEST(KilledWhileSaving, TheOutputHistoryHoldsWholeKeptRunsOnly) {

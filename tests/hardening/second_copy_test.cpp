@@ -164,6 +164,28 @@ const std::vector<SavingCommand> kSavingCommands = {
 
 const Lines kOtherDraw = {"1", "2", "3", "4", "5", "6", "7"};
 
+// Two copies started on one folder, and what the command's file held then.
+struct TwoCopies {
+    Harness first;
+    Harness second;
+    std::string before;
+
+    explicit TwoCopies(const SavingCommand& c) {
+        startWith(first, drawFile(kThreeDraws), crlf(kTwoSets));
+        second.startIn(first.folder);
+        before = first.folder.read(c.file);
+    }
+
+    // The second copy was told `why` and saved nothing; the file holds what
+    // it held, then `added` alone.
+    void expectSecondRefused(const SavingCommand& c, const std::string& why, const Lines& added) {
+        EXPECT_FALSE(c.toldSaved(second));
+        ASSERT_FALSE(second.dialogs.shown.empty());
+        EXPECT_NE(second.dialogs.shown.back().text.find(why), std::string::npos) << second.dialogs.shown.back().text;
+        EXPECT_EQ(first.folder.read(c.file), before + crlf(added));
+    }
+};
+
 // Two copies on one folder with no single-copy guard between them (a network
 // file system without flock, a folder that cannot be opened): the second
 // saves while the first holds the file between its check and its rename. It
@@ -172,11 +194,9 @@ const Lines kOtherDraw = {"1", "2", "3", "4", "5", "6", "7"};
 TEST(SecondCopy, ASaveWhileAnotherHoldsTheFileWaitsThenWritesNothing) {
     for (const SavingCommand& c : kSavingCommands) {
         SCOPED_TRACE(c.name);
-        Harness first;
-        Harness second;
-        startWith(first, drawFile(kThreeDraws), crlf(kTwoSets));
-        second.startIn(first.folder);
-        const std::string before = first.folder.read(c.file);
+        TwoCopies copies(c);
+        Harness& first = copies.first;
+        Harness& second = copies.second;
         int waits = 0;
         sys::Faults::onWait([&] { ++waits; });
         bool once = false;
@@ -189,11 +209,7 @@ TEST(SecondCopy, ASaveWhileAnotherHoldsTheFileWaitsThenWritesNothing) {
 
         EXPECT_GT(waits, 0);
         EXPECT_TRUE(c.toldSaved(first));
-        EXPECT_FALSE(c.toldSaved(second));
-        ASSERT_FALSE(second.dialogs.shown.empty());
-        EXPECT_NE(second.dialogs.shown.back().text.find("書き込んでいる最中です"), std::string::npos)
-            << second.dialogs.shown.back().text;
-        EXPECT_EQ(first.folder.read(c.file), before + crlf(c.added(first, kNewDraw)));
+        copies.expectSecondRefused(c, "書き込んでいる最中です", c.added(first, kNewDraw));
     }
 }
 
@@ -204,11 +220,9 @@ TEST(SecondCopy, ASaveWhileAnotherHoldsTheFileWaitsThenWritesNothing) {
 TEST(SecondCopy, ASaveThatWaitedForAnotherFindsTheFileChangedAndWritesNothing) {
     for (const SavingCommand& c : kSavingCommands) {
         SCOPED_TRACE(c.name);
-        Harness first;
-        Harness second;
-        startWith(first, drawFile(kThreeDraws), crlf(kTwoSets));
-        second.startIn(first.folder);
-        const std::string before = first.folder.read(c.file);
+        TwoCopies copies(c);
+        Harness& first = copies.first;
+        Harness& second = copies.second;
         Signal held, goOn;
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
@@ -239,12 +253,8 @@ TEST(SecondCopy, ASaveThatWaitedForAnotherFindsTheFileChangedAndWritesNothing) {
         }
 
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the first copy was not told it saved";
-        EXPECT_FALSE(c.toldSaved(second));
-        ASSERT_FALSE(second.dialogs.shown.empty());
-        EXPECT_NE(second.dialogs.shown.back().text.find("変更されました"), std::string::npos)
-            << second.dialogs.shown.back().text;
         // The same random values give both copies the same kept set.
-        EXPECT_EQ(first.folder.read(c.file), before + crlf(c.added(second, kNewDraw)));
+        copies.expectSecondRefused(c, "変更されました", c.added(second, kNewDraw));
     }
 }
 
