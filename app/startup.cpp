@@ -27,6 +27,7 @@ void Form_Load(Program& p) {
     f.Image6.setPicture(kHistoryPicture);
     for (const auto& label : f.Label8)
         label->setCaption("");
+    p.boardShows = {};
     p.s.anyNumberSet = false;
 
     loadOutHistoryAtStartup(p);

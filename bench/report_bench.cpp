@@ -69,13 +69,7 @@ struct Fixture {
             for (std::string& n : randomNumbers(rng, 6, true))
                 p.s.outHistory.push_back(std::move(n));
         p.s.outHistory.emplace_back();
-        for (int d = 0; d < draws; ++d) {
-            std::string record;
-            for (int i = 0; i < 7; ++i)
-                record += p.s.drawTable[static_cast<std::size_t>(7 * d + i)] + (i < 6 ? "-" : "_");
-            p.stats.drawRecords.push_back(record + std::to_string(d + 1));
-        }
-        p.stats.drawRecords.emplace_back("-");
+        p.stats.countedTable = p.s.drawTable.elements();
     }
     ~Fixture() {
         std::error_code ec;

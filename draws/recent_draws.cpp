@@ -4,31 +4,20 @@
 #include "base/numtext.h"
 #include "program/program.h"
 
-#include <algorithm>
 #include <string>
 
 namespace zoki {
 
 void ShowRecentDraws(Program& p) {
     Form2& f = p.form2();
-    const std::vector<std::string>& records = p.stats.drawRecords;
     const std::vector<std::string>& table = p.s.drawTable.elements();
 
-    // Complete draws come first in drawRecords; a partial last draw and the
-    // spare element form records without a draw number. A draw number ends
-    // its record, so the search for it starts from the end.
-    const auto numbered = [](const std::string& record) {
-        return std::find(record.rbegin(), record.rend(), '_') != record.rend();
-    };
-    int draws = 0;
-    while (draws < static_cast<int>(records.size()) && numbered(records[static_cast<std::size_t>(draws)]))
-        ++draws;
-
+    // The captions number the whole draws of the table as the statistics
+    // counted it; the rows show those of the table as it is now.
+    const int draws = static_cast<int>(p.stats.countedTable.size() / kLinesPerDraw);
     const int rows = f.Label4.size(); // one caption per row of the panel
-    for (int r = 0; r < rows && r < draws; ++r) {
-        const std::string& record = records[static_cast<std::size_t>(draws - 1 - r)];
-        f.Label4(r).setCaption("第" + record.substr(record.find('_') + 1) + "回");
-    }
+    for (int r = 0; r < rows && r < draws; ++r)
+        f.Label4(r).setCaption("第" + decimalText(draws - r) + "回");
 
     // Rows hold whole draws: values of a partial last draw are left out, so
     // that a row's numbers are those of the draw its caption names.

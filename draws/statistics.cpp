@@ -19,12 +19,8 @@ namespace {
 // A bar at its full length: the design width of the history window's bars.
 constexpr Int16 kFullBar = Form2::kBarWidth;
 
-BarWidths widthsOf(const ControlArray<Label>& bars) {
-    BarWidths widths{};
-    for (std::size_t k = 0; k < widths.size(); ++k)
-        widths[k] = bars(static_cast<long long>(k)).width();
-    return widths;
-}
+// The bar of a number 1..43 in a BarWidths.
+std::size_t barOf(Int16 number) { return static_cast<std::size_t>(int(number) - 1); }
 
 void setWidths(const ControlArray<Label>& bars, const BarWidths& widths) {
     for (std::size_t k = 0; k < widths.size(); ++k)
@@ -53,8 +49,9 @@ void outputChartAndClose(Program& p, const FrequencyRanking& drawRanking, double
     if (!out.allNumbers)
         return;
 
+    const BarWidths outWidths = outputBarWidths(out.outNumberCount, out.outLineCount, kFullBar);
     setWidths(f2.Label5, filledWidths(static_cast<float>(kFullBar)));
-    setWidths(f2.Label5, outputBarWidths(out.outNumberCount, out.outLineCount, kFullBar));
+    setWidths(f2.Label5, outWidths);
 
     std::optional<FrequencyRanking> outRanking;
     tryStep([&] { outRanking = rankByCount(out.outNumberCount); });
@@ -62,8 +59,8 @@ void outputChartAndClose(Program& p, const FrequencyRanking& drawRanking, double
     // When no line holds a number 1..43 the top bar is 0 wide, the division
     // fails and s keeps its value; every bar is 0 wide then anyway.
     if (outRanking)
-        tryStep([&] { s = normalisingScale(kFullBar, f2.Label5(outRanking->sortedNumber[kTopPlace] - 1).width()); });
-    setWidths(f2.Label5, scaledWidths(widthsOf(f2.Label5), s));
+        tryStep([&] { s = normalisingScale(kFullBar, outWidths[barOf(outRanking->sortedNumber[kTopPlace])]); });
+    setWidths(f2.Label5, scaledWidths(outWidths, s));
 
     const NumberCounts bonus = bonusCounts(st.drawTable.elements());
     const int places = f2.Image2.size();
@@ -105,7 +102,7 @@ void refreshCharts(Program& p) {
     double s = 0.0;
     try {
         ResetNumberCounts(p);
-        p.stats.drawRecords = drawRecordsOf(st.drawTable.elements(), std::move(p.stats.drawRecords));
+        p.stats.countedTable = st.drawTable.elements();
 
         const Int16 barScale = 10;
 
@@ -127,8 +124,8 @@ void refreshCharts(Program& p) {
 
         drawRanking = rankByCount(p.stats.numberCount);
 
-        s = normalisingScale(kFullBar, f2.Label2(drawRanking.sortedNumber[kTopPlace] - 1).width());
-        setWidths(f2.Label2, scaledWidths(widthsOf(f2.Label2), s));
+        s = normalisingScale(kFullBar, drawWidths[barOf(drawRanking.sortedNumber[kTopPlace])]);
+        setWidths(f2.Label2, scaledWidths(drawWidths, s));
     } catch (const ProgramError&) {
         // A table with no countable value divides by a total of 0; the run
         // ends here, and nothing is reported.

@@ -4,8 +4,9 @@ namespace zoki {
 
 class Program;
 
-// Rebuilds drawRecords, numberCount, drawNumberTotal, both charts of the
-// history window and its ranking pictures, then re-reads data.dat.
+// Keeps the table as counted, rebuilds numberCount, drawNumberTotal, both
+// charts of the history window and its ranking pictures, then re-reads
+// data.dat.
 void RefreshStatistics(Program& p);
 // Paints the draw bar of barNumber 1..43 in its colour.
 void PaintBarRed(Program& p, int barNumber);

@@ -4,9 +4,7 @@
 #include "base/numtext.h"
 
 #include <algorithm>
-#include <charconv>
 #include <string_view>
-#include <utility>
 
 namespace zoki {
 
@@ -15,12 +13,6 @@ namespace {
 constexpr int kCountLimit = kInt16Max; // counts are 16-bit
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-void appendDecimal(std::string& text, long long v) {
-    char digits[24];
-    const auto [end, ec] = std::to_chars(digits, digits + sizeof digits, v);
-    text.append(digits, end);
-}
 
 // The ball a value of the draw table names, as the general rule has it.
 // Plain one- or two-digit texts, which the file holds, take a short way that
@@ -40,59 +32,12 @@ int drawValueBall(const std::string& value) {
     return ballNumber(value, {.textFails = true});
 }
 
-// A record of seven values of one or two characters each, as the file holds
-// them, written without a branch on their lengths; false for any other.
-bool writeShortRecord(const std::string* draw, std::size_t drawNumber, std::string& record) {
-    for (int j = 0; j < kLinesPerDraw; ++j)
-        if (draw[j].size() != 1 && draw[j].size() != 2)
-            return false;
-    char buffer[kLinesPerDraw * 3 + 24];
-    char* out = buffer;
-    for (int j = 0; j < kLinesPerDraw; ++j) {
-        // c_str()[1] is the value's second character or its terminating NUL;
-        // either is overwritten when the value has one character.
-        out[0] = draw[j][0];
-        out[1] = draw[j].c_str()[1];
-        out += draw[j].size();
-        *out++ = '-';
-    }
-    out[-1] = '_';
-    out = std::to_chars(out, buffer + sizeof buffer, drawNumber).ptr;
-    record.assign(buffer, static_cast<std::size_t>(out - buffer));
-    return true;
-}
-
 // A text of one to four plain digits is a number whatever the rules.
 bool plainDigits(std::string_view text) {
     return !text.empty() && text.size() <= 4 && std::all_of(text.begin(), text.end(), isDigit);
 }
 
 } // namespace
-
-std::vector<std::string> drawRecordsOf(const std::vector<std::string>& drawTable, std::vector<std::string> storage) {
-    const std::size_t values = drawTable.size();
-    const std::size_t count = values == 0 ? 1 : 1 + (values - 1) / kLinesPerDraw;
-    std::vector<std::string> records = std::move(storage);
-    records.resize(count);
-    for (std::size_t r = 0; r < count; ++r) {
-        const std::size_t first = r * kLinesPerDraw;
-        const std::size_t end = std::min(first + kLinesPerDraw, values);
-        std::string& record = records[r];
-        if (end - first == kLinesPerDraw && writeShortRecord(&drawTable[first], r + 1, record))
-            continue;
-        record.clear();
-        for (std::size_t i = first; i < end; ++i) {
-            record += drawTable[i];
-            if (i % kLinesPerDraw == kBonusPosition) {
-                record += '_';
-                appendDecimal(record, static_cast<long long>(r + 1));
-            } else {
-                record += '-';
-            }
-        }
-    }
-    return records;
-}
 
 bool holdsADraw(const std::vector<std::string>& drawTable) {
     return !drawTable.empty() && drawTable.front().find_first_not_of(' ') != std::string::npos;

@@ -21,15 +21,6 @@ using BarWidths = PerNumber<float>;
 // The place of the most frequent number in a ranking.
 inline constexpr std::size_t kTopPlace = kHighestNumber - 1;
 
-// One record per draw: its seven values joined by "-", then "_" and the
-// draw number ("3-11-19-25-33-41-7_1"). The values of an incomplete last
-// draw, and the spare element after the last line, form a last record that
-// ends in "-" and holds no "_"; an empty table gives one empty record.
-// `storage` is only reused for its memory, so that a run over thousands of
-// draws allocates nothing once the records exist.
-std::vector<std::string> drawRecordsOf(const std::vector<std::string>& drawTable,
-                                       std::vector<std::string> storage = {});
-
 // The table holds a draw: it has an element and the first is not blank.
 bool holdsADraw(const std::vector<std::string>& drawTable);
 

@@ -170,7 +170,8 @@ public:
     ScrollBar VScroll2{*this, "VScroll2", true};
 
     Label Label5{*this, "Label5"};
-    // Never visible: they carry the texts the ranking reads.
+    // Never visible: they show the page's texts and its hits, which nothing
+    // reads back.
     ControlArray<Label> Label2{*this, "Label2", kLinesPerDraw};
     ControlArray<Label> Label3{*this, "Label3", kNumbersPerSet};
     Label Label6{*this, "Label6"};

@@ -1,7 +1,5 @@
 #include "matching/match_window.h"
 
-#include "base/errors.h"
-#include "base/int16.h"
 #include "base/loto.h"
 #include "base/numtext.h"
 #include "base/steps.h"
@@ -11,48 +9,12 @@
 #include "program/messages.h"
 #include "program/program.h"
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
 namespace zoki {
 
 namespace {
-
-// A page exists when its bar can select it (1..pageMax) and 16-bit page
-// arithmetic reaches it (at most 4681 draws, 5461 sets). A page that does
-// not exist shows empty and matches nothing; an existing page is ranked
-// whatever its entries hold.
-bool pageExists(int page, Int16 pageMax, int size) {
-    if (page < 1 || page > pageMax)
-        return false;
-    try {
-        (void)(size * Int16(page));
-        return true;
-    } catch (const OverflowError&) {
-        return false;
-    }
-}
-
-// Entry k of a page; empty for a page that does not exist and for an entry
-// beyond the table (a last draw or set cut short).
-std::string pageEntry(const std::vector<std::string>& table, int page, Int16 pageMax, int size, int k) {
-    if (!pageExists(page, pageMax, size))
-        return {};
-    const std::size_t index = static_cast<std::size_t>(size * page - size + k);
-    return index < table.size() ? table[index] : std::string();
-}
-
-// The ball for a number text; none for a number outside 1..43, so a damaged
-// entry never borrows the picture of another ball. A text that is not a
-// number, an empty one included, fails when `textFails`, else it has no ball
-// either.
-int ballFor(const std::string& text, int (*picture)(int), bool textFails) {
-    if (textFails && trimSpacesView(text).empty())
-        throw TypeMismatchError(text);
-    const int n = ballNumber(text, {.wholePart = true, .textFails = textFails});
-    return n == 0 ? 0 : picture(n);
-}
 
 PageLimits limits(const Program& p) { return pageLimits(p.s.drawTable.elements(), p.s.outHistory); }
 
@@ -63,33 +25,25 @@ void setScrollLimits(Form5& f, const PageLimits& pages) {
     f.VScroll2.setMax(pages.setPageMax);
 }
 
-// The draw and the kept set on the pages the bars show.
 DrawTexts drawOnPage(const Program& p, int page, const PageLimits& pages) {
-    DrawTexts draw;
-    for (int k = 0; k < kLinesPerDraw; ++k)
-        draw[static_cast<std::size_t>(k)] =
-            pageEntry(p.s.drawTable.elements(), page, pages.drawPageMax, kLinesPerDraw, k);
-    return draw;
+    return drawOnPage(p.s.drawTable.elements(), page, pages.drawPageMax);
 }
 
 SetTexts setOnPage(const Program& p, int page, const PageLimits& pages) {
-    SetTexts set;
-    for (int k = 0; k < kLinesPerSet; ++k)
-        set[static_cast<std::size_t>(k)] = pageEntry(p.s.outHistory, page, pages.setPageMax, kLinesPerSet, k);
-    return set;
+    return setOnPage(p.s.outHistory, page, pages.setPageMax);
 }
 
-// How showCheckPage treats an entry of an existing page that is not a number.
-enum class Fill {
-    // A page change: no picture for it, the rest filled.
-    Lenient,
-    // The opening: reading it (an empty entry too) fails the step, so the
-    // pictures after it are left as they were. A number without a ball ("44")
-    // fails nothing: it shows none, and the fill goes on.
-    UpToFailure,
-};
+// The balls in the order pageBallPictures gives their pictures.
+std::vector<Image*> pageBalls(Form5& f) {
+    std::vector<Image*> balls;
+    for (const auto& image : f.Image1)
+        balls.push_back(image.get());
+    for (const auto& image : f.Image2)
+        balls.push_back(image.get());
+    return balls;
+}
 
-void fillCheckPage(Program& p, Fill fill) {
+void fillCheckPage(Program& p, BallFill fill) {
     Form5& f = p.form5();
     const PageLimits pages = limits(p);
     setScrollLimits(f, pages);
@@ -99,6 +53,8 @@ void fillCheckPage(Program& p, Fill fill) {
     f.Frame1.setCaption("第 " + decimalText(drawPage) + " 回 当選番号");
     f.Frame2.setCaption("予想番号 第 " + decimalText(setPage) + " 回");
 
+    // The hidden labels are written for the window as it is designed; the
+    // balls come from the page itself.
     const DrawTexts draw = drawOnPage(p, drawPage, pages);
     const SetTexts set = setOnPage(p, setPage, pages);
     for (int k = 0; k < kLinesPerDraw; ++k)
@@ -106,29 +62,11 @@ void fillCheckPage(Program& p, Fill fill) {
     for (int k = 0; k < kLinesPerSet; ++k)
         f.Label3(k).setCaption(set[static_cast<std::size_t>(k)]);
 
-    const bool drawExists = pageExists(drawPage, pages.drawPageMax, kLinesPerDraw);
-    const bool setExists = pageExists(setPage, pages.setPageMax, kLinesPerSet);
-    struct Ball {
-        Image& image;
-        const Label& number;
-        int (*picture)(int);
-        bool pageExists;
-    };
-    std::vector<Ball> balls;
-    for (int k = 0; k < kNumbersPerSet; ++k)
-        balls.push_back({f.Image1(k), f.Label2(k), ballPicture, drawExists});
-    balls.push_back({f.Image1(kBonusPosition), f.Label2(kBonusPosition), bonusBallPicture, drawExists});
-    for (int k = 0; k < kLinesPerSet; ++k)
-        balls.push_back({f.Image2(k), f.Label3(k), ballPicture, setExists});
-    for (const Ball& b : balls) {
-        int picture = 0;
-        try {
-            picture = ballFor(b.number.caption(), b.picture, b.pageExists && fill == Fill::UpToFailure);
-        } catch (const TypeMismatchError&) {
-            return;
-        }
-        b.image.setPicture(picture);
-    }
+    const std::vector<int> pictures = pageBallPictures(draw, pageExists(drawPage, pages.drawPageMax, kLinesPerDraw),
+                                                       set, pageExists(setPage, pages.setPageMax, kLinesPerSet), fill);
+    const std::vector<Image*> balls = pageBalls(f);
+    for (std::size_t i = 0; i < pictures.size(); ++i)
+        balls[i]->setPicture(pictures[i]);
 }
 
 void scrollChanged(Program& p) {
@@ -161,19 +99,19 @@ void vCheckNumber_Click(Program& p) {
             f.VScroll1.setValue(pages.drawPageMax);
             f.VScroll2.setValue(pages.setPageMax);
         },
-        [&] { fillCheckPage(p, Fill::UpToFailure); },
+        [&] { fillCheckPage(p, BallFill::UpToFailure); },
         [&] { checkHit(p); },
         [&] { p.s.matchSearchMode = true; },
         [&] { f.show(); },
     });
 }
 
-void showCheckPage(Program& p) { fillCheckPage(p, Fill::Lenient); }
+void showCheckPage(Program& p) { fillCheckPage(p, BallFill::Lenient); }
 
 void checkHit(Program& p) {
     Form5& f = p.form5();
-    // The page's labels hold these same texts; they are read from the tables
-    // rather than back from the labels.
+    // The page's hidden labels show these same texts; the ranking reads the
+    // tables.
     const PageLimits pages = limits(p);
     const int drawPage = f.VScroll1.value();
     const int setPage = f.VScroll2.value();

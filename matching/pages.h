@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/int16.h"
+#include "matching/prize.h"
 
 #include <string>
 #include <vector>
@@ -36,5 +37,35 @@ PageLimits pageLimits(const std::vector<std::string>& drawTable, const std::vect
 // checked in this order: no kept set at all (A), no draw (B), too few kept
 // entries (A); nullptr when there is something to match.
 const char* matchWarning(const std::vector<std::string>& drawTable, const std::vector<std::string>& outHistory);
+
+// A page exists when its bar can select it (1..pageMax) and 16-bit page
+// arithmetic reaches it (at most 4681 draws, 5461 sets). A page that does
+// not exist shows empty and matches nothing; an existing page is ranked
+// whatever its entries hold.
+bool pageExists(int page, Int16 pageMax, int size);
+
+// The draw and the kept set on a page: the table's entries, empty beyond its
+// end (a last draw or set cut short) and all empty on a page that does not
+// exist.
+DrawTexts drawOnPage(const std::vector<std::string>& drawTable, int page, Int16 drawPageMax);
+SetTexts setOnPage(const std::vector<std::string>& outHistory, int page, Int16 setPageMax);
+
+// How the balls of a page treat an entry of an existing page that is not a
+// number.
+enum class BallFill {
+    // A page change: no picture for it, the rest filled.
+    Lenient,
+    // The opening: it ends the fill, an empty entry too, so the balls from
+    // it on keep what they showed. A number without a ball ("44") ends
+    // nothing: it shows none, and the fill goes on.
+    UpToFailure,
+};
+
+// The pictures of a page's balls in the order they are filled: the draw's
+// six numbers, its bonus, then the set's six; 0 for an entry that names no
+// ball 1..43 by its whole part, so a damaged entry never borrows another
+// ball's picture. Shorter than thirteen where an UpToFailure fill ended.
+std::vector<int> pageBallPictures(const DrawTexts& draw, bool drawExists, const SetTexts& set, bool setExists,
+                                  BallFill fill);
 
 } // namespace zoki

@@ -22,6 +22,7 @@ void Command1_Click(Program& p) {
     f.Frame5.setVisible(true);
     for (const auto& label : f.Label8)
         label->setCaption("");
+    p.boardShows = {};
     if (f.vData.checked())
         GetByData(p);
     else

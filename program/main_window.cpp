@@ -14,8 +14,23 @@ void dataClear(Program& p) {
     }
 }
 
+void showSetOnBoard(Program& p, int first) {
+    for (int i = first; i < first + kNumbersPerSet; ++i)
+        p.form1.Label8(i).setCaption(p.predictNumbers[static_cast<std::size_t>(i)]);
+    p.boardShows[static_cast<std::size_t>(first / kNumbersPerSet)] = true;
+}
+
+std::array<std::string, kBoardCells> boardCells(const Program& p) {
+    std::array<std::string, kBoardCells> cells;
+    for (std::size_t i = 0; i < cells.size(); ++i)
+        if (p.boardShows[i / kNumbersPerSet])
+            cells[i] = p.predictNumbers[i];
+    return cells;
+}
+
 void vMClear_Click(Program& p) {
     Form1& f = p.form1;
+    p.boardShows = {};
     for (int i = 0; i < kBoardCells; ++i) {
         f.Label8(i).setCaption("");
         f.Image2(i).setPicture(0);

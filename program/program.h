@@ -50,6 +50,10 @@ public:
 
     // Members of the main window.
     std::array<std::string, kBoardCells> predictNumbers;
+    // The sets the board (Label8) shows: set r + 1 of predictNumbers from the
+    // end of its reveal until the board is cleared. The board displays them
+    // and the prediction report writes them.
+    std::array<bool, kMaxSets> boardShows{};
     int setCount = 1; // the sets a run makes, as the scroll bar chose them; Label7 shows it
     RevealState reveal;
     std::string lastSaveName;     // the save dialog's remembered file name

@@ -27,11 +27,12 @@ struct SharedState {
 
 // What the last statistics run found in the draw table, as it left it: the
 // history window shows it, the weighted prediction draws from its counts and
-// the winning numbers report writes its records.
+// the winning numbers report writes its draws.
 struct DrawStatistics {
-    // One record per draw: its seven values joined by "-", then "_" and the
-    // draw number ("3-11-19-25-33-41-7_1").
-    std::vector<std::string> drawRecords;
+    // The draw table as the run counted it, before any later reload added a
+    // spare element: the panel of the latest draws numbers its draws and the
+    // winning numbers report writes them.
+    std::vector<std::string> countedTable;
     // How often each number occurs in the table, bonus numbers included.
     NumberCounts numberCount{};
     Int16 drawNumberTotal;

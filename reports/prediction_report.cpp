@@ -1,6 +1,7 @@
 // "結果出力(&O)": the sets on the main window's board as a text report. Reports
 // of this kind accumulate in one file, oldest first.
 #include "base/textfile.h"
+#include "program/main_window.h"
 #include "program/messages.h"
 #include "program/program.h"
 #include "reports/report_file.h"
@@ -47,10 +48,7 @@ ReportText predictionBlock(const std::array<std::string, kBoardCells>& cells) {
 }
 
 void vResData_Click(Program& p) {
-    Form1& f = p.form1;
-    std::array<std::string, kBoardCells> cells;
-    for (int i = 0; i < kBoardCells; ++i)
-        cells[static_cast<std::size_t>(i)] = f.Label8(i).caption();
+    const std::array<std::string, kBoardCells> cells = boardCells(p);
     if (std::all_of(cells.begin(), cells.end(), [](const std::string& c) { return c.empty(); })) {
         p.message(msg::kPredictFirst, msg::kWarningBracketed);
         return;

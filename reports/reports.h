@@ -1,10 +1,12 @@
 #pragma once
 
 #include "base/loto.h"
+#include "matching/prize.h"
 #include "reports/report_file.h"
 
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,7 +35,15 @@ ReportText predictionBlock(const std::array<std::string, kBoardCells>& cells);
 // new block is appended to: the banner exactly, then the title.
 bool isPredictionReport(const std::vector<std::string>& lines);
 
-// The winning numbers report: one line per draw record, the spare skipped.
-ReportText winNumbersReport(const std::vector<std::string>& records);
+// A draw of the table (its values from 7(d - 1) on, at most seven) as the
+// winning numbers report writes it: its values; none for the values after
+// the last whole draw. A damaged data.dat can hold values with "-" or "_" in
+// them, which the report has always read as the separators of the draw's
+// record ("3-11-19-25-33-41-7_1"); such a draw is what cutDrawRecord cuts
+// from that record, if anything.
+std::optional<DrawTexts> reportedDraw(std::span<const std::string> values);
+
+// The winning numbers report: one line per draw of the table.
+ReportText winNumbersReport(const std::vector<std::string>& drawTable);
 
 } // namespace zoki

@@ -3,6 +3,8 @@
 #include "reports/report_file.h"
 #include "reports/reports.h"
 
+#include <algorithm>
+#include <span>
 #include <string>
 
 namespace zoki {
@@ -31,16 +33,47 @@ std::optional<std::array<std::string, kLinesPerDraw>> cutDrawRecord(std::string_
     return numbers;
 }
 
-ReportText winNumbersReport(const std::vector<std::string>& records) {
+namespace {
+
+// The record the report has always cut a damaged draw from: its values each
+// followed by "-", the bonus by "_" (the draw number after it takes no part
+// in the cut).
+std::string damagedDrawRecord(std::span<const std::string> values) {
+    std::string record;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        record += values[i];
+        record += i == kBonusPosition ? '_' : '-';
+    }
+    return record;
+}
+
+} // namespace
+
+std::optional<DrawTexts> reportedDraw(std::span<const std::string> values) {
+    const bool damaged = std::any_of(values.begin(), values.end(), [](const std::string& value) {
+        return value.find_first_of("-_") != std::string::npos;
+    });
+    if (damaged)
+        return cutDrawRecord(damagedDrawRecord(values));
+    if (values.size() != kLinesPerDraw)
+        return std::nullopt;
+    DrawTexts draw;
+    std::copy(values.begin(), values.end(), draw.begin());
+    return draw;
+}
+
+ReportText winNumbersReport(const std::vector<std::string>& drawTable) {
     const std::string banner(53, '#');
     ReportText r;
     r.line(banner);
     r.line("                  LOTO 6 WIN NO DATA                 ");
     r.line(banner);
     r.line();
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        const auto numbers = cutDrawRecord(records[i]);
-        if (!numbers) // the spare record after the last draw
+    for (std::size_t i = 0; i * kLinesPerDraw < drawTable.size(); ++i) {
+        const std::size_t first = i * kLinesPerDraw;
+        const auto numbers = reportedDraw(
+            std::span(drawTable).subspan(first, std::min<std::size_t>(kLinesPerDraw, drawTable.size() - first)));
+        if (!numbers) // the values after the last draw
             continue;
         std::string text = concat("    第", twoDigits(static_cast<long long>(i + 1)), "回当選番号 : ");
         for (std::size_t k = 0; k < kNumbersPerSet; ++k) {
@@ -60,7 +93,7 @@ void vResHitNoData_Click(Program& p) {
     const auto path = chooseReportPath(p);
     if (!path)
         return;
-    const ReportText report = winNumbersReport(p.stats.drawRecords);
+    const ReportText report = winNumbersReport(p.stats.countedTable);
     saveReport(p, *path, [&](SaveOptions&) { return report.bytes(); });
 }
 

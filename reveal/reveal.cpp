@@ -65,8 +65,7 @@ void Timer1_Timer(Program& p) {
         fixPosition(p, b, kLastPosition);
         for (int i = 0; i < kNumbersPerSet; ++i)
             f.Image2(b + i).setPicture(ballOf(predicted(p, b + i)));
-        for (int i = 0; i < kNumbersPerSet; ++i)
-            f.Label8(b + i).setCaption(predicted(p, b + i));
+        showSetOnBoard(p, b);
         rowDone = true;
         ++at.revealRow;
         if (p.setCount + 1 == at.revealRow) {

@@ -134,15 +134,63 @@ TEST(RecentDraws, APartialLastDrawIsNotShown) {
     expectRowUntouched(f, 1);
 }
 
-TEST(RecentDraws, CaptionsComeFromTheRecords) {
+TEST(RecentDraws, CaptionsComeFromTheTableAsCounted) {
     Harness h;
     Program& p = startWith(h, drawFile(history(2)));
-    // Records name the draws; the rows follow the table.
-    p.stats.drawRecords = {"1-2-3-4-5-6-7_41", "1-2-3-4-5-6-7_42", "-"};
+    // The counted table names the draws; the rows follow the table.
+    p.stats.countedTable.resize(42 * 7 + 3);
     ShowRecentDraws(p);
     EXPECT_EQ(p.form2().Label4(0).caption(), "第42回");
     EXPECT_EQ(p.form2().Label4(1).caption(), "第41回");
-    EXPECT_EQ(p.form2().Label4(2).caption(), "過去3回");
+    EXPECT_EQ(p.form2().Label4(2).caption(), "第40回");
+    p.stats.countedTable.resize(13);
+    ShowRecentDraws(p);
+    EXPECT_EQ(p.form2().Label4(0).caption(), "第1回");
+    EXPECT_EQ(p.form2().Label4(1).caption(), "第41回") << "no draw to name: left as it was";
+}
+
+// The rows' captions name the whole draws of the table as the statistics
+// counted it. Values after the last whole draw become one more named draw
+// when the spare element that a reload adds completes them, though the rows
+// show whole draws of the lines read. A value with "_" in it is no number:
+// the count stops before the panel, which keeps its captions.
+TEST(RecentDraws, CaptionsOfDamagedTablesAsTheyHaveAlwaysBeenShown) {
+    const std::vector<std::string> draw1 = {"1", "2", "3", "4", "5", "6", "7"};
+    const std::vector<std::string> draw2 = {"8", "9", "10", "11", "12", "13", "14"};
+    const std::vector<std::string> untouched = {"過去1回", "過去2回", "過去3回"};
+    struct Case {
+        const char* name;
+        std::vector<std::vector<std::string>> parts;
+        std::vector<std::string> atStart;      // Label4(0..2) after the start-up
+        std::vector<std::string> countedAgain; // after the history window counted the reloaded table
+    };
+    const std::vector<Case> cases = {
+        {"an underscore in a bonus", {draw1, {"8", "9", "10", "11", "12", "13", "7_9"}}, untouched, untouched},
+        {"an underscore after the last draw", {draw1, draw2, {"3_4"}}, untouched, untouched},
+        {"a value with a sign",
+         {draw1, {"8", "9", "10", "11", "12", "13", "-1"}},
+         {"第2回", "第1回", "過去3回"},
+         {"第2回", "第1回", "過去3回"}},
+        {"six values after the last draw",
+         {draw1, {"20", "21", "22", "23", "24", "25"}},
+         {"第1回", "過去2回", "過去3回"},
+         {"第2回", "第1回", "過去3回"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> lines;
+        for (const auto& part : c.parts)
+            lines.insert(lines.end(), part.begin(), part.end());
+        Harness h;
+        Program& p = startWith(h, crlf(lines));
+        const auto captions = [&] {
+            return std::vector<std::string>{p.form2().Label4(0).caption(), p.form2().Label4(1).caption(),
+                                            p.form2().Label4(2).caption()};
+        };
+        EXPECT_EQ(captions(), c.atStart);
+        p.form1.Command2.click();
+        EXPECT_EQ(captions(), c.countedAgain);
+    }
 }
 
 } // namespace

@@ -21,30 +21,6 @@ NumberCounts countsOf(const std::vector<std::pair<int, int>>& numberAndCount) {
     return counts;
 }
 
-TEST(StatisticsKernels, DrawRecords) {
-    const Lines draw = {"3", "11", "19", "25", "33", "41", "7"};
-    const Lines drawAndOne = {"3", "11", "19", "25", "33", "41", "7", "9"};
-    const Lines twoDrawsAndSpare = {"3", "11", "19", "25", "33", "41", "7", "2", "8", "20", "27", "30", "43", "15", ""};
-    struct Case {
-        const char* name;
-        Lines table;
-        Lines records;
-    };
-    const std::vector<Case> cases = {
-        {"empty table", {}, {""}},
-        {"one complete draw", draw, {"3-11-19-25-33-41-7_1"}},
-        {"values of any length", {"1", "22", "", "333", " 4", "5", "06", "7"}, {"1-22--333- 4-5-06_1", "7-"}},
-        {"an incomplete last draw", drawAndOne, {"3-11-19-25-33-41-7_1", "9-"}},
-        {"the spare element", twoDrawsAndSpare, {"3-11-19-25-33-41-7_1", "2-8-20-27-30-43-15_2", "-"}},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(drawRecordsOf(c.table), c.records) << c.name;
-        // Records of an earlier, longer run leave nothing behind.
-        Lines earlier(9, "40-41-42-43-1-2-3_1234-and-more-to-spill-over");
-        EXPECT_EQ(drawRecordsOf(c.table, std::move(earlier)), c.records) << c.name << ", storage reused";
-    }
-}
-
 TEST(StatisticsKernels, DrawCounts) {
     struct Case {
         const char* name;

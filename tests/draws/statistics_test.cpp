@@ -91,7 +91,7 @@ TEST(Statistics, OneDrawFillsRecordsCountsBarsAndPictures) {
     // 41 is the most frequent number: among equal counts the largest.
     EXPECT_EQ(rankingPictures(p), (std::vector<int>{141, 133, 125, 119, 111}));
     // Start-up counted the table as loaded, without a spare element.
-    EXPECT_EQ(p.stats.drawRecords, std::vector<std::string>{"3-11-19-25-33-41-7_1"});
+    EXPECT_EQ(p.stats.countedTable, (std::vector<std::string>{"3", "11", "19", "25", "33", "41", "7"}));
     EXPECT_TRUE(p.form2().Timer1.enabled());
     EXPECT_TRUE(h.dialogs.shown.empty());
 }
@@ -101,14 +101,15 @@ TEST(Statistics, TheSpareElementFormsAFurtherRecordWithoutADrawNumber) {
     Program& p = startWith(h, drawFile({kDraw, {2, 8, 20, 27, 30, 43, 15}}), kOneKeptSet);
     ASSERT_EQ(p.s.drawTable.elements().size(), 15U); // reloaded with its spare
     RefreshStatistics(p);
-    EXPECT_EQ(p.stats.drawRecords, (std::vector<std::string>{"3-11-19-25-33-41-7_1", "2-8-20-27-30-43-15_2", "-"}));
+    EXPECT_EQ(p.stats.countedTable, p.s.drawTable.elements());
+    EXPECT_EQ(p.stats.countedTable.back(), "");
     EXPECT_EQ(p.stats.drawNumberTotal, 14);
 }
 
 TEST(Statistics, AnIncompleteLastDrawFormsARecordEndingInADash) {
     Harness h;
     Program& p = startWith(h, crlf({"3", "11", "19", "25", "33", "41", "7", "9"}), kOneKeptSet);
-    EXPECT_EQ(p.stats.drawRecords, (std::vector<std::string>{"3-11-19-25-33-41-7_1", "9-"}));
+    EXPECT_EQ(p.stats.countedTable.size(), 8U);
     EXPECT_EQ(p.stats.numberCount[9], 1);
     EXPECT_EQ(p.stats.drawNumberTotal, 8);
 }
@@ -183,8 +184,8 @@ TEST(Statistics, ANonNumericDrawValueStopsTheRunSilently) {
     EXPECT_EQ(p.s.drawTable.elements().size(), 14U);
     EXPECT_EQ(p.form2().Label4(0).caption(), "過去1回");
     EXPECT_FALSE(p.form2().Timer1.enabled());
-    // The records were complete before the counting began.
-    EXPECT_EQ(p.stats.drawRecords.size(), 2U);
+    // The table was taken as counted before the counting began.
+    EXPECT_EQ(p.stats.countedTable.size(), 14U);
     // Start-up itself went on.
     EXPECT_EQ(p.form1.caption(), test::kTitle);
     EXPECT_TRUE(h.dialogs.shown.empty());
@@ -261,7 +262,7 @@ TEST(Statistics, AnEmptyTableResetsEarlierCounts) {
     RefreshStatistics(p);
     EXPECT_EQ(p.stats.numberCount[41], 0);
     EXPECT_EQ(p.stats.drawNumberTotal, 0);
-    EXPECT_EQ(p.stats.drawRecords, std::vector<std::string>{""});
+    EXPECT_TRUE(p.stats.countedTable.empty());
     // The charts keep what they showed.
     EXPECT_EQ(p.form2().Label2(40).width(), kFull);
     EXPECT_EQ(p.form2().Label2(0).width(), 0.0f);
@@ -389,7 +390,7 @@ TEST(Statistics, TheLargestHistoryIsCountedInFull) {
     EXPECT_FLOAT_EQ(p.form2().Label2(0).width(), kFull);
     EXPECT_FLOAT_EQ(p.form2().Label2(42).width(), kFull * 762 / 763);
     EXPECT_EQ(p.s.drawTable.lineCount(), 32767);
-    EXPECT_EQ(p.stats.drawRecords.size(), 4681U);
+    EXPECT_EQ(p.stats.countedTable.size(), 32767U);
     EXPECT_EQ(p.form2().Label4(0).caption(), "第4681回");
     EXPECT_EQ(p.form2().Label3(6).caption(), std::to_string(draws.back()[6]));
     EXPECT_EQ(p.form2().Image1(6).picture(), bonusBallPicture(draws.back()[6]));

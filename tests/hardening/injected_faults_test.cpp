@@ -8,6 +8,7 @@
 #include "base/encoding.h"
 #include "base/syscalls.h"
 #include "hardening/scenario.h"
+#include "program/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -94,7 +95,8 @@ const std::vector<Command> kCommands = {
      {"report.txt"},
      [](Harness& h) {
          for (int i = 0; i < 6; ++i)
-             h.p().form1.Label8(i).setCaption(kTwoSets[static_cast<std::size_t>(i)]);
+             h.p().predictNumbers[static_cast<std::size_t>(i)] = kTwoSets[static_cast<std::size_t>(i)];
+         showSetOnBoard(h.p(), 0);
          queueReport(h);
          h.p().form1.vResData.click();
      }},

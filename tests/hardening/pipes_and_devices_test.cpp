@@ -6,6 +6,7 @@
 #include "hardening/child_process.h"
 #include "hardening/scenario.h"
 #include "import/import.h"
+#include "program/main_window.h"
 
 #include <gtest/gtest.h>
 
@@ -84,7 +85,8 @@ const std::vector<Case> kCases = {
     {"a report's target", "report.txt",
      [](Harness& h, const ChildContext&) {
          Program& p = startWith(h, drawFile(kThreeDraws), crlf(kTwoSets));
-         p.form1.Label8(0).setCaption("7");
+         p.predictNumbers[0] = "7";
+         showSetOnBoard(p, 0);
          for (const ReportKind& report : kReports) {
              h.dialogs.shown.clear();
              h.dialogs.saveAnswers.push_back((h.folder / "report.txt").string());

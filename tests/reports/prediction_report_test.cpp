@@ -1,10 +1,13 @@
 #include "base/syscalls.h"
 #include "base/textfile.h"
+#include "predict/run_support.h"
 #include "reports/cp932_words.h"
+#include "reports/reports.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <string>
@@ -22,11 +25,11 @@ const std::string kEmptyRow(10, ' '); // five two-space separators around empty 
 
 using Board = std::array<const char*, 30>;
 
-const Board kFullBoard = {"1", "5",  "12", "23", "34", "41", //
-                          "2", "9",  "10", "19", "28", "43", //
-                          "3", "7",  "15", "22", "30", "40", //
-                          "4", "8",  "16", "26", "33", "39", //
-                          "6", "11", "17", "27", "35", "42"};
+const std::vector<int> kFullBoard = {1, 5,  12, 23, 34, 41, //
+                                     2, 9,  10, 19, 28, 43, //
+                                     3, 7,  15, 22, 30, 40, //
+                                     4, 8,  16, 26, 33, 39, //
+                                     6, 11, 17, 27, 35, 42};
 
 // The block as the file must hold it, built from the table of lines.
 std::string expectedBlock(const std::array<std::string, 5>& rows) {
@@ -46,9 +49,20 @@ const std::array<std::string, 5> kFullRows = {
 struct PredictionReport : ::testing::Test {
     Harness h;
     void SetUp() override { h.start(); }
-    void setBoard(const Board& cells) {
-        for (int i = 0; i < 30; ++i)
-            h.p().form1.Label8(i).setCaption(cells[static_cast<std::size_t>(i)]);
+    // Plain sets of these numbers, six a set, generated, revealed and kept
+    // as the user would; the board then shows them.
+    void setBoard(const std::vector<int>& numbers) {
+        Program& p = h.p();
+        if (p.form1.vData.checked())
+            p.form1.vData.click(); // plain sets, from the scripted values
+        const int sets = static_cast<int>(numbers.size()) / 6;
+        p.form1.VScroll1.setValue(sets);
+        h.random.values = test::plainDraws(numbers);
+        p.form1.Command1.click();
+        h.dialogs.answers.push_back(Answer::Yes);
+        for (int tick = 0; tick < 6 * sets; ++tick)
+            p.form1.Timer1.tick();
+        h.dialogs.shown.clear();
     }
     void choose(const std::string& name) { h.dialogs.saveAnswers.push_back(name); }
     void run() { h.p().form1.vResData.click(); }
@@ -76,16 +90,15 @@ TEST_F(PredictionReport, WritesTheBoardAsOneBlockInShiftJis) {
     EXPECT_FALSE(h.folder.exists("yosoku"));
 }
 
-TEST_F(PredictionReport, CellsFollowTheTwoDigitRuleAndEmptyRowsKeepTheirSeparators) {
+TEST(PredictionBlock, CellsFollowTheTwoDigitRuleAndEmptyRowsKeepTheirSeparators) {
     const Board given = {"5", "05", "123", "7", "", "43", //
                          "",  "",   "",    "",  "", "",   //
                          "",  "",   "",    "",  "", "",   //
                          "",  "",   "",    "",  "", "",   //
                          "",  "",   "",    "",  "", "9"};
-    setBoard(given);
-    choose((h.folder / "r.txt").string());
-    run();
-    EXPECT_EQ(h.folder.read("r.txt"),
+    std::array<std::string, 30> cells;
+    std::copy(given.begin(), given.end(), cells.begin());
+    EXPECT_EQ(predictionBlock(cells).bytes(),
               expectedBlock({"05  05  123  07    43", kEmptyRow, kEmptyRow, kEmptyRow, kEmptyRow + "09"}));
 }
 
@@ -93,14 +106,12 @@ TEST_F(PredictionReport, ReportsAccumulateOldestFirst) {
     setBoard(kFullBoard);
     choose((h.folder / "acc").string());
     run();
-    Board second{};
-    second.fill("");
-    second[0] = "8";
-    setBoard(second);
+    setBoard({8, 9, 10, 11, 12, 13});
     choose((h.folder / "acc").string());
     run();
 
-    const std::string secondBlock = expectedBlock({"08" + kEmptyRow, kEmptyRow, kEmptyRow, kEmptyRow, kEmptyRow});
+    const std::string secondBlock =
+        expectedBlock({"08  09  10  11  12  13", kEmptyRow, kEmptyRow, kEmptyRow, kEmptyRow});
     const std::string bytes = h.folder.read("acc.txt");
     EXPECT_EQ(bytes, expectedBlock(kFullRows) + secondBlock);
     EXPECT_EQ(splitLines(bytes).size(), 26u);
@@ -171,6 +182,43 @@ TEST_F(PredictionReport, AFolderOfTheChosenNameIsToldNotReplaced) {
     ASSERT_EQ(h.dialogs.shown.size(), 1u);
     EXPECT_EQ(h.dialogs.shown[0].title, "警告");
     EXPECT_TRUE(std::filesystem::is_directory(h.folder / "dir.txt"));
+}
+
+// The report shows the board, not the sets generated: a smaller run after a
+// larger one leaves the larger run's later sets behind, off the board, and a
+// declined or cleared run leaves nothing to report.
+TEST_F(PredictionReport, ShowsTheBoardAsTheLastRunLeftIt) {
+    Program& p = h.p();
+    p.form1.vData.click(); // plain sets, from the scripted values
+    const auto reveal = [&](const std::vector<int>& numbers, Answer answer) {
+        const int sets = static_cast<int>(numbers.size()) / 6;
+        p.form1.VScroll1.setValue(sets);
+        h.random.values = test::plainDraws(numbers);
+        p.form1.Command1.click();
+        h.dialogs.answers.push_back(answer);
+        for (int tick = 0; tick < 6 * sets; ++tick)
+            p.form1.Timer1.tick();
+    };
+    reveal({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18}, Answer::Yes);
+    reveal({20, 21, 22, 23, 24, 25}, Answer::Yes);
+    p.form1.VScroll1.setValue(5);
+    h.dialogs.shown.clear();
+    choose((h.folder / "board").string());
+    run();
+    EXPECT_TRUE(h.dialogs.shown.empty());
+    EXPECT_EQ(h.folder.read("board.txt"),
+              expectedBlock({"20  21  22  23  24  25", kEmptyRow, kEmptyRow, kEmptyRow, kEmptyRow}));
+
+    for (const bool declined : {true, false}) {
+        reveal({30, 31, 32, 33, 34, 35}, declined ? Answer::No : Answer::Yes);
+        if (!declined)
+            p.form1.vMClear.click();
+        h.dialogs.shown.clear();
+        run();
+        ASSERT_EQ(h.dialogs.shown.size(), 1u) << declined;
+        EXPECT_EQ(h.dialogs.shown[0].text, "先にデータ予想を実行して下さい。") << declined;
+    }
+    EXPECT_EQ(h.dialogs.saveRequests.size(), 1u);
 }
 
 } // namespace

@@ -36,7 +36,7 @@ TEST(ReportText, PredictionBlockWritesEveryRowWithTwoDigitCells) {
 
 TEST(ReportText, WinNumbersNumberTheDrawsThemselvesAndSkipTheSpareRecord) {
     const std::vector<std::string> lines =
-        linesOf(winNumbersReport({"3-11-17-28-35-42-7_9", "5-6-7-8-9-10-100_2", "-"}));
+        linesOf(winNumbersReport({"3", "11", "17", "28", "35", "42", "7", "5", "6", "7", "8", "9", "10", "100", ""}));
     ASSERT_EQ(lines.size(), 8u);
     EXPECT_EQ(lines[4], "    第01回当選番号 : 03  11  17  28  35  42  (07)");
     EXPECT_EQ(lines[5], "    第02回当選番号 : 05  06  07  08  09  10  (100)");
