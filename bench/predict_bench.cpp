@@ -82,7 +82,7 @@ void BM_weightedSet(benchmark::State& state) {
     Fixture f;
     const TicketPool pool = ticketPool(Strength::High, f.p.stats.numberCount, f.p.stats.drawNumberTotal);
     const RangeMarks marks{};
-    std::array<std::string, kBoardCells> sets;
+    std::array<int, kBoardCells> sets{};
     for (auto _ : state) {
         for (int r = 1; r <= kMaxSets; ++r) {
             const SetRow set(sets.begin() + firstOfSet(r), kNumbersPerSet);

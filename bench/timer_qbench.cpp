@@ -33,7 +33,7 @@ struct Result {
 // timer beside it; returns the measured intervals between step ticks.
 Result measure(Program& p, int interval, int ticks) {
     for (int i = 0; i < 30; ++i)
-        p.predictNumbers[static_cast<std::size_t>(i)] = std::to_string(1 + (i * 7) % 43);
+        p.predictNumbers[static_cast<std::size_t>(i)] = 1 + (i * 7) % 43;
     p.form1.VScroll1.setValue(5);
     p.reveal.revealRow = 1;
     p.reveal.cnt = 0;

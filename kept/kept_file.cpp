@@ -63,7 +63,9 @@ void loadOutHistoryAtStartup(Program& p) {
 bool saveInfo(Program& p) {
     // Only the run's own sets: a larger earlier run may have left more behind.
     const int n = p.setCount;
-    const std::vector<std::string> entries(p.predictNumbers.begin(), p.predictNumbers.begin() + kNumbersPerSet * n);
+    std::vector<std::string> entries;
+    for (auto it = p.predictNumbers.begin(); it != p.predictNumbers.begin() + kNumbersPerSet * n; ++it)
+        entries.push_back(cellText(*it));
     const std::vector<std::string> before = p.s.outHistory;
     try {
         // A file removed by another program since start-up is an empty

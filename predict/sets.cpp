@@ -1,13 +1,12 @@
 #include "predict/sets.h"
 
 #include "base/errors.h"
-#include "base/numtext.h"
 #include "base/random.h"
 #include "base/services.h"
 #include "predict/redraw_guard.h"
 #include "predict/tickets.h"
 
-#include <array>
+#include <algorithm>
 #include <cstddef>
 #include <optional>
 #include <utility>
@@ -31,14 +30,11 @@ bool repeatsEarlier(const SetNumbers& set, std::size_t pos) {
     return false;
 }
 
-void writeTexts(SetRow set, const SetNumbers& numbers) {
-    for (std::size_t pos = 0; pos < set.size(); ++pos)
-        set[pos] = decimalText(numbers[pos]);
-}
+void write(SetRow set, const SetNumbers& numbers) { std::copy(numbers.begin(), numbers.end(), set.begin()); }
 
 } // namespace
 
-void plainSet(SetRow set, Random& random) { writeTexts(set, plainNumbers(random)); }
+void plainSet(SetRow set, Random& random) { write(set, plainNumbers(random)); }
 
 SetNumbers plainNumbers(Random& random) {
     SetNumbers set{};
@@ -52,9 +48,9 @@ SetNumbers plainNumbers(Random& random) {
     return set;
 }
 
-void weightedSet(SetRow set, const TicketPool& pool, const RangeMarks& excludedRanges,
-                 const std::optional<std::string>& chosen, Random& random) {
-    writeTexts(set, weightedNumbers(pool, excludedRanges, random));
+void weightedSet(SetRow set, const TicketPool& pool, const RangeMarks& excludedRanges, std::optional<int> chosen,
+                 Random& random) {
+    write(set, weightedNumbers(pool, excludedRanges, random));
     if (chosen)
         placeChosenNumber(set, *chosen, random);
 }
@@ -74,34 +70,19 @@ SetNumbers weightedNumbers(const TicketPool& pool, const RangeMarks& excludedRan
     return set;
 }
 
-void placeChosenNumber(SetRow set, const std::string& chosen, Random& random) {
-    const double wanted = wholePart(chosen);
-    for (const std::string& text : set)
-        if (wholePart(text) == wanted)
-            return;
+void placeChosenNumber(SetRow set, int chosen, Random& random) {
+    if (std::find(set.begin(), set.end(), chosen) != set.end())
+        return;
     const int q = oneTo(kChosenPlaces, random.next());
     if (q <= kNumbersPerSet)
         set[static_cast<std::size_t>(q - 1)] = chosen;
 }
 
 void orderSet(SetRow set) {
-    // Each text is read as a number once, when first compared, and its value
-    // moves with it: reading is most of the cost, and a text that is no
-    // number still fails at the comparison where it first takes part.
-    std::array<std::optional<double>, kNumbersPerSet> whole;
-    const auto valueAt = [&](std::size_t i) {
-        if (!whole[i])
-            whole[i] = wholePart(set[i]);
-        return *whole[i];
-    };
     for (int pass = 0; pass < kOrderPasses; ++pass)
-        for (std::size_t j = 0; j + 1 < set.size(); ++j) {
-            const double next = valueAt(j + 1);
-            if (next < valueAt(j)) {
+        for (std::size_t j = 0; j + 1 < set.size(); ++j)
+            if (set[j + 1] < set[j])
                 std::swap(set[j], set[j + 1]);
-                std::swap(whole[j], whole[j + 1]);
-            }
-        }
 }
 
 } // namespace zoki

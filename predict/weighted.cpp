@@ -1,6 +1,5 @@
 #include "predict/weighted.h"
 
-#include "base/numtext.h"
 #include "base/services.h"
 #include "predict/set_rows.h"
 #include "predict/sets.h"
@@ -10,7 +9,6 @@
 #include "program/program.h"
 
 #include <optional>
-#include <string>
 
 namespace zoki {
 
@@ -19,12 +17,12 @@ namespace {
 // The number confirmed in Form3, when one was: the one the window shows
 // while it exists (its scroll bar, which its caption displays); a closed
 // window would come back showing 1, not the number the user confirmed.
-std::optional<std::string> chosenNumber(Program& p) {
+std::optional<int> chosenNumber(Program& p) {
     if (!p.s.anyNumberSet)
         return std::nullopt;
     if (p.existingForm(FormId::Form3))
-        return decimalText(p.form3().HScroll1.value());
-    return decimalText(p.s.anyNumber);
+        return p.form3().HScroll1.value();
+    return p.s.anyNumber;
 }
 
 } // namespace

@@ -16,17 +16,19 @@ void dataClear(Program& p) {
 
 void showSetOnBoard(Program& p, int first) {
     for (int i = first; i < first + kNumbersPerSet; ++i)
-        p.form1.Label8(i).setCaption(p.predictNumbers[static_cast<std::size_t>(i)]);
+        p.form1.Label8(i).setCaption(cellText(p.predictNumbers[static_cast<std::size_t>(i)]));
     p.boardShows[static_cast<std::size_t>(first / kNumbersPerSet)] = true;
 }
 
-std::array<std::string, kBoardCells> boardCells(const Program& p) {
-    std::array<std::string, kBoardCells> cells;
+std::array<int, kBoardCells> boardCells(const Program& p) {
+    std::array<int, kBoardCells> cells{};
     for (std::size_t i = 0; i < cells.size(); ++i)
         if (p.boardShows[i / kNumbersPerSet])
             cells[i] = p.predictNumbers[i];
     return cells;
 }
+
+std::string cellText(int number) { return number == 0 ? std::string() : decimalText(number); }
 
 void vMClear_Click(Program& p) {
     Form1& f = p.form1;

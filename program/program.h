@@ -49,7 +49,8 @@ public:
     std::function<void(Form&)> onFormDiscarded;
 
     // Members of the main window.
-    std::array<std::string, kBoardCells> predictNumbers;
+    // The numbers of the sets the runs made; 0 where no run has made one yet.
+    std::array<int, kBoardCells> predictNumbers{};
     // The sets the board (Label8) shows: set r + 1 of predictNumbers from the
     // end of its reveal until the board is cleared. The board displays them
     // and the prediction report writes them.

@@ -25,7 +25,7 @@ bool isPredictionReport(const std::vector<std::string>& lines) {
     return lines.size() >= 2 && lines[0] == kBanner && lines[1].find("LOTO 6 EXPECTED DATA") != std::string::npos;
 }
 
-ReportText predictionBlock(const std::array<std::string, kBoardCells>& cells) {
+ReportText predictionBlock(const std::array<int, kBoardCells>& cells) {
     ReportText r;
     r.line(kBanner);
     r.line(kTitle);
@@ -36,7 +36,7 @@ ReportText predictionBlock(const std::array<std::string, kBoardCells>& cells) {
         for (int c = 0; c < kNumbersPerSet; ++c) {
             if (c > 0)
                 text += "  ";
-            text += twoDigits(cells[static_cast<std::size_t>(row * kNumbersPerSet + c)]);
+            text += twoDigits(cellText(cells[static_cast<std::size_t>(row * kNumbersPerSet + c)]));
         }
         r.line(text);
     }
@@ -48,8 +48,8 @@ ReportText predictionBlock(const std::array<std::string, kBoardCells>& cells) {
 }
 
 void vResData_Click(Program& p) {
-    const std::array<std::string, kBoardCells> cells = boardCells(p);
-    if (std::all_of(cells.begin(), cells.end(), [](const std::string& c) { return c.empty(); })) {
+    const std::array<int, kBoardCells> cells = boardCells(p);
+    if (std::all_of(cells.begin(), cells.end(), [](int c) { return c == 0; })) {
         p.message(msg::kPredictFirst, msg::kWarningBracketed);
         return;
     }

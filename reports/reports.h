@@ -28,9 +28,9 @@ std::optional<std::array<std::string, kLinesPerDraw>> cutDrawRecord(std::string_
 
 // The reports' texts, from values. The save turns them into Shift_JIS.
 
-// One block of the prediction report for the board's cells as they read
-// (set r, position c is cell 6(r - 1) + c).
-ReportText predictionBlock(const std::array<std::string, kBoardCells>& cells);
+// One block of the prediction report for the numbers on the board's cells
+// (set r, position c is cell 6(r - 1) + c; 0 for an empty cell).
+ReportText predictionBlock(const std::array<int, kBoardCells>& cells);
 // Earlier lines of a file (decoded) that are a prediction report, which a
 // new block is appended to: the banner exactly, then the title.
 bool isPredictionReport(const std::vector<std::string>& lines);

@@ -1,7 +1,6 @@
 #include "reveal/reveal.h"
 
 #include "base/loto.h"
-#include "base/numtext.h"
 #include "base/random.h"
 #include "program/main_window.h"
 #include "program/program.h"
@@ -23,14 +22,9 @@ constexpr int kFlickerBalls = 34;
 constexpr int kFlickerColourTop = 255;
 
 // The sets hold numbers 1..43 only; anything else shows no ball.
-int ballOf(const std::string& text) {
-    const int n = ballNumber(text, {.wholePart = true, .textFails = true});
-    return n == 0 ? 0 : ballPicture(n);
-}
+int ballOf(int number) { return number >= 1 && number <= kHighestNumber ? ballPicture(number) : 0; }
 
-const std::string& predicted(const Program& p, int index) {
-    return p.predictNumbers.at(static_cast<std::size_t>(index));
-}
+int predicted(const Program& p, int index) { return p.predictNumbers.at(static_cast<std::size_t>(index)); }
 
 // The first element of the row being revealed; a row outside the board
 // reads the first.
@@ -39,10 +33,10 @@ int rowStart(int revealRow) { return revealRow >= 1 && revealRow <= kMaxSets ? f
 // Fixes position k of the row starting at b on the reveal labels and balls.
 void fixPosition(Program& p, int b, int k) {
     Form1& f = p.form1;
-    const std::string& text = predicted(p, b + k);
+    const int number = predicted(p, b + k);
     Label& label = f.revealLabel(k);
-    label.setCaption(text);
-    f.Image1(k).setPicture(ballOf(text));
+    label.setCaption(cellText(number));
+    f.Image1(k).setPicture(ballOf(number));
     label.setBackColor(kRevealLabelColor);
 }
 

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Program& p = run.start();
     dataAdd_Click(p);
     for (int i = 0; i < 6; ++i)
-        p.predictNumbers[static_cast<std::size_t>(i)] = std::to_string(i + 1);
+        p.predictNumbers[static_cast<std::size_t>(i)] = i + 1;
     if (saveInfo(p))
         reloadOutHistoryTrimmed(p);
     DummyFormLoad(p);

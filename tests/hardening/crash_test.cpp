@@ -43,7 +43,7 @@ const std::vector<Save> kSaves = {
      [](Program& p) { Form_Load(p); }},
     {"kept run", "OutData.dat", kDraws, kOuts, kOuts + crlf(kKeptSet), true,
      [](Program& p) {
-         std::copy(kKeptSet.begin(), kKeptSet.end(), p.predictNumbers.begin());
+         setPredicted(p, kKeptSet);
          ASSERT_EQ(p.setCount, 1);
          ASSERT_TRUE(saveInfo(p));
      }},

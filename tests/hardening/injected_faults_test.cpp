@@ -94,8 +94,7 @@ const std::vector<Command> kCommands = {
      false,
      {"report.txt"},
      [](Harness& h) {
-         for (int i = 0; i < 6; ++i)
-             h.p().predictNumbers[static_cast<std::size_t>(i)] = kTwoSets[static_cast<std::size_t>(i)];
+         setPredicted(h.p(), Lines(kTwoSets.begin(), kTwoSets.begin() + 6));
          showSetOnBoard(h.p(), 0);
          queueReport(h);
          h.p().form1.vResData.click();

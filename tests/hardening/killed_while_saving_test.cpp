@@ -180,8 +180,7 @@ TEST(KilledWhileSaving, TheOutputHistoryHoldsWholeKeptRunsOnly) {
     const std::string setBytes = joinLines(set);
     h.folder.write("data.dat", drawFile(kThreeDraws));
     h.folder.write("OutData.dat", baseBytes);
-    for (std::size_t i = 0; i < set.size(); ++i)
-        p.predictNumbers[i] = set[i];
+    setPredicted(p, set);
     ASSERT_EQ(p.setCount, 1);
     const auto saveTime = timeOfOneSave([&] { saveInfo(p); });
     h.folder.write("OutData.dat", baseBytes);
@@ -212,8 +211,7 @@ TEST(KilledWhileSaving, TheOutputHistoryHoldsWholeKeptRunsOnly) {
     Program started(h.folder.path(), h.dialogs, h.random, h.platform, wire);
     Form_Load(started);
     EXPECT_EQ(started.s.outHistory.size(), base.size() + 6 * savedRuns + 1);
-    for (std::size_t i = 0; i < set.size(); ++i)
-        started.predictNumbers[i] = set[i];
+    setPredicted(started, set);
     ASSERT_TRUE(saveInfo(started));
     EXPECT_EQ(h.folder.read("OutData.dat").size(), baseBytes.size() + (savedRuns + 1) * setBytes.size());
     EXPECT_EQ(leftovers(h.folder.path(), {"OutData.dat", "data.dat"}), std::vector<std::string>{});

@@ -85,7 +85,7 @@ const std::vector<Case> kCases = {
     {"a report's target", "report.txt",
      [](Harness& h, const ChildContext&) {
          Program& p = startWith(h, drawFile(kThreeDraws), crlf(kTwoSets));
-         p.predictNumbers[0] = "7";
+         p.predictNumbers[0] = 7;
          showSetOnBoard(p, 0);
          for (const ReportKind& report : kReports) {
              h.dialogs.shown.clear();

@@ -5,6 +5,7 @@
 // windows, register a draw, write a report.
 
 #include "base/textfile.h"
+#include "program/main_window.h"
 #include "support/fakes.h"
 
 #include <gtest/gtest.h>
@@ -79,9 +80,19 @@ inline std::vector<Lines> boardSets(Program& p, int sets) {
 // empty).
 inline std::vector<Lines> predictedSets(Program& p, int sets) {
     std::vector<Lines> out;
-    for (int r = 0; r < sets; ++r)
-        out.emplace_back(p.predictNumbers.begin() + 6 * r, p.predictNumbers.begin() + 6 * r + 6);
+    for (int r = 0; r < sets; ++r) {
+        Lines set;
+        for (int c = 0; c < 6; ++c)
+            set.push_back(cellText(p.predictNumbers[static_cast<std::size_t>(6 * r + c)]));
+        out.push_back(set);
+    }
     return out;
+}
+
+// The first predicted numbers, as a run leaves them.
+inline void setPredicted(Program& p, const Lines& numbers) {
+    for (std::size_t i = 0; i < numbers.size(); ++i)
+        p.predictNumbers.at(i) = std::stoi(numbers[i]);
 }
 
 // Six different numbers 1..43 in ascending order, as every run must give.

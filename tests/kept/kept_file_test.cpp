@@ -24,7 +24,7 @@ using Lines = std::vector<std::string>;
 // Five different sets on the board, as a five-set run leaves them.
 void fillBoard(Program& p) {
     for (int i = 0; i < 30; ++i)
-        p.predictNumbers[static_cast<std::size_t>(i)] = std::to_string(i + 1);
+        p.predictNumbers[static_cast<std::size_t>(i)] = i + 1;
 }
 
 void chooseSetCount(Program& p, int n) { p.form1.VScroll1.setValue(n); }
@@ -86,7 +86,7 @@ TEST(SaveInfo, LeftoversOfALargerEarlierRunAreNotSaved) {
     fillBoard(p); // a five-set run
     chooseSetCount(p, 5);
     ASSERT_TRUE(saveInfo(p));
-    p.predictNumbers[0] = "43"; // a one-set run rewrote only its own six
+    p.predictNumbers[0] = 43; // a one-set run rewrote only its own six
     chooseSetCount(p, 1);
     ASSERT_TRUE(saveInfo(p));
     Lines expected = boardLines(5);

@@ -25,7 +25,7 @@ inline std::deque<float> plainDraws(const std::vector<int>& numbers) {
 inline void chooseSetCount(Program& p, int n) { p.form1.VScroll1.setValue(n); }
 
 // Set r (1..5) of predictNumbers.
-inline std::vector<std::string> setOf(const Program& p, int r) {
+inline std::vector<int> setOf(const Program& p, int r) {
     const auto first = p.predictNumbers.begin() + (r - 1) * 6;
     return {first, first + 6};
 }

@@ -58,8 +58,8 @@ TEST(StartOperation, PreparesTheResultAreaAndHandsOverToTheReveal) {
             p.form1.Command1.click();
 
         EXPECT_TRUE(h.dialogs.shown.empty());
-        EXPECT_EQ(setOf(p, 1), texts({1, 7, 9, 12, 30, 43}));
-        EXPECT_EQ(setOf(p, 2), texts({2, 3, 4, 6, 8, 10}));
+        EXPECT_EQ(setOf(p, 1), std::vector<int>({1, 7, 9, 12, 30, 43}));
+        EXPECT_EQ(setOf(p, 2), std::vector<int>({2, 3, 4, 6, 8, 10}));
         EXPECT_EQ(p.reveal.revealRow, 1);
         EXPECT_EQ(p.reveal.cnt, 0);
         const Form1& f = p.form1;
@@ -118,13 +118,13 @@ TEST(StartOperation, ChoosesTheGeneratorByDataMode) {
     p.form1.lvA.click();
     h.random.values = plainDraws({1, 2, 3, 4, 5, 6, 20, 21, 22, 23, 24, 25});
     p.form1.Command1.click();
-    EXPECT_EQ(setOf(p, 1), texts({20, 21, 22, 23, 24, 25}));
+    EXPECT_EQ(setOf(p, 1), std::vector<int>({20, 21, 22, 23, 24, 25}));
 
     // A new run over the running reveal, now in plain mode.
     p.form1.vData.click();
     h.random.values = plainDraws({1, 2, 3, 4, 5, 6});
     p.form1.Image5.click();
-    EXPECT_EQ(setOf(p, 1), texts({1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(setOf(p, 1), std::vector<int>({1, 2, 3, 4, 5, 6}));
 }
 
 TEST(PlainGenerator, DrawsAgainOnARepeatAndReseedsBeforeEachSet) {
@@ -137,11 +137,11 @@ TEST(PlainGenerator, DrawsAgainOnARepeatAndReseedsBeforeEachSet) {
     chooseSetCount(p, 2);
     random.values = plainDraws({5, 5, 9, 5, 9, 1, 2, 3, 4, 43, 42, 41, 40, 39, 43, 38});
     NormalGet(p);
-    EXPECT_EQ(setOf(p, 1), texts({5, 9, 1, 2, 3, 4}));
-    EXPECT_EQ(setOf(p, 2), texts({43, 42, 41, 40, 39, 38}));
+    EXPECT_EQ(setOf(p, 1), std::vector<int>({5, 9, 1, 2, 3, 4}));
+    EXPECT_EQ(setOf(p, 2), std::vector<int>({43, 42, 41, 40, 39, 38}));
     EXPECT_EQ(random.log, "SDDDDDDDDDSDDDDDDD");
     // Two sets were asked for: the third stays as it was.
-    EXPECT_EQ(setOf(p, 3), std::vector<std::string>(6, ""));
+    EXPECT_EQ(setOf(p, 3), std::vector<int>(6, 0));
 }
 
 TEST(PlainGenerator, IgnoresExclusionsStrengthAndTheChosenNumber) {
@@ -154,7 +154,7 @@ TEST(PlainGenerator, IgnoresExclusionsStrengthAndTheChosenNumber) {
     p.form3().Command1.click();
     h.random.values = plainDraws({1, 2, 3, 4, 5, 6});
     NormalGet(p);
-    EXPECT_EQ(setOf(p, 1), texts({1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(setOf(p, 1), std::vector<int>({1, 2, 3, 4, 5, 6}));
     EXPECT_EQ(h.random.drawn, 6);
 }
 
@@ -164,10 +164,10 @@ TEST(PlainGenerator, UsesSinglePrecisionForTheNumber) {
     // 43 × r + 1 is 5.99999987 exactly but 6 in single precision.
     h.random.values = {1950839.0f / 16777216.0f, rFor(1), rFor(2), rFor(3), rFor(4), rFor(5)};
     NormalGet(p);
-    EXPECT_EQ(setOf(p, 1)[0], "6");
+    EXPECT_EQ(setOf(p, 1)[0], 6);
     h.random.values = {std::nextafter(1.0f, 0.0f), 0.0f, rFor(2), rFor(3), rFor(4), rFor(5)};
     NormalGet(p);
-    EXPECT_EQ(setOf(p, 1), texts({43, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(setOf(p, 1), std::vector<int>({43, 1, 2, 3, 4, 5}));
 }
 
 TEST(PlainGenerator, LeavesTheSetsBeyondTheCountAlone) {
@@ -187,7 +187,7 @@ TEST(PlainGenerator, LeavesTheSetsBeyondTheCountAlone) {
 
     h.random.values = plainDraws({40, 41, 42, 43, 39, 38});
     p.form1.Command1.click();
-    EXPECT_EQ(setOf(p, 1), texts({38, 39, 40, 41, 42, 43}));
+    EXPECT_EQ(setOf(p, 1), std::vector<int>({38, 39, 40, 41, 42, 43}));
     for (int i = 6; i < 30; ++i) {
         EXPECT_EQ(p.predictNumbers[static_cast<std::size_t>(i)], earlier[static_cast<std::size_t>(i)]);
         EXPECT_EQ(p.form1.Label8(i).caption(), "");
@@ -202,13 +202,13 @@ TEST(SetOrdering, SortsEachRequestedSetByNumericValue) {
     const std::vector<std::vector<int>> sorted{{1, 7, 9, 12, 30, 43}, {38, 39, 40, 41, 42, 43}, {2, 3, 4, 10, 20, 30}};
     for (int r = 0; r < 3; ++r)
         for (int k = 0; k < 6; ++k)
-            p.predictNumbers[static_cast<std::size_t>(r * 6 + k)] = std::to_string(drawn[r][k]);
+            p.predictNumbers[static_cast<std::size_t>(r * 6 + k)] = drawn[r][k];
     // Set 4 lies beyond the count and stays as it is.
-    const std::vector<std::string> fourth = texts({9, 8, 7, 6, 5, 4});
+    const std::vector<int> fourth{9, 8, 7, 6, 5, 4};
     std::copy(fourth.begin(), fourth.end(), p.predictNumbers.begin() + 18);
     sortMethodZ(p);
     for (int r = 0; r < 3; ++r)
-        EXPECT_EQ(setOf(p, r + 1), texts(sorted[r]));
+        EXPECT_EQ(setOf(p, r + 1), sorted[r]);
     EXPECT_EQ(setOf(p, 4), fourth);
 }
 
@@ -232,9 +232,7 @@ TEST(SetOrdering, EverySetHoldsSixDifferentNumbersAscending) {
             GetByData(p);
         sortMethodZ(p);
         for (int r = 1; r <= 5; ++r) {
-            std::vector<int> set;
-            for (const std::string& t : setOf(p, r))
-                set.push_back(std::stoi(t));
+            const std::vector<int> set = setOf(p, r);
             ASSERT_TRUE(std::is_sorted(set.begin(), set.end()));
             ASSERT_EQ(std::set<int>(set.begin(), set.end()).size(), 6u);
             ASSERT_GE(set.front(), 1);

@@ -162,11 +162,11 @@ TEST(WeightedRun, DrawsSixDifferentNumbersFromThePool) {
     // Set 2: 5, 6, 7, 8, 9, 10.
     h.random.values = tickets(438, {432, 5, 434, 425, 15, 195, 85, 45, 55, 65, 75, 85, 95});
     GetByData(p);
-    EXPECT_EQ(setOf(p, 1), texts({1, 3, 43, 2, 20, 9}));
-    EXPECT_EQ(setOf(p, 2), texts({5, 6, 7, 8, 9, 10}));
+    EXPECT_EQ(setOf(p, 1), std::vector<int>({1, 3, 43, 2, 20, 9}));
+    EXPECT_EQ(setOf(p, 2), std::vector<int>({5, 6, 7, 8, 9, 10}));
     EXPECT_EQ(h.random.reseeds, 2);
     // Two sets were asked for: the third stays as it was.
-    EXPECT_EQ(setOf(p, 3), std::vector<std::string>(6, ""));
+    EXPECT_EQ(setOf(p, 3), std::vector<int>(6, 0));
 }
 
 TEST(WeightedRun, ReseedsOnceBeforeEachSet) {
@@ -182,7 +182,7 @@ TEST(WeightedRun, ReseedsOnceBeforeEachSet) {
             random.values.push_back(rFor(n + set * 10, 43));
     GetByData(p);
     EXPECT_EQ(random.log, "SDDDDDDDSDDDDDDDSDDDDDDD");
-    EXPECT_EQ(setOf(p, 3), texts({21, 22, 23, 24, 25, 26}));
+    EXPECT_EQ(setOf(p, 3), std::vector<int>({21, 22, 23, 24, 25, 26}));
 }
 
 TEST(WeightedRun, StrengthDecidesTheEvenShare) {
@@ -197,7 +197,7 @@ TEST(WeightedRun, StrengthDecidesTheEvenShare) {
         // maps these values to other numbers.
         h.random.values = tickets(c.evenShare + 100, {1, 1 + s, 1 + 2 * s, 1 + 3 * s, 1 + 4 * s, 1 + 5 * s});
         GetByData(p);
-        EXPECT_EQ(setOf(p, 1), texts({1, 2, 3, 4, 5, 6}));
+        EXPECT_EQ(setOf(p, 1), std::vector<int>({1, 2, 3, 4, 5, 6}));
     }
 }
 
@@ -220,7 +220,7 @@ TEST(WeightedRun, ExcludedRangesNeverAppearEvenWithTheLargestCounts) {
         GetByData(q);
         sortMethodZ(q);
         for (int i = 0; i < 30; ++i) {
-            const int n = std::stoi(q.predictNumbers[static_cast<std::size_t>(i)]);
+            const int n = q.predictNumbers[static_cast<std::size_t>(i)];
             ASSERT_TRUE(n >= 10 && n <= 39) << n;
             seen.insert(n);
         }
@@ -253,8 +253,8 @@ TEST(WeightedRun, LargestCountableHistoryStillGivesAValidPool) {
     GetByData(p);
     // 4,300 + 32,767 tickets: the pool is summed wider than 16 bits.
     EXPECT_EQ(ticketPool(Strength::Low, p.stats.numberCount, p.stats.drawNumberTotal).size, 37067);
-    EXPECT_EQ(setOf(p, 1)[0], "43"); // the very last ticket
-    EXPECT_EQ(setOf(p, 1)[1], "1");
+    EXPECT_EQ(setOf(p, 1)[0], 43); // the very last ticket
+    EXPECT_EQ(setOf(p, 1)[1], 1);
 }
 
 // Chosen-number step: a set drawn as 2, 3, 4, 5, 6, 8 (no 7) with 7 chosen.
@@ -280,9 +280,9 @@ TEST(ChosenNumberStep, PutsTheNumberAtPositionQForQUpToSix) {
         SCOPED_TRACE(q);
         Chosen c(7);
         c.draw({2, 3, 4, 5, 6, 8}, rFor(q, 10));
-        std::vector<std::string> expected = texts({2, 3, 4, 5, 6, 8});
+        std::vector<int> expected{2, 3, 4, 5, 6, 8};
         if (q <= 6)
-            expected[static_cast<std::size_t>(q - 1)] = "7";
+            expected[static_cast<std::size_t>(q - 1)] = 7;
         EXPECT_EQ(setOf(*c.p, 1), expected);
         EXPECT_EQ(c.h.random.drawn, 7);
     }
@@ -291,7 +291,7 @@ TEST(ChosenNumberStep, PutsTheNumberAtPositionQForQUpToSix) {
 TEST(ChosenNumberStep, LeavesASetThatHoldsTheNumberAlone) {
     Chosen c(7);
     c.draw({2, 7, 4, 5, 6, 8}, rFor(1, 10));
-    EXPECT_EQ(setOf(*c.p, 1), texts({2, 7, 4, 5, 6, 8}));
+    EXPECT_EQ(setOf(*c.p, 1), std::vector<int>({2, 7, 4, 5, 6, 8}));
     EXPECT_EQ(c.h.random.drawn, 6); // no position is drawn
 }
 
@@ -304,15 +304,15 @@ TEST(ChosenNumberStep, WorksOnEverySetOfTheRun) {
         c.h.random.values.push_back(r);
     c.h.random.values.push_back(rFor(2, 10));
     GetByData(*c.p);
-    EXPECT_EQ(setOf(*c.p, 1), texts({2, 3, 4, 5, 6, 7}));
-    EXPECT_EQ(setOf(*c.p, 2), texts({11, 7, 13, 14, 15, 16}));
+    EXPECT_EQ(setOf(*c.p, 1), std::vector<int>({2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(setOf(*c.p, 2), std::vector<int>({11, 7, 13, 14, 15, 16}));
 }
 
 TEST(ChosenNumberStep, PlacesANumberFromAnExcludedRange) {
     Chosen c(5);
     c.p->form1.lvA.click();
     c.draw({12, 13, 14, 15, 16, 17}, rFor(3, 10));
-    EXPECT_EQ(setOf(*c.p, 1), texts({12, 13, 5, 15, 16, 17}));
+    EXPECT_EQ(setOf(*c.p, 1), std::vector<int>({12, 13, 5, 15, 16, 17}));
 }
 
 TEST(ChosenNumberStep, AClosedNumberWindowKeepsTheConfirmedNumber) {
@@ -321,14 +321,14 @@ TEST(ChosenNumberStep, AClosedNumberWindowKeepsTheConfirmedNumber) {
     c.p->form3().HScroll1.setValue(30); // moved, then closed without deciding
     c.p->userClosed(FormId::Form3);
     c.draw({2, 3, 4, 5, 6, 8}, rFor(4, 10));
-    EXPECT_EQ(setOf(*c.p, 1), texts({2, 3, 4, 20, 6, 8}));
+    EXPECT_EQ(setOf(*c.p, 1), std::vector<int>({2, 3, 4, 20, 6, 8}));
     EXPECT_FALSE(c.p->hasForm(FormId::Form3));
 
     // While the window is open its caption is the number.
     c.p->form1.vNumber.click();
     c.p->form3().HScroll1.setValue(33);
     c.draw({2, 3, 4, 5, 6, 8}, rFor(1, 10));
-    EXPECT_EQ(setOf(*c.p, 1), texts({33, 3, 4, 5, 6, 8}));
+    EXPECT_EQ(setOf(*c.p, 1), std::vector<int>({33, 3, 4, 5, 6, 8}));
 }
 
 TEST(ChosenNumberStep, SkippedWithoutDecide) {
@@ -339,7 +339,7 @@ TEST(ChosenNumberStep, SkippedWithoutDecide) {
     setCounts(p, {});
     h.random.values = tickets(43, {2, 3, 4, 5, 6, 8});
     GetByData(p);
-    EXPECT_EQ(setOf(p, 1), texts({2, 3, 4, 5, 6, 8}));
+    EXPECT_EQ(setOf(p, 1), std::vector<int>({2, 3, 4, 5, 6, 8}));
     EXPECT_EQ(h.random.drawn, 6);
 }
 

@@ -23,8 +23,6 @@ namespace sj = test::sj;
 const std::string k38(38, '#');
 const std::string kEmptyRow(10, ' '); // five two-space separators around empty cells
 
-using Board = std::array<const char*, 30>;
-
 const std::vector<int> kFullBoard = {1, 5,  12, 23, 34, 41, //
                                      2, 9,  10, 19, 28, 43, //
                                      3, 7,  15, 22, 30, 40, //
@@ -91,15 +89,13 @@ TEST_F(PredictionReport, WritesTheBoardAsOneBlockInShiftJis) {
 }
 
 TEST(PredictionBlock, CellsFollowTheTwoDigitRuleAndEmptyRowsKeepTheirSeparators) {
-    const Board given = {"5", "05", "123", "7", "", "43", //
-                         "",  "",   "",    "",  "", "",   //
-                         "",  "",   "",    "",  "", "",   //
-                         "",  "",   "",    "",  "", "",   //
-                         "",  "",   "",    "",  "", "9"};
-    std::array<std::string, 30> cells;
-    std::copy(given.begin(), given.end(), cells.begin());
+    const std::array<int, 30> cells = {5, 10, 123, 7, 0, 43, //
+                                       0, 0,  0,   0, 0, 0,  //
+                                       0, 0,  0,   0, 0, 0,  //
+                                       0, 0,  0,   0, 0, 0,  //
+                                       0, 0,  0,   0, 0, 9};
     EXPECT_EQ(predictionBlock(cells).bytes(),
-              expectedBlock({"05  05  123  07    43", kEmptyRow, kEmptyRow, kEmptyRow, kEmptyRow + "09"}));
+              expectedBlock({"05  10  123  07    43", kEmptyRow, kEmptyRow, kEmptyRow, kEmptyRow + "09"}));
 }
 
 TEST_F(PredictionReport, ReportsAccumulateOldestFirst) {

@@ -20,10 +20,10 @@ std::vector<std::string> linesOf(const ReportText& r) {
 }
 
 TEST(ReportText, PredictionBlockWritesEveryRowWithTwoDigitCells) {
-    std::array<std::string, kBoardCells> cells;
-    const std::array<std::string, 6> row1{"1", "7", "9", "12", "30", "43"};
+    std::array<int, kBoardCells> cells{};
+    const std::array<int, 6> row1{1, 7, 9, 12, 30, 43};
     std::copy(row1.begin(), row1.end(), cells.begin());
-    cells[6] = "05";
+    cells[6] = 5;
     const std::vector<std::string> lines = linesOf(predictionBlock(cells));
     ASSERT_EQ(lines.size(), 13u);
     EXPECT_EQ(lines[4], "    推測1 : 01  07  09  12  30  43");
