@@ -36,6 +36,12 @@ fail() {
     import -window root "${TMPDIR:-/tmp}/zoki-second-copy-failure.png" 2>/dev/null &&
         echo "screen at the failure: ${TMPDIR:-/tmp}/zoki-second-copy-failure.png"
     cat "$work/log" 2>/dev/null
+    # What the display and the processes were doing, for a failure seen only in CI.
+    echo "--- windows:"
+    xwininfo -root -tree 2>&1 | grep -v '^$' | head -40
+    echo "--- processes:"
+    ps -o pid,stat,etime,wchan:20,args -p "${pid:-0}" -p "${wm:-0}" 2>&1
+    [ -n "$pid" ] && gdb -p "$pid" -batch -ex 'thread apply all bt 12' 2>/dev/null | grep -E '^(#|Thread)' | head -60
     exit 1
 }
 
@@ -52,13 +58,17 @@ active_is() {
 cp "$zoki" "$work/zoki"
 printf '3\r\n11\r\n19\r\n25\r\n33\r\n41\r\n7\r\n' >"$work/data.dat"
 xs_start || fail "Xvfb did not start"
-openbox >/dev/null 2>&1 &
+# A window mapped while the window manager is still starting may never be
+# managed nor shown: openbox runs the --startup command once it is ready.
+openbox --sm-disable --startup "touch $work/wm-ready" >/dev/null 2>&1 &
 wm=$!
-# A window mapped while the window manager is still starting may never be.
-for _ in $(seq 1 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+wm_start=$SECONDS
+for _ in $(seq 1 300); do
+    [ -e "$work/wm-ready" ] && break
     sleep 0.1
 done
+[ -e "$work/wm-ready" ] || fail "the window manager did not start"
+echo "window manager up after $((SECONDS - wm_start)) s"
 
 "$work/zoki" >"$work/log" 2>&1 &
 pid=$!
